@@ -1,0 +1,88 @@
+#pragma once
+
+#include "probe_types.h"
+#include "rank.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class WebLoader;
+
+// The check engine: probed facts, the comparison file and every rank.
+//
+// Threads: probeSystem() and startCompare() run on the coordinator's worker
+// thread; after a download, onDownloaded() and the evaluation run on the
+// thread this object belongs to. No lock is taken: the order of the steps
+// keeps writers and readers apart (probes, then compare, then reads after
+// compareFinished()).
+class OrvoCheckLib : public QObject {
+    Q_OBJECT
+public:
+    explicit OrvoCheckLib(QObject* parent = nullptr);
+    ~OrvoCheckLib() override;
+    OrvoCheckLib(const OrvoCheckLib&) = delete;
+    OrvoCheckLib& operator=(const OrvoCheckLib&) = delete;
+
+    void probeSystem();
+    void startCompare(const QString& url, const QString& savePath, const QString& defaultPath);
+
+    QString getCPUName() const;
+    QString getCPURank() const;
+    QStringList getGPUNames() const;
+    QString getGPURank(int index) const;
+    QString getRepGPUName() const;
+    QString getRepGPURank() const;
+    QString getMemorySize() const;
+    QString getMemoryRank() const;
+    QString getOSName() const;
+    QString getOSRank() const;
+    QString getOverallRank() const;
+    QString getJsonVersion() const;
+
+    static QString collapseSpaces(const QString& text);
+    static QString extractBetween(const QString& text, const QString& start, const QString& end);
+
+signals:
+    void compareFinished();
+
+public slots:
+    void onDownloaded(bool succ);
+
+protected:
+    // Probes (one per component); protected so that tests can drive them.
+    void readCPU();
+    void readOS();
+    void readGPUs();
+    void readMemory();
+
+    bool compareWithFile(const QString& path);
+    bool readJsonFile(const QString& path);
+    bool evaluateRanks();
+    static Rank rankByName(const QString& name, const QJsonArray& goodList,
+                           const QJsonArray& badList);
+    static bool listHasName(const QString& name, const QJsonArray& list);
+    static bool listHasGPU(const GpuInfo& adapter, const QJsonArray& list);
+
+    QString m_CPUName;
+    QStringList m_GPUNames;
+    qint32 m_RepGPUIndex = -1;
+    double m_MemorySize = 0.0;
+    QString m_OSName;
+    bool m_Is64Bit = false;
+    QString m_JsonVersion;
+    Rank m_CPURank = RANK_UNCHECKED;
+    QList<Rank> m_GPURanks;
+    Rank m_MemoryRank = RANK_UNCHECKED;
+    Rank m_OSRank = RANK_UNCHECKED;
+    Rank m_OverallRank = RANK_UNCHECKED;
+    QJsonObject m_JsonRoot;
+    CpuIdInfo m_CpuId;
+    QList<GpuInfo> m_GPUs;
+    WebLoader* m_pWebLoader = nullptr;  // owned
+    QString m_DownloadPath;
+    QString m_DefaultPath;
+};

@@ -1,0 +1,12 @@
+if(ORVO_ASAN AND ORVO_TSAN)
+  message(FATAL_ERROR "ORVO_ASAN and ORVO_TSAN cannot be combined")
+endif()
+if(ORVO_ASAN)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(ORVO_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+#   ORVO_BUILD_DIR    build directory (default: build)
+#   ORVO_CMAKE_ARGS   extra CMake arguments, e.g. -DORVO_ASAN=ON
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+build=${ORVO_BUILD_DIR:-$root/build}
+# shellcheck disable=SC2086
+cmake -S "$root" -B "$build" ${ORVO_CMAKE_ARGS:-}
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+# Tests that need a particular screen start their own X server; the rest
+# share this one.
+xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
+  ctest --output-on-failure --timeout 300 -j"$(nproc)"
