@@ -1,0 +1,93 @@
+// The local analytics database: where the file lives, its schema, and every
+// statement the client runs against it.
+//
+// Thread-safety: a store wraps one connection. The connection is opened in
+// SQLite's serialized mode and its first opening is guarded, so one store may
+// be used from two threads (the uploader's store also answers the pending
+// record count on the caller's thread). close() must not race other calls.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "bi_clock.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Suffix of the database file, appended to the application ID.
+extern const char* const kBiDatabaseSuffix;  // ".bilogclient"
+
+// Chooses the database location (the storage directory if it exists and is
+// writable, otherwise the program's own directory), sets the process-wide
+// database path and throws away an existing file that is not a database.
+// False (with a message on stderr) when the client cannot work.
+bool prepareDatabaseFile(const std::string& storagePath, const std::string& appId);
+
+// The process-wide database path; empty until prepareDatabaseFile succeeded.
+std::string databasePath();
+// Forgets the path (tests; the facade never needs it).
+void resetDatabasePath();
+
+// One selection of records for an upload batch.
+struct BiBatch {
+    std::string contents;           // the records' texts, one JSON object per line
+    std::vector<std::int64_t> ids;  // their _ID values, same order
+    int count() const { return static_cast<int>(ids.size()); }
+    void clear() {
+        contents.clear();
+        ids.clear();
+    }
+};
+
+class BiLogStore {
+public:
+    // Uses the process-wide database path, read at the first opening.
+    BiLogStore();
+    // Uses a fixed file (tests, benchmarks, the local server's tools).
+    explicit BiLogStore(std::string fixedPath);
+    ~BiLogStore();
+    BiLogStore(const BiLogStore&) = delete;
+    BiLogStore& operator=(const BiLogStore&) = delete;
+
+    // Replaces the time source of saveLog (tests of the overflow trigger).
+    void setClock(BiClock clock);
+
+    bool _ensureOpen();
+    bool isOpen() const;
+
+    bool saveLog(const std::string& environment, const std::string& content);
+    void removeDuplicates();
+    // Oldest records of one environment: strictly shorter than maxBytes in
+    // total unless the batch is a single larger record, at most maxRows
+    // records but always at least one when any record matches. Returns the
+    // number of records taken; batch is replaced.
+    int selectBatch(const std::string& environment, int maxBytes, int maxRows, BiBatch& batch);
+    void deleteByIds(const std::vector<std::int64_t>& ids);
+    std::string firstEnvironment();
+    int countLogs();
+    std::string serverConfigText();
+    int expireEpoch();
+    int validCountdown();
+    void setServerConfigText(const std::string& text);
+    void setExpireEpoch(int n);
+    void setValidCountdown(int n);
+    void close();
+
+    // The file this store opens (fixed path or the process-wide one).
+    std::string path() const;
+
+private:
+    void _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
+    std::string _getFirstString(const std::string& sql);
+    int _getFirstInteger(const std::string& sql);
+    sqlite3_stmt* prepare(const std::string& sql);
+
+    const std::string m_fixedPath;
+    std::atomic<sqlite3*> m_db{nullptr};
+    std::mutex m_openMutex;  // first opening from two threads, and close()
+    BiClock m_clock;
+};

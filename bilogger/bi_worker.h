@@ -1,0 +1,74 @@
+// The two background workers of the analytics client: a thread each, fed by a
+// FIFO of tasks and woken by an auto-reset event. Threads start lazily with
+// the first task; once stopped, a worker stays stopped for the process.
+//
+// Thread-safety: submit() may be called from any thread; stopWorkers() from
+// one thread (the facade's release()).
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "bi_log_store.h"
+#include "bi_task.h"
+
+// Auto-reset event: a signal is remembered until one wait consumes it.
+class BiAutoResetEvent {
+public:
+    void set();
+    void wait();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    bool m_signalled = false;
+};
+
+class BiWorker {
+public:
+    // Store on the process-wide database path.
+    BiWorker();
+    // Store on a fixed file (tests, benchmarks).
+    explicit BiWorker(std::string databaseFile);
+    // Stops the thread if release() never did (draining what is queued), so
+    // that no thread outlives the objects it uses.
+    ~BiWorker();
+    BiWorker(const BiWorker&) = delete;
+    BiWorker& operator=(const BiWorker&) = delete;
+
+    bool threadStarted() const;
+    size_t queuedTasks() const;
+
+    std::atomic<bool> stopRequested{false};
+    BiLogStore store;
+
+private:
+    friend void submit(BiWorker& worker, BiTaskBase* task);
+    friend void stopWorker(BiWorker& worker);
+    void threadMain();
+    bool pop(std::unique_ptr<BiTaskBase>& task);
+    bool queueEmpty() const;
+
+    mutable std::mutex m_mutex;  // queue, thread creation, stop vs submit
+    std::deque<std::unique_ptr<BiTaskBase>> m_queue;
+    std::thread m_thread;
+    BiAutoResetEvent m_wakeEvent;
+};
+
+// The process-wide workers.
+extern BiWorker recordWriter;
+extern BiWorker uploader;
+
+// Queues task on worker (taking ownership) and starts the worker's thread if
+// needed. A stopped worker drops the task.
+void submit(BiWorker& worker, BiTaskBase* task);
+// Sets the worker's stop flag, waits for its thread to drain its queue and
+// end, then closes its store.
+void stopWorker(BiWorker& worker);
+// recordWriter first, so every record sent before is stored; then uploader.
+void stopWorkers();
