@@ -1,0 +1,115 @@
+#include "checkmanager.h"
+
+#include "biservice.h"
+#include "content_url.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMetaObject>
+#include <QVariant>
+
+CheckManager::CheckManager(QObject* windowRoot, BIService* service)
+    : CheckManager(windowRoot, service, nullptr) {}
+
+CheckManager::CheckManager(QObject* windowRoot, BIService* service, OrvoCheckLib* engine)
+    : QObject(nullptr),
+      m_pEngine(engine ? engine : &m_Engine),
+      m_pWindowRoot(windowRoot),
+      m_pService(service),
+      m_WorkerThread(nullptr) {
+    moveToThread(&m_WorkerThread);
+    m_WorkerThread.start(QThread::InheritPriority);
+}
+
+CheckManager::~CheckManager() {
+    m_WorkerThread.quit();
+    // The worker may be inside a blocking call that waits for the window's
+    // thread (reading the click counters). If that is this thread, keep
+    // serving those calls until the worker has finished, or both would wait
+    // for each other.
+    const bool onWindowThread =
+        m_pWindowRoot && m_pWindowRoot->thread() == QThread::currentThread();
+    while (!m_WorkerThread.wait(onWindowThread ? 20 : ULONG_MAX)) {
+        QCoreApplication::sendPostedEvents(m_pWindowRoot, QEvent::MetaCall);
+    }
+}
+
+void CheckManager::onChecking() {
+    m_pEngine->probeSystem();
+    connect(m_pEngine, &OrvoCheckLib::compareFinished, this, &CheckManager::onCompareFinished);
+    m_pEngine->startCompare(comparisonDownloadUrl(), QStringLiteral("comp/comp.json"),
+                            QStringLiteral("comp/compDefault.json"));
+}
+
+void CheckManager::onCompareFinished() {
+    postSetRank(QStringLiteral("os"), m_pEngine->getOSName(), m_pEngine->getOSRank());
+    postSetRank(QStringLiteral("memory"), m_pEngine->getMemorySize() + QStringLiteral("GB"),
+                m_pEngine->getMemoryRank());
+    postSetRank(QStringLiteral("cpu"), m_pEngine->getCPUName(), m_pEngine->getCPURank());
+    postSetRank(QStringLiteral("gpu"), m_pEngine->getRepGPUName(), m_pEngine->getRepGPURank());
+    postSetRank(QStringLiteral("overall"), QString(), m_pEngine->getOverallRank());
+    QMetaObject::invokeMethod(m_pWindowRoot, "finishedChecking", Qt::AutoConnection);
+}
+
+void CheckManager::setBIRecord() {
+    serviceInitSession();
+    const QString jsonVersion = m_pEngine->getJsonVersion();
+    const int readyPcClicks = readWindowCounter("btnOrvoReadyPCCount");
+    const int performanceClicks = readWindowCounter("btnPerformanceCount");
+    const int orderClicks = readWindowCounter("btnOrderOrvoCount");
+    serviceAddInfoRecord(m_pEngine->getCPUName(), m_pEngine->getCPURank(),
+                         m_pEngine->getRepGPUName(), m_pEngine->getRepGPURank(),
+                         m_pEngine->getOSName(), m_pEngine->getOSRank(),
+                         m_pEngine->getMemorySize(), m_pEngine->getMemoryRank(),
+                         m_pEngine->getOverallRank(), orderClicks, performanceClicks,
+                         readyPcClicks, jsonVersion);
+
+    const QStringList names = m_pEngine->getGPUNames();
+    const QString representative = m_pEngine->getRepGPUName();
+    for (int index = 0; index < names.size(); ++index) {
+        const QString& name = names.at(index);
+        if (name == representative) continue;
+        const QString rank = m_pEngine->getGPURank(index);
+        qDebug() << "[CheckManager]name:" << name << ", rank:" << rank;
+        serviceAddGpuRecord(name, rank);
+    }
+    serviceSendBI();
+}
+
+void CheckManager::postSetRank(const QString& key, const QString& value, const QString& rank) {
+    QMetaObject::invokeMethod(m_pWindowRoot, "setRank", Qt::AutoConnection,
+                              Q_ARG(QVariant, QVariant(key)), Q_ARG(QVariant, QVariant(value)),
+                              Q_ARG(QVariant, QVariant(rank)));
+}
+
+int CheckManager::readWindowCounter(const char* name) {
+    if (!m_pWindowRoot) return 0;
+    QObject* root = m_pWindowRoot;
+    int value = 0;
+    auto read = [root, name]() { return root->property(name).toInt(); };
+    if (root->thread() == QThread::currentThread())
+        value = read();
+    else
+        QMetaObject::invokeMethod(root, read, Qt::BlockingQueuedConnection, &value);
+    return value;
+}
+
+void CheckManager::serviceInitSession() { m_pService->initSession(); }
+
+void CheckManager::serviceAddInfoRecord(const QString& cpuName, const QString& cpuRank,
+                                        const QString& repGpuName, const QString& repGpuRank,
+                                        const QString& osName, const QString& osRank,
+                                        const QString& memorySize, const QString& memoryRank,
+                                        const QString& overallRank, qint32 orderClicks,
+                                        qint32 performanceClicks, qint32 readyPcClicks,
+                                        const QString& jsonVersion) {
+    m_pService->addInfoRecord(cpuName, cpuRank, repGpuName, repGpuRank, osName, osRank,
+                              memorySize, memoryRank, overallRank, orderClicks, performanceClicks,
+                              readyPcClicks, jsonVersion);
+}
+
+void CheckManager::serviceAddGpuRecord(const QString& name, const QString& rank) {
+    m_pService->addGpuRecord(name, rank);
+}
+
+void CheckManager::serviceSendBI() { m_pService->sendBI(); }

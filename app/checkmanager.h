@@ -1,0 +1,60 @@
+#pragma once
+
+#include "orvochecklib.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+class BIService;
+
+// Runs one check on a worker thread of its own, pushes the results into the
+// window and, when the window is closed with consent, hands the results and
+// the window's click counters to the analytics service.
+//
+// Threads: the coordinator lives on its worker thread, so its slots run
+// there. The engine member stays on the thread that built the coordinator
+// (the main thread). Results reach the window only as posted calls, and the
+// window's properties are read on the window's own thread through a blocking
+// call, since QML objects must not be touched from another thread.
+class CheckManager : public QObject {
+    Q_OBJECT
+public:
+    CheckManager(QObject* windowRoot, BIService* service);
+    ~CheckManager() override;
+    CheckManager(const CheckManager&) = delete;
+    CheckManager& operator=(const CheckManager&) = delete;
+
+public slots:
+    void onChecking();
+    void onCompareFinished();
+    void setBIRecord();
+
+protected:
+    // Lets a test run the coordinator against an engine it prepared; the
+    // engine must outlive the coordinator.
+    CheckManager(QObject* windowRoot, BIService* service, OrvoCheckLib* engine);
+
+    // The calls into the analytics service, one per step, so that a test can
+    // record what the coordinator hands over.
+    virtual void serviceInitSession();
+    virtual void serviceAddInfoRecord(const QString& cpuName, const QString& cpuRank,
+                                      const QString& repGpuName, const QString& repGpuRank,
+                                      const QString& osName, const QString& osRank,
+                                      const QString& memorySize, const QString& memoryRank,
+                                      const QString& overallRank, qint32 orderClicks,
+                                      qint32 performanceClicks, qint32 readyPcClicks,
+                                      const QString& jsonVersion);
+    virtual void serviceAddGpuRecord(const QString& name, const QString& rank);
+    virtual void serviceSendBI();
+
+private:
+    void postSetRank(const QString& key, const QString& value, const QString& rank);
+    int readWindowCounter(const char* name);
+
+    OrvoCheckLib m_Engine;
+    OrvoCheckLib* m_pEngine;  // m_Engine unless a test supplied one; not owned
+    QObject* m_pWindowRoot;   // owned by the declarative engine
+    BIService* m_pService;    // owned by start-up
+    QThread m_WorkerThread;
+};

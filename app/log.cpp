@@ -1,0 +1,104 @@
+#include "log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+// Kept until the process ends on purpose: the operating system closes the
+// file, so lines written during static destruction still land in it.
+struct LogState {
+    std::mutex lock;
+    QFile* file = nullptr;
+    QTextStream* stream = nullptr;
+};
+
+LogState& logState() {
+    static LogState* state = new LogState;
+    return *state;
+}
+
+QChar typeLetter(QtMsgType type) {
+    switch (type) {
+        case QtDebugMsg:
+            return QLatin1Char('D');
+        case QtWarningMsg:
+            return QLatin1Char('W');
+        case QtCriticalMsg:
+            return QLatin1Char('C');
+        case QtFatalMsg:
+            return QLatin1Char('F');
+        default:
+            return QLatin1Char('U');
+    }
+}
+
+void writeToDebuggerSink(const QString& line) {
+    const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+QString logDirectory() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("..\\OrvoSetupTempLog");
+#else
+    return QStringLiteral("../OrvoSetupTempLog");
+#endif
+}
+
+QString logFilePath(const QDateTime& openedAt) {
+    return logDirectory() + QStringLiteral("/OrvoCheck-log-") +
+           openedAt.toString(QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".txt");
+}
+
+QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
+                      const QDateTime& when) {
+    QString line = QStringLiteral("[%1] %2 (%3)")
+                       .arg(when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), message,
+                            QString(typeLetter(type)));
+    if (context.line != 0)
+        line += QStringLiteral("(%1:%2)").arg(QString::fromUtf8(context.file)).arg(context.line);
+    return line;
+}
+
+bool openLogFile() {
+    const QString dir = logDirectory();
+    if (!QDir(dir).exists()) QDir().mkdir(dir);
+    const QDateTime now = QDateTime::currentDateTime();
+
+    LogState& state = logState();
+    std::lock_guard<std::mutex> guard(state.lock);
+    auto file = std::make_unique<QFile>(logFilePath(now));
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) return false;
+    state.stream = new QTextStream(file.get());
+    state.file = file.release();
+    return true;
+}
+
+QString openedLogFilePath() {
+    LogState& state = logState();
+    std::lock_guard<std::mutex> guard(state.lock);
+    return state.file ? state.file->fileName() : QString();
+}
+
+void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QString line = formatLogLine(type, context, message, QDateTime::currentDateTime());
+    writeToDebuggerSink(line);
+    {
+        LogState& state = logState();
+        std::lock_guard<std::mutex> guard(state.lock);
+        if (state.stream) {
+            *state.stream << line << Qt::endl;
+        }
+    }
+    if (type == QtFatalMsg) std::abort();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QtGlobal>
+
+// The per-run diagnostic log: one file per run in the shared working
+// directory, one time-stamped line per message, flushed as it is written.
+//
+// Thread-safety: logMessageHandler() may be called on any thread; one mutex
+// serialises the opening of the file and every write to it. The copy sent to
+// standard error (the debugger sink) is written outside the lock.
+
+// The shared working directory, relative to the current directory.
+QString logDirectory();
+
+// Full relative path of the log file for a run opened at `openedAt`.
+QString logFilePath(const QDateTime& openedAt);
+
+// One log line, without the line end: "[time] text (letter)" and, when the
+// context carries a line other than 0, "(file:line)" right after it.
+QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
+                      const QDateTime& when);
+
+// Creates the directory if needed and opens the file. Returns whether it is
+// open; without a file, lines reach standard error only.
+bool openLogFile();
+
+// Path of the file openLogFile() opened, empty when none is open.
+QString openedLogFilePath();
+
+// The process-wide message handler (install with qInstallMessageHandler).
+// Aborts the process after writing a fatal message.
+void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);

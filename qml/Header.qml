@@ -1,0 +1,53 @@
+import QtQuick 2.5
+
+// Header of the window: close button, logo and title. It has no height of
+// its own; its parts sit at fixed offsets from the window's top.
+Item {
+    id: header
+
+    signal closeButtonClicked()
+
+    Image {
+        id: closeButton
+        objectName: "closeButton"
+        x: header.width - mainWindow.sc(14) - mainWindow.sc(15)
+        y: mainWindow.sc(15)
+        width: mainWindow.sc(14)
+        height: mainWindow.sc(14)
+        smooth: true
+        source: "images/button_close.png"
+
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            onEntered: closeButton.source = "images/button_close_hover.png"
+            onExited: closeButton.source = "images/button_close.png"
+            onClicked: {
+                // Hidden, not closed: closing would end the event loop before
+                // the analytics step.
+                mainWindow.visible = false;
+                console.log("Close button clicked");
+                header.closeButtonClicked();
+            }
+        }
+    }
+
+    Image {
+        id: logo
+        objectName: "logo"
+        x: mainWindow.sc(222)
+        y: mainWindow.sc(52)
+        source: "images/logo_orvo.png"
+    }
+
+    StyledText {
+        id: title
+        objectName: "title"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: mainWindow.sc(130)
+        fontSize: 18
+        fontColor: "#000000"
+        fontType: "Medium"
+        text: "Quick Compatibility Check"
+    }
+}

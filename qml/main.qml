@@ -1,0 +1,146 @@
+import QtQuick 2.5
+import QtQuick.Window 2.2
+import QtQuick.Controls 1.4
+
+ApplicationWindow {
+    id: mainWindow
+    objectName: "mainWindow"
+
+    property bool isCheckingFinished: false
+    property bool isChecked: true
+
+    property string overallRank: "RANK_UNCHECKED"
+    property string cpuRank: "RANK_UNCHECKED"
+    property string gpuRank: "RANK_UNCHECKED"
+    property string memoryRank: "RANK_UNCHECKED"
+    property string osRank: "RANK_UNCHECKED"
+    property string cpuName: ""
+    property string gpuName: ""
+    property string memorySize: ""
+    property string osName: ""
+
+    property string recommendGpu: "NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster"
+    property string recommendCpu: "Intel i5-4590 or AMD FX 8350 equivalent or faster"
+    property string recommendMemory: "4GB or more"
+    property string recommendOS: "Windows 7 SP1, Windows 8.1 or newer"
+    property string recommendOS_64: "Windows 7 SP1, Windows 8.1 or newer (64-bit)"
+
+    property int btnOrderOrvoCount: 0
+    property int btnPerformanceCount: 0
+    property int btnOrvoReadyPCCount: 0
+
+    // Every length is designed for a 900-pixel-high screen.
+    property int baseHeight: 900
+    property int minScaleHeight: 600
+    property int scaleHeight: Screen.height < minScaleHeight ? minScaleHeight : Screen.height
+    property real scale: scaleHeight / baseHeight
+
+    signal doChecking()
+    signal doBI()
+
+    function sc(n) {
+        var scaled = Math.round(n * scale);
+        return scaled < 1 ? 1 : scaled;
+    }
+
+    function setRank(key, value, rank) {
+        if (key === "gpu") {
+            gpuName = value;
+            gpuRank = rank;
+        } else if (key === "cpu") {
+            cpuName = value;
+            cpuRank = rank;
+        } else if (key === "memory") {
+            memorySize = value;
+            memoryRank = rank;
+        } else if (key === "os") {
+            osName = value;
+            osRank = rank;
+        } else if (key === "overall") {
+            overallRank = rank;
+        }
+    }
+
+    function finishedChecking() {
+        isCheckingFinished = true;
+    }
+
+    function startChecking() {
+        pageLoader.item.showCheckingPanel();
+        checkingTimer.start();
+        doChecking();
+    }
+
+    width: sc(600)
+    height: sc(740)
+    flags: Qt.FramelessWindowHint | Qt.WindowMinMaxButtonsHint | Qt.Window
+    color: "#f0f0f0"
+    visible: true
+
+    Rectangle {
+        id: border
+        anchors.fill: parent
+        color: "transparent"
+        border.width: 1
+        border.color: "#aaa9aa"
+    }
+
+    Header {
+        id: pageHeader
+        objectName: "pageHeader"
+        width: parent.width
+        onCloseButtonClicked: {
+            if (isChecked) {
+                doBI();
+            } else {
+                Qt.quit();
+            }
+        }
+    }
+
+    MouseArea {
+        id: dragArea
+        objectName: "dragArea"
+        property point clickPos: Qt.point(0, 0)
+        x: sc(0)
+        y: sc(0)
+        width: sc(566)
+        height: sc(118)
+        onPressed: clickPos = mapToItem(null, mouse.x, mouse.y)
+        onPositionChanged: {
+            if (!pressed)
+                return;
+            var pointer = mapToItem(null, mouse.x, mouse.y);
+            mainWindow.x += pointer.x - clickPos.x;
+            mainWindow.y += pointer.y - clickPos.y;
+        }
+    }
+
+    Loader {
+        id: pageLoader
+        objectName: "pageLoader"
+        anchors.fill: parent
+        source: "pWelcome.qml"
+    }
+
+    Timer {
+        id: checkingTimer
+        objectName: "checkingTimer"
+        property int numTriggered: 0
+        interval: 1000
+        repeat: true
+        running: false
+        onTriggered: {
+            numTriggered += 1;
+            console.log("The checking timer is triggered:", numTriggered);
+            if (numTriggered < 2)
+                return;
+            if (isCheckingFinished) {
+                console.log("Load result page");
+                pageLoader.source = "pResult.qml";
+                checkingTimer.stop();
+                numTriggered = 0;
+            }
+        }
+    }
+}
