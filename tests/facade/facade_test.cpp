@@ -1,0 +1,224 @@
+// The facade end to end through the real record writer and a real database
+// file. Each case runs in its own process (the facade is process-wide and its
+// workers stop for good at release), so each starts uninitialised.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bi_worker.h"
+#include "bilogger.h"
+#include "device_identity.h"
+#include "record_envelope.h"
+#include "test_support.h"
+
+namespace {
+
+using bitest::RawDb;
+using bitest::TempDir;
+
+const char kAppId[] = "com.daxo.facadetest";
+const char kInitFail[] = "init fail, BiLogger will not function.\n";
+const char kNotInitialised[] = "BiLogger is not initialized. Please call init() first.\n";
+
+std::string dbFile(const TempDir& dir, const std::string& appId = kAppId) {
+    return dir.file(appId + ".bilogclient");
+}
+
+int threadCount() {
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
+        ++n;
+    }
+    return n;
+}
+
+void sendOne(const std::string& category, const std::string& key, const std::string& value) {
+    std::unique_ptr<BiRecord> record(BiLogger::createRecord(category));
+    ASSERT_NE(record, nullptr);
+    record->put(key, value)->send();
+}
+
+// Scripted clock for the envelope's timestamp.
+std::int64_t g_now = 1000;
+
+class Facade : public testing::Test {
+protected:
+    void SetUp() override {
+        envelopeClock() = [] { return g_now; };
+        setenv("LC_ALL", "en-US.UTF-8", 1);
+    }
+    TempDir dir;
+};
+
+TEST_F(Facade, PendingCountBeforeInitIsZero) {
+    EXPECT_EQ(BiLogger::pendingCount(), 0);
+    EXPECT_EQ(BiLogger::sdkVersion(), 1);
+}
+
+TEST_F(Facade, SecondInitChangesNothing) {
+    TempDir other;
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    EXPECT_TRUE(BiLogger::init(7, "com.daxo.other", other.path()));
+    sendOne("cat", "k", "v");
+    BiLogger::release();
+
+    EXPECT_FALSE(std::filesystem::exists(dbFile(other, "com.daxo.other")));
+    RawDb db(dbFile(dir));
+    const auto rows = db.rows("select content from bi_logs;");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NE(rows[0].find("\"app_id\":\"com.daxo.facadetest\""), std::string::npos) << rows[0];
+    EXPECT_NE(rows[0].find("\"version\":1}"), std::string::npos) << rows[0];
+}
+
+TEST_F(Facade, EmptyAppIdFailsAndRecordsAreRefused) {
+    testing::internal::CaptureStderr();
+    const bool ok = BiLogger::init(1, "", dir.path());
+    BiRecord* record = BiLogger::createRecord("cat");
+    BiLogger::flush();
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(record, nullptr);
+    // The device identity may log what it could not read in between; the
+    // order of the facade's own lines is what matters.
+    const auto appIdLine = err.find("AppID cannot be empty while calling BiLogger::init().\n");
+    const auto failLine = err.find(kInitFail);
+    ASSERT_NE(appIdLine, std::string::npos) << err;
+    ASSERT_NE(failLine, std::string::npos) << err;
+    EXPECT_LT(appIdLine, failLine);
+    const auto refusal = err.find(kNotInitialised, failLine);
+    ASSERT_NE(refusal, std::string::npos) << err;
+    EXPECT_NE(err.find(kNotInitialised, refusal + 1), std::string::npos) << "flush refuses too";
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_EQ(BiLogger::pendingCount(), 0);
+}
+
+TEST_F(Facade, EnvelopeMembersSortWithTheHostsAndWin) {
+    const DeviceIdentity device = queryDeviceIdentity();
+    // The expected text below is written without JSON escaping.
+    for (const std::string* value : {&device.deviceSerial, &device.osManufacturer,
+                                     &device.osVersion}) {
+        for (char c : *value) ASSERT_TRUE(c >= 0x20 && c < 0x7F && c != '"' && c != '\\');
+    }
+    ASSERT_TRUE(BiLogger::init(3, kAppId, dir.path()));
+    g_now = 1700000000;
+    std::unique_ptr<BiRecord> record(BiLogger::createRecord("orvocheck_test"));
+    ASSERT_NE(record, nullptr);
+    record->put("a2", "two")
+        ->put("a10", "ten")
+        ->put("a0", "zero")
+        ->put("category", "host value")
+        ->put("timestamp", "host value")
+        ->put("zeta", std::string("nul\0inside", 10))
+        ->put(std::string("key\0ignored", 11), "cut key")
+        ->send();
+    BiLogger::release();
+
+    RawDb db(dbFile(dir));
+    const auto rows = db.rows("select environment, content from bi_logs;");
+    ASSERT_EQ(rows.size(), 1u);
+    const std::string expected =
+        "default|{\"a0\":\"zero\",\"a10\":\"ten\",\"a2\":\"two\",\"app_id\":\"com.daxo.facadetest\","
+        "\"app_version\":\"0.0.7.1\",\"category\":\"orvocheck_test\",\"environment\":\"default\","
+        "\"key\":\"cut key\",\"locale\":\"en_US\",\"manufacturer\":\"" +
+        device.osManufacturer + "\",\"sdk_int\":\"" + device.osVersion + "\",\"serial_num\":\"" +
+        device.deviceSerial +
+        "\",\"timestamp\":1700000000,\"version\":3,\"zeta\":\"nul\\u0000inside\"}\n";
+    EXPECT_EQ(rows[0], expected);
+}
+
+TEST_F(Facade, TimestampKeepsTheLow32Bits) {
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    g_now = (std::int64_t{1} << 32) + 5;
+    sendOne("wrap", "k", "v");
+    g_now = std::int64_t{0x80000000};
+    sendOne("negative", "k", "v");
+    BiLogger::release();
+
+    RawDb db(dbFile(dir));
+    const auto rows = db.rows("select content from bi_logs order by _ID;");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NE(rows[0].find("\"timestamp\":5,"), std::string::npos) << rows[0];
+    EXPECT_NE(rows[1].find("\"timestamp\":-2147483648,"), std::string::npos) << rows[1];
+}
+
+TEST_F(Facade, RecordSentTwiceIsStoredTwiceWithItsOwnTimestamps) {
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    std::unique_ptr<BiRecord> record(BiLogger::createRecord("twice"));
+    ASSERT_NE(record, nullptr);
+    record->put("k", "v");
+    g_now = 1000;
+    record->send();
+    g_now = 1001;
+    record->send();
+    BiLogger::release();
+
+    EXPECT_EQ(BiLogger::pendingCount(), 2);
+    RawDb db(dbFile(dir));
+    const auto rows = db.rows("select content from bi_logs order by _ID;");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NE(rows[0].find("\"timestamp\":1000,"), std::string::npos) << rows[0];
+    EXPECT_NE(rows[1].find("\"timestamp\":1001,"), std::string::npos) << rows[1];
+    std::string second = rows[1];
+    second.replace(second.find("1001"), 4, "1000");
+    EXPECT_EQ(second, rows[0]);
+}
+
+TEST_F(Facade, StageBeforeInitStoresUnderStage) {
+    BiLogger::setEnvironment("stage");
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    sendOne("cat", "k", "v");
+    BiLogger::setEnvironment("default");
+    sendOne("cat", "k", "w");
+    BiLogger::release();
+
+    RawDb db(dbFile(dir));
+    const auto rows = db.rows("select environment, content from bi_logs order by _ID;");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].substr(0, 6), "stage|");
+    EXPECT_NE(rows[0].find("\"environment\":\"stage\""), std::string::npos) << rows[0];
+    EXPECT_EQ(rows[1].substr(0, 8), "default|");
+    EXPECT_NE(rows[1].find("\"environment\":\"default\""), std::string::npos) << rows[1];
+}
+
+TEST_F(Facade, AfterReleaseNothingIsStoredAndNoThreadStarts) {
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    sendOne("before", "k", "v");
+    BiLogger::release();
+    EXPECT_EQ(BiLogger::pendingCount(), 1);
+    const int threadsAfterRelease = threadCount();
+
+    testing::internal::CaptureStderr();
+    BiRecord* refused = BiLogger::createRecord("after");
+    BiLogger::flush();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(err, std::string(kNotInitialised) + kNotInitialised);
+
+    // A new init works, but the workers stay stopped: the record is accepted
+    // and silently dropped, and no upload pass runs.
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    sendOne("after", "k", "v");
+    BiLogger::flush();
+    EXPECT_EQ(threadCount(), threadsAfterRelease);
+    EXPECT_FALSE(uploader.threadStarted());
+    BiLogger::release();
+    EXPECT_EQ(BiLogger::pendingCount(), 1);
+    RawDb db(dbFile(dir));
+    EXPECT_EQ(db.rows("select content from bi_logs where content like '%after%';").size(), 0u);
+}
+
+TEST_F(Facade, ReleaseWithoutInitOrRecordsReturnsAtOnce) {
+    BiLogger::release();
+    EXPECT_FALSE(recordWriter.threadStarted());
+    EXPECT_FALSE(uploader.threadStarted());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(BiLogger::createRecord("x"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), kNotInitialised);
+}
+
+}  // namespace
