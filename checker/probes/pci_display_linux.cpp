@@ -1,0 +1,267 @@
+#include "pci_display_linux.h"
+
+#include "pci_names.h"
+#include "sysfs_files.h"
+
+extern "C" {
+#include <pci/pci.h>
+}
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <tuple>
+
+namespace {
+
+constexpr unsigned kDisplayBaseClass = 0x03;
+
+// libpci reports through process-wide callbacks without a user pointer, so
+// the scan in progress on this thread is found through a thread-local.
+struct LibpciSession {
+    std::vector<WmiMessage>* messages = nullptr;
+    std::jmp_buf* escape = nullptr;  // where a fatal libpci error lands
+    int warnings = 0;
+};
+thread_local LibpciSession* t_session = nullptr;
+
+void addNote(std::vector<WmiMessage>& messages, const std::string& text) {
+    messages.push_back(WmiMessage{"[OrvoCheckLib] " + text, false, 0});
+}
+
+void recordLibpciMessage(const char* kind, const char* format, va_list args) {
+    if (t_session == nullptr || t_session->messages == nullptr) return;
+    char text[512];
+    std::vsnprintf(text, sizeof text, format, args);
+    addNote(*t_session->messages, std::string("libpci ") + kind + ": " + text);
+}
+
+// libpci's default error handler ends the process; ours returns to the
+// guarded call instead. No object with a destructor may be alive between
+// the guard and this point.
+[[noreturn]] void onLibpciError(char* format, ...) {
+    {
+        va_list args;
+        va_start(args, format);
+        recordLibpciMessage("error", format, args);
+        va_end(args);
+    }
+    std::longjmp(*t_session->escape, 1);
+}
+
+void onLibpciWarning(char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    recordLibpciMessage("warning", format, args);
+    va_end(args);
+    if (t_session != nullptr) ++t_session->warnings;
+}
+
+void onLibpciDebug(char*, ...) {}
+
+// Runs one libpci call that may raise a fatal error. Only trivially
+// destructible objects live in this frame.
+template <typename Call>
+bool guarded(Call call) {
+    std::jmp_buf escape;
+    std::jmp_buf* outer = t_session->escape;
+    t_session->escape = &escape;
+    if (setjmp(escape) != 0) {
+        t_session->escape = outer;
+        return false;
+    }
+    call();
+    t_session->escape = outer;
+    return true;
+}
+
+struct SessionScope {
+    explicit SessionScope(LibpciSession& session) : previous(t_session) { t_session = &session; }
+    ~SessionScope() { t_session = previous; }
+    SessionScope(const SessionScope&) = delete;
+    SessionScope& operator=(const SessionScope&) = delete;
+    LibpciSession* previous;
+};
+
+struct PciAccessDeleter {
+    void operator()(pci_access* access) const { pci_cleanup(access); }
+};
+using PciAccess = std::unique_ptr<pci_access, PciAccessDeleter>;
+
+std::string deviceAddress(const pci_dev* d) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04x:%02x:%02x.%d", d->domain, d->bus, d->dev, d->func);
+    return text;
+}
+
+// Before libpci sees the tree: a directory it cannot open or an entry
+// without the identity files would be a fatal libpci error.
+bool treeLooksScannable(const std::string& devicesDir, std::vector<WmiMessage>& messages) {
+    DIR* dir = opendir(devicesDir.c_str());
+    if (dir == nullptr) {
+        addNote(messages, "Cannot open " + devicesDir + "; no graphics adapters listed");
+        return false;
+    }
+    bool scannable = true;
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        unsigned domain = 0, bus = 0, slot = 0;
+        int function = 0;
+        std::uint64_t value = 0;
+        const std::string base = devicesDir + "/" + entry->d_name;
+        if (std::sscanf(entry->d_name, "%x:%x:%x.%d", &domain, &bus, &slot, &function) != 4 ||
+            !readUnsigned(base + "/vendor", value) || !readUnsigned(base + "/device", value) ||
+            !readUnsigned(base + "/class", value)) {
+            addNote(messages, std::string("PCI entry ") + entry->d_name +
+                                  " lacks its identity; no graphics adapters listed");
+            scannable = false;
+            break;
+        }
+    }
+    closedir(dir);
+    return scannable;
+}
+
+std::string lookupName(pci_access* access, int flags, unsigned vendorId, unsigned deviceId) {
+    char buffer[512];
+    const char* name = nullptr;
+    guarded([&] {
+        name = pci_lookup_name(access, buffer, sizeof buffer, flags | PCI_LOOKUP_NO_NUMBERS,
+                               vendorId, deviceId);
+    });
+    return name != nullptr ? std::string(name) : std::string();
+}
+
+std::string driverVersion(pci_dev* d, const std::string& deviceDir,
+                          std::vector<WmiMessage>& messages) {
+    const char* driver = pci_get_string_property(d, PCI_FILL_DRIVER);
+    if (driver == nullptr) {
+        addNote(messages, deviceAddress(d) + " has no driver bound; no driver version");
+        return std::string();
+    }
+    std::string version;
+    if (!readTrimmedLine(deviceDir + "/driver/module/version", version)) {
+        addNote(messages, deviceAddress(d) + " driver " + driver +
+                              " has no module version; no driver version");
+        return std::string();
+    }
+    return version;
+}
+
+std::int32_t adapterRam(const pci_dev* d, const std::string& deviceDir,
+                        std::vector<WmiMessage>& messages) {
+    std::uint64_t bytes = 0;
+    if (!readUnsigned(deviceDir + "/mem_info_vram_total", bytes, 10)) {
+        addNote(messages, deviceAddress(d) + " reports no VRAM size; AdapterRAM 0");
+        return 0;
+    }
+    // The property is 32 bits wide: larger memories show as its largest value.
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
+    if (bytes > kMax) {
+        addNote(messages, deviceAddress(d) + " VRAM of " + std::to_string(bytes) +
+                              " bytes exceeds AdapterRAM; reported as 4294967295");
+        bytes = kMax;
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes));
+}
+
+WmiObject describeAdapter(pci_access* access, pci_dev* d, int index, const std::string& sysfsPci,
+                          LibpciSession& session) {
+    std::vector<WmiMessage>& messages = *session.messages;
+    const std::string deviceDir = sysfsPci + "/devices/" + deviceAddress(d);
+
+    PciIdentity identity;
+    identity.vendorId = d->vendor_id;
+    identity.deviceId = d->device_id;
+    int known = 0;
+    guarded([&] { known = pci_fill_info(d, PCI_FILL_SUBSYS | PCI_FILL_DRIVER); });
+    if (known & PCI_FILL_SUBSYS) {
+        identity.hasSubsystem = true;
+        identity.subsystemVendorId = d->subsys_vendor_id;
+        identity.subsystemId = d->subsys_id;
+    } else {
+        addNote(messages, deviceAddress(d) + " has no subsystem IDs");
+    }
+    // Without the revision attribute libpci falls back to config space; a
+    // warning on the way means the byte it hands back is filler.
+    session.warnings = 0;
+    guarded([&] { known = pci_fill_info(d, PCI_FILL_CLASS_EXT); });
+    if ((known & PCI_FILL_CLASS_EXT) && session.warnings == 0) {
+        identity.hasRevision = true;
+        identity.revision = d->rev_id;
+    } else {
+        addNote(messages, deviceAddress(d) + " has no readable revision");
+    }
+
+    const std::string vendorName = lookupName(access, PCI_LOOKUP_VENDOR, d->vendor_id, 0);
+    const std::string deviceName =
+        vendorName.empty() ? std::string()
+                           : lookupName(access, PCI_LOOKUP_DEVICE, d->vendor_id, d->device_id);
+    if (deviceName.empty()) addNote(messages, deviceAddress(d) + " is not named in pci.ids");
+
+    return WmiObject{
+        {"Name",
+         WmiValue::ofText(pciAdapterName(vendorName, deviceName, d->vendor_id, d->device_id))},
+        {"DeviceID", WmiValue::ofText("VideoController" + std::to_string(index))},
+        {"PNPDeviceID", WmiValue::ofText(pnpDeviceId(identity))},
+        {"DriverVersion", WmiValue::ofText(driverVersion(d, deviceDir, messages))},
+        {"VideoProcessor", WmiValue::null()},
+        {"VideoModeDescription", WmiValue::null()},
+        {"AdapterDACType", WmiValue::null()},
+        {"VideoArchitecture", WmiValue::null()},
+        {"AdapterRAM", WmiValue::ofInt32(adapterRam(d, deviceDir, messages))},
+    };
+}
+
+}  // namespace
+
+WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
+    WmiResult result;
+    const std::string sysfsPci = roots.sysfs + "/bus/pci";
+    if (!treeLooksScannable(sysfsPci + "/devices", result.messages)) return result;
+
+    LibpciSession session;
+    session.messages = &result.messages;
+    SessionScope scope(session);
+
+    PciAccess access(pci_alloc());
+    access->method = PCI_ACCESS_SYS_BUS_PCI;
+    access->error = onLibpciError;
+    access->warning = onLibpciWarning;
+    access->debug = onLibpciDebug;
+    // Names from pci.ids only: no udev database, no network, no cache file.
+    access->id_lookup_mode = PCI_LOOKUP_NO_HWDB;
+    pci_set_param(access.get(), const_cast<char*>("sysfs.path"),
+                  const_cast<char*>(sysfsPci.c_str()));
+    if (!guarded([&] { pci_init(access.get()); }) ||
+        !guarded([&] { pci_scan_bus(access.get()); })) {
+        addNote(result.messages, "libpci could not read " + sysfsPci);
+        return result;
+    }
+
+    std::vector<pci_dev*> displays;
+    for (pci_dev* d = access->devices; d != nullptr; d = d->next) {
+        int known = 0;
+        guarded([&] { known = pci_fill_info(d, PCI_FILL_IDENT | PCI_FILL_CLASS); });
+        if ((known & PCI_FILL_CLASS) && (d->device_class >> 8) == kDisplayBaseClass) {
+            displays.push_back(d);
+        }
+    }
+    std::sort(displays.begin(), displays.end(), [](const pci_dev* a, const pci_dev* b) {
+        return std::make_tuple(a->domain, a->bus, a->dev, a->func) <
+               std::make_tuple(b->domain, b->bus, b->dev, b->func);
+    });
+
+    int index = 0;
+    for (pci_dev* d : displays) {
+        result.objects.push_back(describeAdapter(access.get(), d, ++index, sysfsPci, session));
+    }
+    if (displays.empty()) addNote(result.messages, "No display controller under " + sysfsPci);
+    result.status = WmiResult::Status::Enumerated;
+    return result;
+}

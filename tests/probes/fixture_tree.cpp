@@ -1,0 +1,133 @@
+#include "fixture_tree.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QByteArray hexAttribute(std::uint32_t value, int digits) {
+    return "0x" + QByteArray::number(value, 16).rightJustified(digits, '0') + "\n";
+}
+
+void putWord(QByteArray& bytes, int at, std::uint16_t value) {
+    bytes[at] = static_cast<char>(value & 0xff);
+    bytes[at + 1] = static_cast<char>(value >> 8);
+}
+
+void putDword(QByteArray& bytes, int at, std::uint32_t value) {
+    putWord(bytes, at, static_cast<std::uint16_t>(value & 0xffff));
+    putWord(bytes, at + 2, static_cast<std::uint16_t>(value >> 16));
+}
+
+}  // namespace
+
+FixtureTree::FixtureTree() {
+    QDir(m_dir.path()).mkpath(QStringLiteral("sys/bus/pci/devices"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("proc"));
+}
+
+void FixtureTree::writeFile(const QString& relativePath, const QByteArray& contents) {
+    const QString path = m_dir.path() + QLatin1Char('/') + relativePath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(contents);
+}
+
+void FixtureTree::symlink(const QString& target, const QString& relativeLinkPath) {
+    const QString link = m_dir.path() + QLatin1Char('/') + relativeLinkPath;
+    QDir().mkpath(QFileInfo(link).path());
+    QFile::remove(link);
+    if (::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) !=
+        0) {
+        qWarning("symlink failed for %s", qPrintable(link));
+    }
+}
+
+void FixtureTree::addPciFunction(const PciFunction& f) {
+    const QString dir = QStringLiteral("sys/bus/pci/devices/") + f.address + QLatin1Char('/');
+    writeFile(dir + "vendor", hexAttribute(f.vendor, 4));
+    writeFile(dir + "device", hexAttribute(f.device, 4));
+    writeFile(dir + "class", hexAttribute(f.classCode, 6));
+    writeFile(dir + "irq", "0\n");
+    if (f.withSubsystemFiles) {
+        writeFile(dir + "subsystem_vendor", hexAttribute(f.subsystemVendor, 4));
+        writeFile(dir + "subsystem_device", hexAttribute(f.subsystem, 4));
+    }
+    if (f.withRevisionFile) writeFile(dir + "revision", hexAttribute(f.revision, 2));
+    if (!f.driver.isEmpty()) {
+        const QString driverDir = QStringLiteral("sys/bus/pci/drivers/") + f.driver;
+        writeFile(driverDir + "/bind", QByteArray());
+        symlink(QStringLiteral("../../drivers/") + f.driver, dir + "driver");
+        if (!f.moduleVersion.isEmpty()) {
+            writeFile(QStringLiteral("sys/module/") + f.driver + "/version",
+                      f.moduleVersion.toUtf8() + "\n");
+            symlink(QStringLiteral("../../../../module/") + f.driver, driverDir + "/module");
+        }
+    }
+    if (!f.vramTotal.isEmpty()) writeFile(dir + "mem_info_vram_total", f.vramTotal);
+}
+
+void FixtureTree::addConfigSpace(const PciFunction& f) {
+    QByteArray config(256, '\0');
+    putWord(config, 0x00, f.vendor);
+    putWord(config, 0x02, f.device);
+    config[0x08] = static_cast<char>(f.revision);
+    config[0x09] = static_cast<char>(f.classCode & 0xff);
+    config[0x0a] = static_cast<char>((f.classCode >> 8) & 0xff);
+    config[0x0b] = static_cast<char>((f.classCode >> 16) & 0xff);
+    config[0x0e] = 0;  // type-0 header
+    putWord(config, 0x2c, f.subsystemVendor);
+    putWord(config, 0x2e, f.subsystem);
+    writeFile(QStringLiteral("sys/bus/pci/devices/") + f.address + "/config", config);
+}
+
+void FixtureTree::addMemoryBlocks(std::uint64_t blockSize, int online, int offline) {
+    const QString dir = QStringLiteral("sys/devices/system/memory/");
+    writeFile(dir + "block_size_bytes", QByteArray::number(qulonglong(blockSize), 16) + "\n");
+    writeFile(dir + "auto_online_blocks", "online\n");
+    writeFile(dir + "power/control", "auto\n");
+    for (int i = 0; i < online + offline; ++i) {
+        writeFile(dir + QStringLiteral("memory%1/state").arg(i * 3),
+                  i < online ? "online\n" : "offline\n");
+    }
+}
+
+void FixtureTree::writeMeminfo(const QByteArray& contents) {
+    writeFile(QStringLiteral("proc/meminfo"), contents);
+}
+
+void FixtureTree::writeDmiTable(const QByteArray& table) {
+    writeFile(QStringLiteral("sys/firmware/dmi/tables/DMI"), table);
+}
+
+SmbiosTableBuilder& SmbiosTableBuilder::structure(std::uint8_t type, std::uint8_t length,
+                                                  std::uint16_t handle,
+                                                  const QByteArray& formattedTail,
+                                                  const QList<QByteArray>& strings) {
+    QByteArray formatted(length, '\0');
+    formatted[0] = static_cast<char>(type);
+    formatted[1] = static_cast<char>(length);
+    putWord(formatted, 2, handle);
+    for (int i = 0; i < formattedTail.size() && 4 + i < length; ++i)
+        formatted[4 + i] = formattedTail[i];
+    m_bytes += formatted;
+    for (const QByteArray& s : strings) m_bytes += s + '\0';
+    if (strings.isEmpty()) m_bytes += '\0';
+    m_bytes += '\0';
+    return *this;
+}
+
+SmbiosTableBuilder& SmbiosTableBuilder::memoryDevice(std::uint16_t handle, std::uint16_t sizeWord,
+                                                     std::uint32_t extendedSizeMiB) {
+    QByteArray tail(0x28 - 4, '\0');
+    putWord(tail, 0x0C - 4, sizeWord);
+    tail[0x10 - 4] = 1;  // device locator: string 1
+    tail[0x11 - 4] = 2;  // bank locator: string 2
+    putDword(tail, 0x1C - 4, extendedSizeMiB);
+    return structure(17, 0x28, handle, tail, {"DIMM A1", "BANK 0"});
+}
+
+SmbiosTableBuilder& SmbiosTableBuilder::endOfTable() { return structure(127, 4, 0xFEFF); }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdint>
+
+// A throw-away sysfs/procfs pair in a temporary directory, laid out as the
+// kernel does, for running the real probes on made-up machines.
+class FixtureTree {
+public:
+    FixtureTree();
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString sysfsRoot() const { return m_dir.path() + QStringLiteral("/sys"); }
+    QString procfsRoot() const { return m_dir.path() + QStringLiteral("/proc"); }
+
+    // Writes (or replaces) a file below the tree, creating its folders.
+    void writeFile(const QString& relativePath, const QByteArray& contents);
+    void symlink(const QString& target, const QString& relativeLinkPath);
+
+    // A PCI function under sys/bus/pci/devices with the identity attribute
+    // files; class is the 24-bit class code.
+    struct PciFunction {
+        QString address;  // "0000:01:00.0"
+        std::uint16_t vendor = 0;
+        std::uint16_t device = 0;
+        std::uint32_t classCode = 0;
+        bool withSubsystemFiles = true;
+        std::uint16_t subsystemVendor = 0;
+        std::uint16_t subsystem = 0;
+        bool withRevisionFile = true;
+        std::uint8_t revision = 0;
+        QString driver;         // bound driver, none when empty
+        QString moduleVersion;  // version of the driver's module, none when empty
+        QByteArray vramTotal;   // contents of mem_info_vram_total, none when empty
+    };
+    void addPciFunction(const PciFunction& function);
+    // A 256-byte configuration space with the identity, class, revision and
+    // subsystem of a type-0 header.
+    void addConfigSpace(const PciFunction& function);
+
+    // Online and offline memory blocks of the given size.
+    void addMemoryBlocks(std::uint64_t blockSize, int online, int offline);
+    void writeMeminfo(const QByteArray& contents);
+    void writeDmiTable(const QByteArray& table);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Builds raw SMBIOS structure tables.
+class SmbiosTableBuilder {
+public:
+    // A structure of the given type and formatted length (header included),
+    // with its formatted bytes after the header zero and the given strings.
+    SmbiosTableBuilder& structure(std::uint8_t type, std::uint8_t length, std::uint16_t handle,
+                                  const QByteArray& formattedTail = QByteArray(),
+                                  const QList<QByteArray>& strings = {});
+    // A memory device of SMBIOS 2.8 (0x28 bytes) with the size word and the
+    // extended size; two strings like a real one.
+    SmbiosTableBuilder& memoryDevice(std::uint16_t handle, std::uint16_t sizeWord,
+                                     std::uint32_t extendedSizeMiB = 0);
+    SmbiosTableBuilder& endOfTable();
+    QByteArray bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};

@@ -1,0 +1,443 @@
+// The real probes on made-up sysfs/procfs trees, through the engine.
+#include <QtTest>
+
+#include "fixture_tree.h"
+#include "message_capture.h"
+#include "orvochecklib.h"
+
+namespace {
+
+// Opens the engine's probes and probed members to the test.
+class ProbeEngine : public OrvoCheckLib {
+public:
+    using OrvoCheckLib::readCPU;
+    using OrvoCheckLib::readGPUs;
+    using OrvoCheckLib::readMemory;
+    using OrvoCheckLib::readOS;
+
+    QList<GpuInfo>& gpus() { return m_GPUs; }
+    QStringList gpuNames() const { return m_GPUNames; }
+    double memorySize() const { return m_MemorySize; }
+    CpuIdInfo& cpuId() { return m_CpuId; }
+    QString cpuName() const { return m_CPUName; }
+    QString osName() const { return m_OSName; }
+    bool is64Bit() const { return m_Is64Bit; }
+};
+
+// Points the probes at a tree for the lifetime of the object.
+class RootsOverride {
+public:
+    explicit RootsOverride(const FixtureTree& tree) {
+        qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
+        qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
+    }
+    ~RootsOverride() {
+        qunsetenv("ORVOCHECK_SYSFS_ROOT");
+        qunsetenv("ORVOCHECK_PROCFS_ROOT");
+    }
+};
+
+FixtureTree::PciFunction nvidiaGtx970() {
+    FixtureTree::PciFunction f;
+    f.address = "0000:01:00.0";
+    f.vendor = 0x10de;
+    f.device = 0x13c2;
+    f.classCode = 0x030000;
+    f.subsystemVendor = 0x1462;
+    f.subsystem = 0x3160;
+    f.revision = 0xa1;
+    f.driver = "nvidia";
+    f.moduleVersion = "535.54.03";
+    return f;
+}
+
+// Subsystem and revision only in configuration space; built-in driver.
+FixtureTree::PciFunction intelUhd630() {
+    FixtureTree::PciFunction f;
+    f.address = "0000:00:02.0";
+    f.vendor = 0x8086;
+    f.device = 0x3e92;
+    f.classCode = 0x030000;
+    f.withSubsystemFiles = false;
+    f.subsystemVendor = 0x1043;
+    f.subsystem = 0x8694;
+    f.withRevisionFile = false;
+    f.revision = 0x02;
+    f.driver = "i915";
+    return f;
+}
+
+FixtureTree::PciFunction audioDevice() {
+    FixtureTree::PciFunction f;
+    f.address = "0000:00:1f.3";
+    f.vendor = 0x8086;
+    f.device = 0xa348;
+    f.classCode = 0x040300;
+    return f;
+}
+
+FixtureTree::PciFunction hostBridge() {
+    FixtureTree::PciFunction f;
+    f.address = "0000:00:00.0";
+    f.vendor = 0x8086;
+    f.device = 0x3ec2;
+    f.classCode = 0x060000;
+    return f;
+}
+
+const QString kNvidiaPnp = "PCI\\VEN_10DE&DEV_13C2&SUBSYS_31601462&REV_A1";
+const QString kIntelPnp = "PCI\\VEN_8086&DEV_3E92&SUBSYS_86941043&REV_02";
+
+}  // namespace
+
+class TstProbesFixture : public QObject {
+    Q_OBJECT
+private slots:
+    void twoAdaptersInBusOrder();
+    void displayControllerKinds();
+    void noDisplayController();
+    void identityWithoutSubsystemOrRevision();
+    void unreadableTrees_data();
+    void unreadableTrees();
+    void namesCollapsedRecordsKept();
+    void memoryFromSmbios();
+    void memorySmbiosEncodings();
+    void memoryFromBlocksWhenSmbiosUnusable_data();
+    void memoryFromBlocksWhenSmbiosUnusable();
+    void memoryFromMemTotal();
+    void memoryUnknown();
+    void cpuNameTrimmedAndCollapsed();
+    void realMachine();
+};
+
+void TstProbesFixture::twoAdaptersInBusOrder() {
+    FixtureTree tree;
+    QVERIFY(tree.isValid());
+    // Created out of bus order on purpose: the listing must be sorted.
+    tree.addPciFunction(nvidiaGtx970());
+    tree.addPciFunction(audioDevice());
+    tree.addPciFunction(intelUhd630());
+    tree.addConfigSpace(intelUhd630());
+    tree.addPciFunction(hostBridge());
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readGPUs();
+
+    QCOMPARE(engine.gpus().size(), 2);
+    const GpuInfo intel = engine.gpus().at(0);
+    QCOMPARE(intel.name, QString("Intel UHD Graphics 630"));
+    QCOMPARE(intel.deviceId, QString("VideoController1"));
+    QCOMPARE(intel.pnpDeviceId, kIntelPnp);
+    QCOMPARE(intel.vendorId, QString("8086"));
+    QCOMPARE(intel.pciDeviceId, QString("3E92"));
+    QCOMPARE(intel.driverVersion, QString());
+    QCOMPARE(intel.adapterRamMB, 0.0);
+    QCOMPARE(intel.videoArchitecture, QString());
+
+    const GpuInfo nvidia = engine.gpus().at(1);
+    QCOMPARE(nvidia.name, QString("NVIDIA GeForce GTX 970"));
+    QCOMPARE(nvidia.deviceId, QString("VideoController2"));
+    QCOMPARE(nvidia.pnpDeviceId, kNvidiaPnp);
+    QCOMPARE(nvidia.vendorId, QString("10DE"));
+    QCOMPARE(nvidia.pciDeviceId, QString("13C2"));
+    QCOMPARE(nvidia.driverVersion, QString("535.54.03"));
+
+    QCOMPARE(engine.gpuNames(), QStringList({"Intel UHD Graphics 630", "NVIDIA GeForce GTX 970"}));
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] GPU"),
+             QStringList({
+                 "[OrvoCheckLib] GPU names:",
+                 "[OrvoCheckLib] GPU 0 - \"Intel UHD Graphics 630\" , PNPDeviceID: "
+                 "\"PCI\\\\VEN_8086&DEV_3E92&SUBSYS_86941043&REV_02\" , vendor ID: \"8086\" "
+                 ", device ID: \"3E92\"",
+                 "[OrvoCheckLib] GPU 1 - \"NVIDIA GeForce GTX 970\" , PNPDeviceID: "
+                 "\"PCI\\\\VEN_10DE&DEV_13C2&SUBSYS_31601462&REV_A1\" , vendor ID: \"10DE\" "
+                 ", device ID: \"13C2\"",
+             }));
+    // The built-in driver's missing version is said, not silently dropped.
+    QVERIFY(!capture.linesStartingWith("[OrvoCheckLib] 0000:00:02.0 driver i915 has no module")
+                 .isEmpty());
+
+    // Records are read once; a second pass only lists them again.
+    engine.readGPUs();
+    QCOMPARE(engine.gpus().size(), 2);
+}
+
+void TstProbesFixture::displayControllerKinds() {
+    FixtureTree tree;
+    FixtureTree::PciFunction laptop = nvidiaGtx970();
+    laptop.device = 0x1c8d;
+    laptop.classCode = 0x030200;  // 3D controller
+    laptop.subsystemVendor = 0x1028;
+    laptop.subsystem = 0x0798;
+    tree.addPciFunction(laptop);
+
+    FixtureTree::PciFunction amd;
+    amd.address = "0000:03:00.0";
+    amd.vendor = 0x1002;
+    amd.device = 0x67df;
+    amd.classCode = 0x030000;
+    amd.subsystemVendor = 0x1da2;
+    amd.subsystem = 0xe366;
+    amd.revision = 0xe7;
+    amd.driver = "amdgpu";
+    amd.vramTotal = "8589934592\n";  // beyond 32 bits
+    tree.addPciFunction(amd);
+
+    FixtureTree::PciFunction other = amd;  // other display controller
+    other.address = "0001:00:00.0";
+    other.classCode = 0x038000;
+    other.vramTotal = "2147483648\n";
+    tree.addPciFunction(other);
+
+    FixtureTree::PciFunction xga = hostBridge();
+    xga.address = "0000:05:00.0";
+    xga.classCode = 0x030100;
+    xga.vendor = 0x1234;
+    xga.device = 0x1111;
+    tree.addPciFunction(xga);
+    RootsOverride roots(tree);
+
+    ProbeEngine engine;
+    engine.readGPUs();
+    QCOMPARE(engine.gpuNames(),
+             QStringList(
+                 {"NVIDIA GeForce GTX 1050 Mobile", "AMD Radeon RX 470/480/570/570X/580/580X/590",
+                  engine.gpus().value(2).name, "AMD Radeon RX 470/480/570/570X/580/580X/590"}));
+    QCOMPARE(engine.gpus().at(0).pnpDeviceId,
+             QString("PCI\\VEN_10DE&DEV_1C8D&SUBSYS_07981028&REV_A1"));
+    QCOMPARE(engine.gpus().at(1).pnpDeviceId,
+             QString("PCI\\VEN_1002&DEV_67DF&SUBSYS_E3661DA2&REV_E7"));
+    QCOMPARE(engine.gpus().at(1).driverVersion, QString());
+    // 8 GiB does not fit the 32-bit property: its largest value, just under 4096 MB.
+    QCOMPARE(engine.gpus().at(1).adapterRamMB, 4294967295.0 / 1048576.0);
+    QCOMPARE(engine.gpus().at(3).adapterRamMB, 2048.0);
+    QCOMPARE(engine.gpus().at(3).deviceId, QString("VideoController4"));
+    // An adapter pci.ids does not know is named by its numbers.
+    QCOMPARE(engine.gpus().at(2).pnpDeviceId,
+             QString("PCI\\VEN_1234&DEV_1111&SUBSYS_00000000&REV_00"));
+    QVERIFY(engine.gpus().at(2).name.contains("1111"));
+}
+
+void TstProbesFixture::noDisplayController() {
+    FixtureTree tree;
+    tree.addPciFunction(hostBridge());
+    tree.addPciFunction(audioDevice());
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readGPUs();
+    QVERIFY(engine.gpus().isEmpty());
+    QVERIFY(engine.gpuNames().isEmpty());
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] GPU"),
+             QStringList{"[OrvoCheckLib] GPU names:"});
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] No display controller").size(), 1);
+}
+
+void TstProbesFixture::identityWithoutSubsystemOrRevision() {
+    FixtureTree tree;
+    FixtureTree::PciFunction bare = nvidiaGtx970();
+    bare.withSubsystemFiles = false;
+    bare.withRevisionFile = false;
+    bare.driver.clear();
+    tree.addPciFunction(bare);  // and no configuration space either
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readGPUs();
+    QCOMPARE(engine.gpus().size(), 1);
+    const GpuInfo gpu = engine.gpus().at(0);
+    QCOMPARE(gpu.name, QString("NVIDIA GeForce GTX 970"));
+    QCOMPARE(gpu.pnpDeviceId, QString("PCI\\VEN_10DE&DEV_13C2"));
+    QCOMPARE(gpu.vendorId, QString("10DE"));
+    QCOMPARE(gpu.pciDeviceId, QString());  // no "&" after the device digits
+    const QStringList lines = capture.lines();
+    QVERIFY(lines.contains("[OrvoCheckLib] 0000:01:00.0 has no subsystem IDs"));
+    QVERIFY(lines.contains("[OrvoCheckLib] 0000:01:00.0 has no readable revision"));
+    QVERIFY(lines.contains("[OrvoCheckLib] 0000:01:00.0 has no driver bound; no driver version"));
+}
+
+void TstProbesFixture::unreadableTrees_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("no PCI folder") << "no-pci";
+    QTest::newRow("entry without class") << "no-class";
+    QTest::newRow("entry with a bad name") << "bad-name";
+}
+
+void TstProbesFixture::unreadableTrees() {
+    QFETCH(QString, damage);
+    FixtureTree tree;
+    tree.addPciFunction(nvidiaGtx970());
+    const QString devices = tree.sysfsRoot() + "/bus/pci/devices";
+    if (damage == "no-pci") {
+        QVERIFY(QDir(tree.sysfsRoot() + "/bus/pci").removeRecursively());
+    } else if (damage == "no-class") {
+        QVERIFY(QFile::remove(devices + "/0000:01:00.0/class"));
+    } else {
+        QVERIFY(QDir(devices).mkdir("not-a-pci-address"));
+    }
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readGPUs();  // must neither end the process nor list anything
+    QVERIFY(engine.gpus().isEmpty());
+    QVERIFY(capture.lines().contains("[OrvoCheckLib] GPU names:"));
+    QVERIFY2(capture.lines().filter("no graphics adapters listed").size() == 1,
+             qPrintable(capture.lines().join('\n')));
+}
+
+void TstProbesFixture::namesCollapsedRecordsKept() {
+    ProbeEngine engine;
+    GpuInfo gpu;
+    gpu.name = "  NVIDIA  GeForce   GTX 970 ";
+    gpu.pnpDeviceId = "PCI\\VEN_10DE&DEV_13C2";
+    gpu.vendorId = "10DE";
+    engine.gpus().append(gpu);
+
+    MessageCapture capture;
+    engine.readGPUs();  // records present: no query
+    QCOMPARE(engine.gpus().size(), 1);
+    QCOMPARE(engine.gpus().at(0).name, QString("  NVIDIA  GeForce   GTX 970 "));
+    QCOMPARE(engine.gpuNames(), QStringList{"NVIDIA GeForce GTX 970"});
+    QCOMPARE(capture.lines(),
+             QStringList({"[OrvoCheckLib] GPU names:",
+                          "[OrvoCheckLib] GPU 0 - \"NVIDIA GeForce GTX 970\" , PNPDeviceID: "
+                          "\"PCI\\\\VEN_10DE&DEV_13C2\" , vendor ID: \"10DE\" , device ID: \"\""}));
+}
+
+void TstProbesFixture::memoryFromSmbios() {
+    FixtureTree tree;
+    tree.writeDmiTable(SmbiosTableBuilder()
+                           .structure(0, 0x18, 0x0000, QByteArray(4, '\1'), {"Vendor", "1.0"})
+                           .structure(16, 0x17, 0x1000)
+                           .memoryDevice(0x1100, 8192)
+                           .memoryDevice(0x1101, 0)  // empty slot
+                           .memoryDevice(0x1102, 8192)
+                           .endOfTable()
+                           .bytes());
+    tree.addMemoryBlocks(0x8000000, 4, 0);  // must not be used
+    tree.writeMeminfo("MemTotal:       1024 kB\n");
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readMemory();
+    QCOMPARE(engine.memorySize(), 16.0);
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] Memory "),
+             QStringList({"[OrvoCheckLib] Memory device 0x1101 is an empty slot",
+                          "[OrvoCheckLib] Memory bank \"8589934592\" Bytes",
+                          "[OrvoCheckLib] Memory bank \"8589934592\" Bytes",
+                          "[OrvoCheckLib] Memory size: 16.0 GB"}));
+}
+
+void TstProbesFixture::memorySmbiosEncodings() {
+    FixtureTree tree;
+    tree.writeDmiTable(SmbiosTableBuilder()
+                           .memoryDevice(0x20, 0x7FFF, 32768)    // 32 GiB, extended
+                           .memoryDevice(0x21, 0x8000 | 0x4000)  // 16384 KiB
+                           .memoryDevice(0x22, 0xFFFF)           // unknown: skipped
+                           .endOfTable()
+                           .bytes());
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readMemory();
+    QCOMPARE(engine.memorySize(), 32.0 + 16.0 / 1024.0);  // 16 MiB
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] Memory bank"),
+             QStringList({"[OrvoCheckLib] Memory bank \"34359738368\" Bytes",
+                          "[OrvoCheckLib] Memory bank \"16777216\" Bytes"}));
+    QVERIFY(
+        capture.lines().contains("[OrvoCheckLib] Memory device 0x0022 has no known size; skipped"));
+    QVERIFY(capture.lines().contains("[OrvoCheckLib] Memory size: 32.0 GB"));
+}
+
+void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable_data() {
+    QTest::addColumn<bool>("withTable");
+    QTest::newRow("no table") << false;
+    QTest::newRow("table of empty slots") << true;
+}
+
+void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable() {
+    QFETCH(bool, withTable);
+    FixtureTree tree;
+    if (withTable) {
+        tree.writeDmiTable(
+            SmbiosTableBuilder().memoryDevice(0x30, 0).memoryDevice(0x31, 0).endOfTable().bytes());
+    }
+    tree.addMemoryBlocks(0x8000000, 128, 3);  // 128 online blocks of 128 MiB
+    tree.writeMeminfo("MemTotal:       1024 kB\n");
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readMemory();
+    QCOMPARE(engine.memorySize(), 16.0);
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] Memory bank"),
+             QStringList{"[OrvoCheckLib] Memory bank \"17179869184\" Bytes"});
+    QCOMPARE(capture.lines().filter("counting memory blocks").size(), 1);
+}
+
+void TstProbesFixture::memoryFromMemTotal() {
+    FixtureTree tree;
+    tree.addMemoryBlocks(0x8000000, 0, 2);  // blocks present, none online
+    tree.writeMeminfo(
+        "MemFree:         8000000 kB\nMemTotal:       16303012 kB\nSwapTotal: 0 kB\n");
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readMemory();
+    QCOMPARE(engine.memorySize(), 16303012.0 / 1024.0 / 1024.0);
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] Memory bank"),
+             QStringList{"[OrvoCheckLib] Memory bank \"16694284288\" Bytes"});
+    QVERIFY(capture.lines().contains("[OrvoCheckLib] Memory size: 15.5 GB"));
+    QCOMPARE(capture.lines().filter("using MemTotal").size(), 1);
+}
+
+void TstProbesFixture::memoryUnknown() {
+    FixtureTree tree;
+    tree.writeMeminfo("MemFree: 1 kB\n");
+    RootsOverride roots(tree);
+
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.readMemory();
+    QCOMPARE(engine.memorySize(), 0.0);
+    QVERIFY(capture.lines().contains("[OrvoCheckLib] Memory size: 0.0 GB"));
+    QCOMPARE(capture.lines().filter("memory size unknown").size(), 1);
+}
+
+void TstProbesFixture::cpuNameTrimmedAndCollapsed() {
+    ProbeEngine engine;
+    engine.cpuId().brand = "       Intel(R)  Core(TM)   i7-8700K CPU @ 3.70GHz";
+    MessageCapture capture;
+    engine.readCPU();
+    QCOMPARE(engine.cpuName(), QString("Intel(R) Core(TM) i7-8700K CPU @ 3.70GHz"));
+    QCOMPARE(capture.lines(),
+             QStringList{"[OrvoCheckLib] CPU name: \"Intel(R) Core(TM) i7-8700K CPU @ 3.70GHz\""});
+}
+
+// Only what holds on any machine.
+void TstProbesFixture::realMachine() {
+    qunsetenv("ORVOCHECK_SYSFS_ROOT");
+    qunsetenv("ORVOCHECK_PROCFS_ROOT");
+    MessageCapture capture;
+    ProbeEngine engine;
+    engine.probeSystem();
+    QVERIFY(!engine.osName().isEmpty());
+    QVERIFY(engine.memorySize() > 0.0);
+    QCOMPARE(engine.gpuNames().size(), engine.gpus().size());
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] OS name:").size(), 1);
+    QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] CPU name:").size(), 1);
+#if defined(__x86_64__) || defined(__aarch64__)
+    QVERIFY(engine.is64Bit());
+#endif
+}
+
+QTEST_GUILESS_MAIN(TstProbesFixture)
+#include "tst_probes_fixture.moc"
