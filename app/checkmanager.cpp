@@ -8,6 +8,8 @@
 #include <QMetaObject>
 #include <QVariant>
 
+#include <climits>
+
 CheckManager::CheckManager(QObject* windowRoot, BIService* service)
     : CheckManager(windowRoot, service, nullptr) {}
 
@@ -21,7 +23,9 @@ CheckManager::CheckManager(QObject* windowRoot, BIService* service, OrvoCheckLib
     m_WorkerThread.start(QThread::InheritPriority);
 }
 
-CheckManager::~CheckManager() {
+CheckManager::~CheckManager() { stopWorker(); }
+
+void CheckManager::stopWorker() {
     m_WorkerThread.quit();
     // The worker may be inside a blocking call that waits for the window's
     // thread (reading the click counters). If that is this thread, keep

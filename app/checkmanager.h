@@ -35,6 +35,11 @@ protected:
     // engine must outlive the coordinator.
     CheckManager(QObject* windowRoot, BIService* service, OrvoCheckLib* engine);
 
+    // Ends the worker thread's event loop and waits for the thread; a no-op
+    // once done. A subclass that overrides the calls below must call it in
+    // its own destructor, before its part of the object is gone.
+    void stopWorker();
+
     // The calls into the analytics service, one per step, so that a test can
     // record what the coordinator hands over.
     virtual void serviceInitSession();

@@ -1,0 +1,103 @@
+// Start-up and shutdown of the real wiring, run as a child process with the
+// offscreen platform in a private working directory.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void runEndsThroughTheDocumentsQuit();
+    void documentThatFailsToLoad();
+    void unusableLogDirectory();
+
+private:
+    int run(const QString& document, QString* err = nullptr);
+    QStringList logLines();
+
+    QTemporaryDir* m_Dir = nullptr;
+};
+
+void TestStartup::init() {
+    m_Dir = new QTemporaryDir;
+    QVERIFY(m_Dir->isValid());
+    QVERIFY(QDir(m_Dir->path()).mkdir("run"));
+}
+
+void TestStartup::cleanup() {
+    delete m_Dir;
+    m_Dir = nullptr;
+}
+
+int TestStartup::run(const QString& document, QString* err) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ORVOCHECK_CONTENT_URL", "");
+    child.setProcessEnvironment(env);
+    child.setWorkingDirectory(m_Dir->path() + "/run");
+    child.start(QStringLiteral(ORVO_STARTUP_HARNESS), {document});
+    if (!child.waitForFinished(60000)) return -1;
+    if (err) *err = QString::fromLocal8Bit(child.readAllStandardError());
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+}
+
+QStringList TestStartup::logLines() {
+    const QDir logDir(m_Dir->path() + "/OrvoSetupTempLog");
+    const QStringList files = logDir.entryList({"OrvoCheck-log-*.txt"}, QDir::Files);
+    if (files.size() != 1) return {};
+    QFile file(logDir.filePath(files.first()));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+void TestStartup::runEndsThroughTheDocumentsQuit() {
+    QCOMPARE(run("qrc:/quitter.qml"), 0);
+    const QStringList lines = logLines();
+    QVERIFY(lines.size() >= 3);
+    const QRegularExpression first(
+        "^\\[\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3}\\] "
+        "\\[main\\] Opened log file\\. Running OrvoCheck_0\\.0\\.7\\.1 \\(D\\)$");
+    QVERIFY2(first.match(lines.at(0)).hasMatch(), qPrintable(lines.at(0)));
+    // Only the toolkit's own messages may come between the first two lines.
+    int softwareLine = -1;
+    for (int i = 1; i < lines.size() && softwareLine < 0; ++i)
+        if (lines.at(i).endsWith("] Use software OpenGL? true (D)")) softwareLine = i;
+    QVERIFY2(softwareLine > 0, qPrintable(lines.join('\n')));
+    for (int i = 1; i < softwareLine; ++i)
+        QVERIFY2(!lines.at(i).contains("] ["), qPrintable(lines.at(i)));
+    QVERIFY2(lines.filter(QRegularExpression("\\] quitting \\(D\\)\\(qrc:/quitter\\.qml:\\d+\\)$"))
+                     .size() == 1,
+             qPrintable(lines.join('\n')));
+}
+
+void TestStartup::documentThatFailsToLoad() {
+    QCOMPARE(run("qrc:/no-such-window.qml"), 1);
+    const QStringList lines = logLines();
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(lines.first().endsWith("] [main] Opened log file. Running OrvoCheck_0.0.7.1 (D)"));
+    QVERIFY2(lines.last().endsWith(
+                 "] [main] Failed to load the window from \"qrc:/no-such-window.qml\" (C)"),
+             qPrintable(lines.last()));
+}
+
+void TestStartup::unusableLogDirectory() {
+    QFile blocker(m_Dir->path() + "/OrvoSetupTempLog");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString err;
+    QCOMPARE(run("qrc:/quitter.qml", &err), 0);
+    QVERIFY2(err.contains("] [main] Opened log file. Running OrvoCheck_0.0.7.1 (D)\n"),
+             qPrintable(err));
+    QCOMPARE(QFileInfo(blocker.fileName()).size(), 0);
+    QCOMPARE(QDir(m_Dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"OrvoSetupTempLog", "run"}));
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "test_startup.moc"
