@@ -1,0 +1,358 @@
+#include "bi_log_store.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "platform_fs.h"
+
+const char* const kBiDatabaseSuffix = ".bilogclient";
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+constexpr int kBusyRetries = 30;
+constexpr auto kBusyPause = std::chrono::milliseconds(100);
+
+std::mutex g_pathMutex;
+std::string g_databasePath;
+
+std::string schemaScript() {
+    return std::string(
+               "CREATE TABLE IF NOT EXISTS bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, "
+               "environment TEXT, content TEXT);"
+               "CREATE TRIGGER DeleteOneRecordOnOverflow AFTER INSERT ON bi_logs FOR EACH ROW "
+               "WHEN (SELECT COUNT(*) FROM bi_logs) > 10000 BEGIN DELETE FROM bi_logs WHERE "
+               "timestamp = (SELECT MIN(timestamp) FROM bi_logs); END;"
+               "CREATE TABLE IF NOT EXISTS schema_ver (version INT);"
+               "insert into schema_ver(version) values(") +
+           std::to_string(kSchemaVersion) +
+           ");"
+           "CREATE TABLE IF NOT EXISTS server_config (config TEXT, valid_countdown INT, "
+           "expire_epoch INT); insert into server_config values(\"{}\", 0, 0);";
+}
+
+// Steps until the statement is no longer blocked by another connection, for
+// at most kBusyRetries pauses. The connection has no busy timeout of its own.
+int stepWithBusyRetry(sqlite3_stmt* stmt, int& retries) {
+    retries = 0;
+    int rc = sqlite3_step(stmt);
+    while (rc == SQLITE_BUSY && retries < kBusyRetries) {
+        std::this_thread::sleep_for(kBusyPause);
+        rc = sqlite3_step(stmt);
+        ++retries;
+    }
+    return rc;
+}
+
+// Finalizes on every path out of a statement function.
+struct Statement {
+    sqlite3_stmt* stmt = nullptr;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+void setDatabasePath(std::string path) {
+    std::lock_guard<std::mutex> lock(g_pathMutex);
+    g_databasePath = std::move(path);
+}
+
+}  // namespace
+
+std::string databasePath() {
+    std::lock_guard<std::mutex> lock(g_pathMutex);
+    return g_databasePath;
+}
+
+void resetDatabasePath() { setDatabasePath(std::string()); }
+
+bool prepareDatabaseFile(const std::string& storagePath, const std::string& appId) {
+    if (appId.empty()) {
+        std::cerr << "AppID cannot be empty while calling BiLogger::init()." << std::endl;
+        return false;
+    }
+    const std::string program = bifs::programPath();
+    const size_t lastSep = program.rfind(bifs::kSeparator);
+
+    std::string storage = storagePath;
+    if (!storage.empty() && storage.back() != bifs::kSeparator) storage += bifs::kSeparator;
+
+    std::string directory;
+    if (!storage.empty() && bifs::isWritableDirectory(storage)) {
+        directory = storage;
+    } else if (lastSep != std::string::npos) {
+        directory = program.substr(0, lastSep + 1);
+    }
+    const std::string path = directory + appId + kBiDatabaseSuffix;
+    setDatabasePath(path);
+
+    if (bifs::fileExists(path)) {
+        sqlite3* db = nullptr;
+        bool usable = false;
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
+                            nullptr) == SQLITE_OK) {
+            usable = sqlite3_exec(db, "pragma schema_version;", nullptr, nullptr, nullptr) ==
+                     SQLITE_OK;
+        }
+        sqlite3_close(db);
+        if (usable) return true;
+        bifs::removeFile(path);
+    }
+    if (bifs::fileExists(path)) {
+        std::cerr << "Invalid storage path: [" << path << "], please make sure it is correct."
+                  << std::endl;
+        return false;
+    }
+    return true;
+}
+
+BiLogStore::BiLogStore() : m_clock(biSystemSeconds) {}
+
+BiLogStore::BiLogStore(std::string fixedPath)
+    : m_fixedPath(std::move(fixedPath)), m_clock(biSystemSeconds) {}
+
+BiLogStore::~BiLogStore() { close(); }
+
+void BiLogStore::setClock(BiClock clock) { m_clock = std::move(clock); }
+
+std::string BiLogStore::path() const {
+    return m_fixedPath.empty() ? databasePath() : m_fixedPath;
+}
+
+bool BiLogStore::isOpen() const { return m_db.load() != nullptr; }
+
+bool BiLogStore::_ensureOpen() {
+    if (m_db.load() != nullptr) return true;
+    std::lock_guard<std::mutex> lock(m_openMutex);
+    if (m_db.load() != nullptr) return true;
+
+    const std::string file = path();
+    if (file.empty()) return false;
+    const bool existed = bifs::fileExists(file);
+
+    sqlite3* db = nullptr;
+    // Serialized mode: the uploader's connection is also used by the caller's
+    // thread for the pending-record count.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
+    if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n"
+                  << std::endl;
+        sqlite3_close(db);
+        return false;
+    }
+    if (!existed) {
+        char* error = nullptr;
+        if (sqlite3_exec(db, schemaScript().c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            std::cerr << "Error executing SQLite3 statement: " << (error ? error : "") << "\n"
+                      << std::endl;
+            sqlite3_free(error);
+            sqlite3_close(db);
+            bifs::removeFile(file);
+            return false;
+        }
+        m_db.store(db);
+        return true;
+    }
+    m_db.store(db);
+    if (_getFirstInteger("select version from schema_ver;") < kSchemaVersion) {
+        _runQueryWithoutResult("update schema_ver set version = 1;");
+    }
+    return true;
+}
+
+void BiLogStore::close() {
+    std::lock_guard<std::mutex> lock(m_openMutex);
+    sqlite3* db = m_db.exchange(nullptr);
+    if (db != nullptr) sqlite3_close(db);
+}
+
+// A statement can only be compiled while the schema is readable, which
+// another connection's write lock prevents for a moment; that wait gets the
+// same budget as stepping.
+sqlite3_stmt* BiLogStore::prepare(const std::string& sql) {
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(m_db.load(), sql.c_str(), -1, &stmt, nullptr);
+    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+        std::this_thread::sleep_for(kBusyPause);
+        rc = sqlite3_prepare_v2(m_db.load(), sql.c_str(), -1, &stmt, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    return stmt;
+}
+
+void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
+    Statement st{prepare(sql)};
+    if (st.stmt == nullptr) return;
+    if (text != nullptr && sqlite3_bind_text(st.stmt, 1, text->data(),
+                                             static_cast<int>(text->size()),
+                                             SQLITE_STATIC) != SQLITE_OK) {
+        return;
+    }
+    int retries = 0;
+    const int rc = stepWithBusyRetry(st.stmt, retries);
+    if (rc != SQLITE_DONE) {
+        std::cerr << "_runQueryWithoutResult failed, result = " << rc << ", retry = " << retries
+                  << std::endl;
+    }
+}
+
+std::string BiLogStore::_getFirstString(const std::string& sql) {
+    Statement st{prepare(sql)};
+    if (st.stmt == nullptr) return std::string();
+    int retries = 0;
+    const int rc = stepWithBusyRetry(st.stmt, retries);
+    if (rc == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(st.stmt, 0);
+        const int bytes = sqlite3_column_bytes(st.stmt, 0);
+        return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes))
+                    : std::string();
+    }
+    if (rc != SQLITE_DONE) {
+        std::cerr << "_getFirstString failed, result = " << rc << ", retry = " << retries
+                  << std::endl;
+    }
+    return std::string();
+}
+
+int BiLogStore::_getFirstInteger(const std::string& sql) {
+    Statement st{prepare(sql)};
+    if (st.stmt == nullptr) return 0;
+    int retries = 0;
+    const int rc = stepWithBusyRetry(st.stmt, retries);
+    if (rc == SQLITE_ROW) return sqlite3_column_int(st.stmt, 0);
+    if (rc != SQLITE_DONE) {
+        std::cerr << "_getFirstInteger failed, result = " << rc << ", retry = " << retries
+                  << std::endl;
+    }
+    return 0;
+}
+
+bool BiLogStore::saveLog(const std::string& environment, const std::string& content) {
+    if (!_ensureOpen()) return false;
+    const std::int64_t now = m_clock();
+    // The environment comes from the caller: bound, never part of the text.
+    const std::string sql = "insert into bi_logs (timestamp, environment, content) values (" +
+                            std::to_string(now) + ", ?2, ?1);";
+    Statement st{prepare(sql)};
+    if (st.stmt == nullptr) return false;
+    if (sqlite3_bind_text(st.stmt, 1, content.data(), static_cast<int>(content.size()),
+                          SQLITE_STATIC) != SQLITE_OK ||
+        sqlite3_bind_text(st.stmt, 2, environment.data(), static_cast<int>(environment.size()),
+                          SQLITE_STATIC) != SQLITE_OK) {
+        std::cerr << "fail to bind parameter to insert statement" << std::endl;
+        return false;
+    }
+    int retries = 0;
+    const int rc = stepWithBusyRetry(st.stmt, retries);
+    if (rc != SQLITE_DONE) {
+        std::cerr << "save log fail, result = " << rc << ", retry = " << retries << std::endl;
+        return false;
+    }
+    return true;
+}
+
+void BiLogStore::removeDuplicates() {
+    if (!_ensureOpen()) return;
+    _runQueryWithoutResult(
+        "DELETE FROM bi_logs WHERE _ID not in (SELECT min(_ID) FROM bi_logs GROUP BY content);");
+}
+
+int BiLogStore::selectBatch(const std::string& environment, int maxBytes, int maxRows,
+                            BiBatch& batch) {
+    batch.clear();
+    if (!_ensureOpen()) return 0;
+    // Ties in the second of storing keep the order of storing.
+    Statement st{
+        prepare("select * from bi_logs where environment = ?1 order by timestamp asc, _ID asc;")};
+    if (st.stmt == nullptr) return 0;
+    if (sqlite3_bind_text(st.stmt, 1, environment.data(), static_cast<int>(environment.size()),
+                          SQLITE_STATIC) != SQLITE_OK) {
+        return 0;
+    }
+    int retries = 0;
+    int rc = stepWithBusyRetry(st.stmt, retries);
+    if (rc != SQLITE_ROW) return 0;
+
+    batch.ids.reserve(static_cast<size_t>(maxRows > 0 ? maxRows : 1));
+    // The limit comes from the server; reserve no more than a sane batch.
+    if (maxBytes > 0) batch.contents.reserve(static_cast<size_t>(std::min(maxBytes, 1 << 20)));
+    bool refused = false;
+    while (rc == SQLITE_ROW) {
+        const std::int64_t id = sqlite3_column_int64(st.stmt, 0);
+        const unsigned char* text = sqlite3_column_text(st.stmt, 3);
+        const int n = sqlite3_column_bytes(st.stmt, 3);
+        const char* chars = text ? reinterpret_cast<const char*>(text) : "";
+        if (static_cast<std::int64_t>(batch.contents.size()) + n < maxBytes) {
+            batch.contents.append(chars, static_cast<size_t>(n));
+            batch.ids.push_back(id);
+        } else {
+            refused = true;
+            if (batch.ids.empty()) {
+                // A record larger than a batch travels alone.
+                batch.contents.assign(chars, static_cast<size_t>(n));
+                batch.ids.push_back(id);
+            }
+        }
+        if (refused || batch.count() >= maxRows) break;
+        rc = sqlite3_step(st.stmt);
+    }
+    return batch.count();
+}
+
+void BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
+    if (!_ensureOpen() || ids.empty()) return;
+    std::string sql = "delete from bi_logs where _ID in (";
+    for (size_t i = 0; i < ids.size(); ++i) {
+        if (i > 0) sql += ',';
+        sql += std::to_string(ids[i]);
+    }
+    sql += ");";
+    _runQueryWithoutResult(sql);
+}
+
+std::string BiLogStore::firstEnvironment() {
+    if (!_ensureOpen()) return std::string();
+    return _getFirstString("select environment from bi_logs limit 1;");
+}
+
+int BiLogStore::countLogs() {
+    if (!_ensureOpen()) return 0;
+    return _getFirstInteger("select count(*) from bi_logs;");
+}
+
+std::string BiLogStore::serverConfigText() {
+    if (!_ensureOpen()) return std::string();
+    return _getFirstString("select config from server_config;");
+}
+
+int BiLogStore::expireEpoch() {
+    if (!_ensureOpen()) return 0;
+    return _getFirstInteger("select expire_epoch from server_config;");
+}
+
+int BiLogStore::validCountdown() {
+    if (!_ensureOpen()) return 0;
+    return _getFirstInteger("select valid_countdown from server_config;");
+}
+
+void BiLogStore::setServerConfigText(const std::string& text) {
+    if (!_ensureOpen()) return;
+    // The text comes from the server: bound, so a quote in it is stored as is.
+    _runQueryWithoutResult("update server_config set config = ?1;", &text);
+}
+
+void BiLogStore::setExpireEpoch(int n) {
+    if (!_ensureOpen()) return;
+    _runQueryWithoutResult("update server_config set expire_epoch = " + std::to_string(n) + ";");
+}
+
+void BiLogStore::setValidCountdown(int n) {
+    if (!_ensureOpen()) return;
+    _runQueryWithoutResult("update server_config set valid_countdown = " + std::to_string(n) +
+                           ";");
+}

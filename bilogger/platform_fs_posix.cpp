@@ -1,0 +1,33 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "platform_fs.h"
+
+namespace bifs {
+
+const char kSeparator = '/';
+
+std::string programPath() {
+    std::vector<char> buf(4096);
+    const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
+    if (n <= 0) return std::string();
+    return std::string(buf.data(), static_cast<size_t>(n));
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0;
+}
+
+bool isWritableDirectory(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    return access(path.c_str(), W_OK) == 0;
+}
+
+bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+}  // namespace bifs

@@ -1,0 +1,415 @@
+// The local record store against real database files in temporary folders.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "bi_log_store.h"
+#include "platform_fs.h"
+#include "test_support.h"
+
+using bitest::RawDb;
+using bitest::TempDir;
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace {
+
+std::string programDirectory() {
+    const std::string exe = bifs::programPath();
+    return exe.substr(0, exe.rfind('/') + 1);
+}
+
+std::string record(const std::string& text) { return "{\"e\":\"" + text + "\"}\n"; }
+
+class StoreTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+        path = dir.file("com.daxo.test.bilogclient");
+        ASSERT_EQ(databasePath(), path);
+    }
+    void TearDown() override { resetDatabasePath(); }
+    TempDir dir;
+    std::string path;
+};
+
+TEST_F(StoreTest, NewFileHoldsTheSchemaAndTheInitialRows) {
+    EXPECT_FALSE(bifs::fileExists(path)) << "the file is created by the first operation";
+    BiLogStore store;
+    EXPECT_EQ(store.countLogs(), 0);
+    ASSERT_TRUE(bifs::fileExists(path));
+
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select type, name from sqlite_master order by name;"),
+              (std::vector<std::string>{"trigger|DeleteOneRecordOnOverflow", "table|bi_logs",
+                                        "table|schema_ver", "table|server_config"}));
+    EXPECT_EQ(raw.rows("select version from schema_ver;"), std::vector<std::string>{"1"});
+    EXPECT_EQ(raw.rows("select config, valid_countdown, expire_epoch from server_config;"),
+              std::vector<std::string>{"{}|0|0"});
+    EXPECT_EQ(store.serverConfigText(), "{}");
+    EXPECT_EQ(store.expireEpoch(), 0);
+    EXPECT_EQ(store.validCountdown(), 0);
+    EXPECT_EQ(store.firstEnvironment(), "");
+}
+
+TEST_F(StoreTest, SavedRecordsKeepTimeEnvironmentAndContent) {
+    BiLogStore store;
+    store.setClock([] { return std::int64_t{4102444800}; });  // beyond 32 bits of 2038
+    ASSERT_TRUE(store.saveLog("default", record("a")));
+    ASSERT_TRUE(store.saveLog("stage", std::string("b\0c\n", 4)));
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select _ID, timestamp, environment, length(cast(content as blob)) from bi_logs;"),
+              (std::vector<std::string>{"1|4102444800|default|10", "2|4102444800|stage|4"}));
+    EXPECT_EQ(store.countLogs(), 2);
+    EXPECT_EQ(store.firstEnvironment(), "default");
+}
+
+TEST_F(StoreTest, ValuesWithQuotesAreStoredAsGiven) {
+    BiLogStore store;
+    const std::string environment = "de\"fault'); drop table bi_logs; --";
+    ASSERT_TRUE(store.saveLog(environment, record("q")));
+    BiBatch batch;
+    ASSERT_EQ(store.selectBatch(environment, 20480, 20, batch), 1);
+    EXPECT_EQ(batch.contents, record("q"));
+    EXPECT_EQ(store.firstEnvironment(), environment);
+
+    const std::string config = "{\"url\":{\"stage\":\"it's\"}}";
+    store.setServerConfigText(config);
+    EXPECT_EQ(store.serverConfigText(), config);
+    EXPECT_EQ(store.countLogs(), 1);
+}
+
+TEST_F(StoreTest, TheInsertAfterTenThousandDropsTheOldestSecond) {
+    BiLogStore store;
+    ASSERT_EQ(store.countLogs(), 0);
+    {
+        RawDb raw(path);
+        ASSERT_TRUE(raw.exec("begin;"));
+        // 3 rows in second 1000, the rest later: 9999 rows in all.
+        for (int i = 0; i < 9999; ++i) {
+            const int ts = i < 3 ? 1000 : 2000 + i;
+            ASSERT_TRUE(raw.exec("insert into bi_logs (timestamp, environment, content) values (" +
+                                 std::to_string(ts) + ", 'default', 'r" + std::to_string(i) +
+                                 "');"));
+        }
+        ASSERT_TRUE(raw.exec("commit;"));
+    }
+    store.setClock([] { return std::int64_t{50000}; });
+    ASSERT_TRUE(store.saveLog("default", record("10000th")));
+    EXPECT_EQ(store.countLogs(), 10000);
+    ASSERT_TRUE(store.saveLog("default", record("10001st")));
+    EXPECT_EQ(store.countLogs(), 9998);
+    RawDb raw(path);
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs where timestamp = 1000;"), 0);
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs where timestamp = 50000;"), 2);
+}
+
+TEST_F(StoreTest, RemoveDuplicatesKeepsTheFirstOfEqualContentsAcrossEnvironments) {
+    BiLogStore store;
+    for (const auto& [env, text] : std::vector<std::pair<std::string, std::string>>{
+             {"default", "a"}, {"stage", "a"}, {"stage", "b"}, {"default", "b"}, {"stage", "c"},
+             {"default", "a"}}) {
+        ASSERT_TRUE(store.saveLog(env, record(text)));
+    }
+    store.removeDuplicates();
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select _ID, environment from bi_logs order by _ID;"),
+              (std::vector<std::string>{"1|default", "3|stage", "5|stage"}));
+}
+
+struct BatchCase {
+    const char* name;
+    std::vector<int> sizes;  // bytes per stored record, line feed included
+    int maxBytes;
+    int maxRows;
+    std::vector<std::vector<int>> batches;  // record indexes per successive batch
+};
+
+void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.name; }
+
+class SelectBatchTest : public StoreTest, public testing::WithParamInterface<BatchCase> {};
+
+TEST_P(SelectBatchTest, TakesOldestRecordsWithinTheLimits) {
+    const BatchCase& c = GetParam();
+    BiLogStore store;
+    std::vector<std::string> texts;
+    std::int64_t second = 1000;
+    // Later records get earlier seconds now and then, so order comes from time.
+    store.setClock([&second] { return second; });
+    for (size_t i = 0; i < c.sizes.size(); ++i) {
+        std::string text = "{\"i\":\"" + std::to_string(i) + "\",\"p\":\"";
+        text.resize(static_cast<size_t>(c.sizes[i]) - 3, 'x');
+        text += "\"}\n";
+        texts.push_back(text);
+        ASSERT_TRUE(store.saveLog("default", text));
+        ASSERT_TRUE(store.saveLog("stage", "{\"other\":\"" + std::to_string(i) + "\"}\n"));
+        second += i % 2 == 0 ? 0 : 1;
+    }
+    for (const auto& expected : c.batches) {
+        BiBatch batch;
+        const int count = store.selectBatch("default", c.maxBytes, c.maxRows, batch);
+        std::string contents;
+        for (int i : expected) contents += texts[static_cast<size_t>(i)];
+        ASSERT_EQ(count, static_cast<int>(expected.size()));
+        EXPECT_EQ(batch.count(), count);
+        EXPECT_EQ(batch.contents, contents);
+        store.deleteByIds(batch.ids);
+    }
+    BiBatch rest;
+    EXPECT_EQ(store.selectBatch("default", c.maxBytes, c.maxRows, rest), 0);
+    EXPECT_TRUE(rest.contents.empty());
+    EXPECT_EQ(store.countLogs(), static_cast<int>(c.sizes.size())) << "stage rows untouched";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, SelectBatchTest,
+    testing::Values(
+        BatchCase{"TwoOf8000ThenTheThird", {8000, 8000, 8000}, 20480, 20, {{0, 1}, {2}}},
+        BatchCase{"OversizeRecordAlone", {30000}, 20480, 20, {{0}}},
+        BatchCase{"OversizeAfterSmallWaits", {100, 30000, 100}, 20480, 20, {{0}, {1}, {2}}},
+        BatchCase{"ExactLimitIsRefused", {10240, 10240}, 20480, 20, {{0}, {1}}},
+        BatchCase{"RowLimit", {50, 50, 50, 50, 50}, 20480, 2, {{0, 1}, {2, 3}, {4}}},
+        BatchCase{"RowLimitZeroTakesOne", {50, 50}, 20480, 0, {{0}, {1}}},
+        BatchCase{"RowLimitNegativeTakesOne", {50, 50}, 20480, -5, {{0}, {1}}},
+        BatchCase{"ByteLimitZeroTakesOne", {50, 50}, 0, 20, {{0}, {1}}}),
+    [](const testing::TestParamInfo<BatchCase>& info) { return info.param.name; });
+
+TEST_F(StoreTest, SelectionOrderFollowsTimeThenStoring) {
+    BiLogStore store;
+    std::int64_t second = 2000;
+    store.setClock([&second] { return second; });
+    ASSERT_TRUE(store.saveLog("default", record("late")));
+    second = 1000;
+    ASSERT_TRUE(store.saveLog("default", record("early1")));
+    ASSERT_TRUE(store.saveLog("default", record("early2")));
+    BiBatch batch;
+    ASSERT_EQ(store.selectBatch("default", 20480, 20, batch), 3);
+    EXPECT_EQ(batch.contents, record("early1") + record("early2") + record("late"));
+    EXPECT_EQ(batch.ids, (std::vector<std::int64_t>{2, 3, 1}));
+}
+
+TEST_F(StoreTest, DeleteByIdsRemovesExactlyThose) {
+    BiLogStore store;
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(store.saveLog("default", record(std::to_string(i))));
+    store.deleteByIds({4, 2});
+    store.deleteByIds({});
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select _ID from bi_logs;"), (std::vector<std::string>{"1", "3", "5"}));
+}
+
+TEST_F(StoreTest, ServerConfigRowKeepsOneRow) {
+    BiLogStore store;
+    store.setServerConfigText("{\"expire_time\":60}");
+    store.setValidCountdown(-42);
+    store.setExpireEpoch(2000000000);
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select * from server_config;"),
+              std::vector<std::string>{"{\"expire_time\":60}|-42|2000000000"});
+    EXPECT_EQ(store.validCountdown(), -42);
+    EXPECT_EQ(store.expireEpoch(), 2000000000);
+}
+
+TEST_F(StoreTest, AFileThatIsNotADatabaseIsReplaced) {
+    bitest::writeFile(path, std::string(4096, 'Z'));
+    ASSERT_TRUE(prepareDatabaseFile(dir.path() + "/", "com.daxo.test"));
+    EXPECT_EQ(databasePath(), path) << "a trailing separator is not doubled";
+    EXPECT_FALSE(bifs::fileExists(path));
+    BiLogStore store;
+    EXPECT_TRUE(store.saveLog("default", record("x")));
+    EXPECT_EQ(store.serverConfigText(), "{}");
+}
+
+TEST_F(StoreTest, AnExistingDatabaseIsKept) {
+    {
+        BiLogStore store;
+        ASSERT_TRUE(store.saveLog("default", record("kept")));
+    }
+    ASSERT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+    BiLogStore store;
+    EXPECT_EQ(store.countLogs(), 1);
+}
+
+struct VersionCase {
+    const char* name;
+    const char* rowsSql;
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.name; }
+
+class SchemaVersionTest : public StoreTest, public testing::WithParamInterface<VersionCase> {};
+
+TEST_P(SchemaVersionTest, OldVersionsAreRaisedAtFirstOpening) {
+    {
+        RawDb raw(path);
+        ASSERT_TRUE(raw.exec(
+            "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, "
+            "content TEXT); CREATE TABLE schema_ver (version INT);"
+            "CREATE TABLE server_config (config TEXT, valid_countdown INT, expire_epoch INT);"
+            "insert into server_config values('{}', 0, 0);"));
+        ASSERT_TRUE(raw.exec(GetParam().rowsSql));
+    }
+    ASSERT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+    BiLogStore store;
+    EXPECT_EQ(store.countLogs(), 0);
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select version from schema_ver;"), GetParam().expected);
+    EXPECT_EQ(raw.integer("select count(*) from sqlite_master where type = 'trigger';"), 0)
+        << "an existing file's tables are not altered";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, SchemaVersionTest,
+    testing::Values(VersionCase{"Zero", "insert into schema_ver values(0);", {"1"}},
+                    VersionCase{"Negative", "insert into schema_ver values(-3);", {"1"}},
+                    VersionCase{"Current", "insert into schema_ver values(1);", {"1"}},
+                    VersionCase{"Newer", "insert into schema_ver values(7);", {"7"}},
+                    VersionCase{"NoRows", "select 1;", {}}),
+    [](const testing::TestParamInfo<VersionCase>& info) { return info.param.name; });
+
+TEST(StoreLocationTest, EmptyAppIdFailsWithItsMessageAndCreatesNothing) {
+    TempDir dir;
+    ASSERT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.before"));
+    CaptureStderr();
+    EXPECT_FALSE(prepareDatabaseFile(dir.path(), ""));
+    EXPECT_EQ(GetCapturedStderr(), "AppID cannot be empty while calling BiLogger::init().\n");
+    EXPECT_EQ(databasePath(), dir.file("com.daxo.before.bilogclient"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    resetDatabasePath();
+}
+
+TEST(StoreLocationTest, ANonWritableOrMissingFolderPutsTheFileBesideTheProgram) {
+    TempDir dir;
+    const std::string readOnly = dir.file("ro");
+    ASSERT_EQ(mkdir(readOnly.c_str(), 0555), 0);
+    std::vector<std::string> unusable = {dir.file("missing"), dir.file("missing/deeper/"),
+                                         readOnly, ""};
+    if (access(readOnly.c_str(), W_OK) == 0) {
+        // Privileged users may write anywhere; a read-only file system still refuses.
+        unusable[2] = "/proc/sys";
+        if (access("/proc/sys", W_OK) == 0) unusable.pop_back();
+    }
+    const std::string appId = "com.daxo.beside." + std::to_string(getpid());
+    const std::string expected = programDirectory() + appId + ".bilogclient";
+    for (const auto& storage : unusable) {
+        SCOPED_TRACE(storage);
+        ASSERT_TRUE(prepareDatabaseFile(storage, appId));
+        EXPECT_EQ(databasePath(), expected);
+    }
+    BiLogStore store;
+    EXPECT_TRUE(store.saveLog("default", record("beside")));
+    EXPECT_TRUE(bifs::fileExists(expected));
+    store.close();
+    bifs::removeFile(expected);
+    resetDatabasePath();
+}
+
+TEST(StoreLocationTest, AStoreWithoutPathNeverOpens) {
+    resetDatabasePath();
+    BiLogStore store;
+    CaptureStderr();
+    EXPECT_FALSE(store.saveLog("default", record("lost")));
+    EXPECT_EQ(store.countLogs(), 0);
+    EXPECT_FALSE(store.isOpen());
+    EXPECT_EQ(GetCapturedStderr(), "");
+}
+
+TEST(StoreOpenTest, AnUnopenableFileReportsAndStaysClosed) {
+    TempDir dir;
+    BiLogStore store(dir.file("no/such/folder/x.bilogclient"));
+    CaptureStderr();
+    EXPECT_FALSE(store.saveLog("default", record("x")));
+    EXPECT_EQ(GetCapturedStderr(), "Error opening SQLite3 database: unable to open database file\n\n");
+    EXPECT_FALSE(store.isOpen());
+}
+
+TEST(StoreOpenTest, FirstOpeningFromTwoThreadsMakesOneConnection) {
+    TempDir dir;
+    for (int round = 0; round < 20; ++round) {
+        BiLogStore store(dir.file("race" + std::to_string(round) + ".bilogclient"));
+        std::atomic<bool> go{false};
+        auto work = [&] {
+            while (!go.load()) std::this_thread::yield();
+            for (int i = 0; i < 5; ++i) {
+                EXPECT_TRUE(store.saveLog("default", record(std::to_string(i))));
+                store.countLogs();
+            }
+        };
+        std::thread a(work), b(work);
+        go = true;
+        a.join();
+        b.join();
+        EXPECT_EQ(store.countLogs(), 10);
+        RawDb raw(store.path());
+        EXPECT_EQ(raw.integer("select count(*) from server_config;"), 1);
+    }
+}
+
+// Another connection keeps the file write-locked for a while.
+class BusyTest : public StoreTest {
+protected:
+    void lockFor(std::chrono::milliseconds hold) {
+        blocker = std::make_unique<RawDb>(path);
+        ASSERT_TRUE(blocker->exec("begin exclusive;"));
+        releaser = std::thread([this, hold] {
+            std::this_thread::sleep_for(hold);
+            blocker->exec("commit;");
+        });
+    }
+    void TearDown() override {
+        if (releaser.joinable()) releaser.join();
+        StoreTest::TearDown();
+    }
+    std::unique_ptr<RawDb> blocker;
+    std::thread releaser;
+};
+
+TEST_F(BusyTest, ABriefLockIsWaitedFor) {
+    BiLogStore store;
+    ASSERT_EQ(store.countLogs(), 0);
+    lockFor(std::chrono::milliseconds(450));
+    CaptureStderr();
+    EXPECT_TRUE(store.saveLog("default", record("waited")));
+    EXPECT_EQ(store.countLogs(), 1);
+    EXPECT_EQ(GetCapturedStderr(), "");
+}
+
+struct BusyCase {
+    const char* name;
+    std::function<void(BiLogStore&)> operation;
+    const char* message;
+};
+
+void PrintTo(const BusyCase& c, std::ostream* os) { *os << c.name; }
+
+class BusyFailureTest : public BusyTest, public testing::WithParamInterface<BusyCase> {};
+
+TEST_P(BusyFailureTest, GivesUpAfterThirtyRetries) {
+    BiLogStore store;
+    ASSERT_TRUE(store.saveLog("default", record("before")));
+    lockFor(std::chrono::milliseconds(3600));
+    const auto start = std::chrono::steady_clock::now();
+    CaptureStderr();
+    GetParam().operation(store);
+    EXPECT_EQ(GetCapturedStderr(), GetParam().message);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, BusyFailureTest,
+    testing::Values(
+        BusyCase{"SaveLog",
+                 [](BiLogStore& s) { EXPECT_FALSE(s.saveLog("default", record("late"))); },
+                 "save log fail, result = 5, retry = 30\n"},
+        BusyCase{"WithoutResult", [](BiLogStore& s) { s.setValidCountdown(5); },
+                 "_runQueryWithoutResult failed, result = 5, retry = 30\n"},
+        BusyCase{"FirstInteger", [](BiLogStore& s) { EXPECT_EQ(s.countLogs(), 0); },
+                 "_getFirstInteger failed, result = 5, retry = 30\n"},
+        BusyCase{"FirstString", [](BiLogStore& s) { EXPECT_EQ(s.firstEnvironment(), ""); },
+                 "_getFirstString failed, result = 5, retry = 30\n"}),
+    [](const testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
+
+}  // namespace

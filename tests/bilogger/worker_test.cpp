@@ -1,0 +1,171 @@
+// The worker threads: order, draining on stop, dropping after stop.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "bi_server_config.h"
+#include "bi_worker.h"
+#include "test_support.h"
+
+using bitest::RawDb;
+using bitest::TempDir;
+
+namespace {
+
+std::string record(int i) { return "{\"n\":\"" + std::to_string(i) + "\"}\n"; }
+
+// Holds the worker until the test opens the gate, and notes what it saw.
+class GateTask : public BiTaskBase {
+public:
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable cv;
+        bool entered = false;
+        bool open = false;
+        bool sawStop = false;
+        std::thread::id thread;
+    };
+    explicit GateTask(Gate& gate) : BiTaskBase("default"), m_gate(gate) {}
+    void run(BiLogStore&, const std::atomic<bool>& stopRequested) override {
+        std::unique_lock<std::mutex> lock(m_gate.mutex);
+        m_gate.entered = true;
+        m_gate.thread = std::this_thread::get_id();
+        m_gate.cv.notify_all();
+        m_gate.cv.wait(lock, [this] { return m_gate.open; });
+        m_gate.sawStop = stopRequested.load();
+    }
+    static void waitEntered(Gate& gate) {
+        std::unique_lock<std::mutex> lock(gate.mutex);
+        gate.cv.wait(lock, [&gate] { return gate.entered; });
+    }
+    static void openGate(Gate& gate) {
+        std::lock_guard<std::mutex> lock(gate.mutex);
+        gate.open = true;
+        gate.cv.notify_all();
+    }
+
+private:
+    Gate& m_gate;
+};
+
+TEST(WorkerTest, RecordsSentBeforeStopAreStoredWhenStopReturns) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    for (int i = 0; i < 3; ++i) submit(worker, new BiTaskSend("default", record(i)));
+    stopWorker(worker);
+    EXPECT_FALSE(worker.store.isOpen()) << "stopping closes the store";
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select content from bi_logs order by _ID;"),
+              (std::vector<std::string>{record(0), record(1), record(2)}));
+}
+
+TEST(WorkerTest, QueuedTasksDrainAfterStopAndSeeTheFlag) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    GateTask::Gate gate;
+    submit(worker, new GateTask(gate));
+    GateTask::waitEntered(gate);
+    EXPECT_NE(gate.thread, std::this_thread::get_id());
+    for (int i = 0; i < 50; ++i) submit(worker, new BiTaskSend("default", record(i)));
+    std::thread stopper([&worker] { stopWorker(worker); });
+    while (!worker.stopRequested.load()) std::this_thread::yield();
+    GateTask::openGate(gate);
+    stopper.join();
+    EXPECT_TRUE(gate.sawStop);
+    EXPECT_EQ(worker.queuedTasks(), 0u);
+    RawDb raw(path);
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 50);
+}
+
+TEST(WorkerTest, SubmissionOrderIsKept) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    worker.store.setClock([] { return std::int64_t{1000}; });
+    std::vector<std::string> expected;
+    for (int i = 0; i < 300; ++i) {
+        expected.push_back(record(i));
+        submit(worker, new BiTaskSend("default", record(i)));
+        if (i % 37 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    stopWorker(worker);
+    RawDb raw(path);
+    EXPECT_EQ(raw.rows("select content from bi_logs order by _ID;"), expected);
+}
+
+TEST(WorkerTest, AfterStopNothingIsQueuedAndNoThreadStarts) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    const auto start = std::chrono::steady_clock::now();
+    stopWorker(worker);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    submit(worker, new BiTaskSend("default", record(1)));
+    BiServerConfig config;
+    submit(worker, new BiTaskFlush(config));
+    EXPECT_FALSE(worker.threadStarted());
+    EXPECT_EQ(worker.queuedTasks(), 0u);
+    stopWorker(worker);
+    EXPECT_FALSE(bitest::RawDb(path).integer("select count(*) from sqlite_master;") > 0)
+        << "nothing touched the database";
+}
+
+TEST(WorkerTest, ConcurrentFirstSubmissionsStartOneThread) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    for (int round = 0; round < 5; ++round) {
+        BiWorker worker(path);
+        std::atomic<bool> go{false};
+        std::vector<std::thread> submitters;
+        for (int t = 0; t < 4; ++t) {
+            submitters.emplace_back([&worker, &go, t] {
+                while (!go.load()) std::this_thread::yield();
+                for (int i = 0; i < 25; ++i) {
+                    submit(worker, new BiTaskSend("default", record(t * 1000 + i)));
+                }
+            });
+        }
+        go = true;
+        for (auto& s : submitters) s.join();
+        stopWorker(worker);
+    }
+    RawDb raw(path);
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 500);
+}
+
+TEST(WorkerTest, DestroyingARunningWorkerStoresWhatWasQueued) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    {
+        BiWorker worker(path);
+        for (int i = 0; i < 10; ++i) submit(worker, new BiTaskSend("default", record(i)));
+    }
+    RawDb raw(path);
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 10);
+}
+
+TEST(WorkerTest, ProcessWorkersStopWriterFirstThenUploader) {
+    TempDir dir;
+    ASSERT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.workers"));
+    for (int i = 0; i < 20; ++i) submit(recordWriter, new BiTaskSend("default", record(i)));
+    submit(uploader, new BiTaskFlush(processServerConfig()));
+    stopWorkers();
+    EXPECT_TRUE(recordWriter.stopRequested.load());
+    EXPECT_TRUE(uploader.stopRequested.load());
+    EXPECT_FALSE(recordWriter.store.isOpen());
+    EXPECT_FALSE(uploader.store.isOpen());
+    RawDb raw(dir.file("com.daxo.workers.bilogclient"));
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 20);
+    submit(recordWriter, new BiTaskSend("default", record(99)));
+    stopWorkers();
+    EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 20);
+    resetDatabasePath();
+}
+
+}  // namespace
