@@ -1,15 +1,25 @@
 #pragma once
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <deque>
+#include <memory>
+
+class BiClient;
+struct InfoRecord;
 
 // Turns one finished run into analytics records and drives the analytics
 // client from start to release. Lives on the main thread, but every step is
 // called directly on the check coordinator's worker thread, one after another.
+// Constructing it touches nothing: the settings, the client and its files are
+// first used by initSession().
 class BIService : public QObject {
     Q_OBJECT
 public:
     BIService();
+    // Drives the given client instead of the process-wide BiLogger facade.
+    explicit BIService(BiClient& client);
     ~BIService() override;
     BIService(const BIService&) = delete;
     BIService& operator=(const BIService&) = delete;
@@ -25,4 +35,23 @@ public:
 
 signals:
     void close();
+
+private:
+    void checkEnvironment();
+    void initBILogger();
+    bool onSendToBIServer();
+    void FlushBILogger();
+    void enqueue(std::unique_ptr<InfoRecord> entry);
+    void sendEntry(const InfoRecord& entry);
+
+    BiClient& m_client;
+    QString m_sessionId;
+    QString m_appVersion;
+    QString m_storageDir;
+    bool clientReady = false;
+    std::deque<std::unique_ptr<InfoRecord>> mMsgQueue;
+    // Guards mMsgQueue and the client calls that initialise, build and send
+    // records, flush, count and release. Not recursive: no step that holds it
+    // calls another step that takes it.
+    QMutex m_lock;
 };

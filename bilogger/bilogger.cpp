@@ -70,6 +70,11 @@ bool BiLogger::init(int version, std::string appId, std::string storagePath) {
     s.clientVersion = version;
     processServerConfig().setAppId(appId);
     s.initialised = prepareDatabaseFile(storagePath, appId);
+    // Create a missing file here, on the caller's thread, before any worker
+    // runs: two connections creating the schema of a new file at the same
+    // moment (the record writer storing the first record while the host
+    // counts) make one of them fail and delete the file under the other.
+    if (s.initialised) uploader.store._ensureOpen();
     // The envelope's machine values are asked for once per process, even when
     // the store cannot be used, so that a later init has them.
     if (s.device.deviceSerial.empty()) s.device = queryDeviceIdentity();

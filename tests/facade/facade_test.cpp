@@ -212,6 +212,19 @@ TEST_F(Facade, AfterReleaseNothingIsStoredAndNoThreadStarts) {
     EXPECT_EQ(db.rows("select content from bi_logs where content like '%after%';").size(), 0u);
 }
 
+TEST_F(Facade, InitCreatesTheFileSoTheFirstRecordAndACountDoNotRace) {
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    EXPECT_TRUE(std::filesystem::exists(dbFile(dir)));
+    testing::internal::CaptureStderr();
+    sendOne("first", "k", "v");
+    const int countedAtOnce = BiLogger::pendingCount();
+    BiLogger::release();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(countedAtOnce == 0 || countedAtOnce == 1) << countedAtOnce;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(BiLogger::pendingCount(), 1);
+}
+
 TEST_F(Facade, ReleaseWithoutInitOrRecordsReturnsAtOnce) {
     BiLogger::release();
     EXPECT_FALSE(recordWriter.threadStarted());
