@@ -240,7 +240,8 @@ WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
                   const_cast<char*>(sysfsPci.c_str()));
     if (!guarded([&] { pci_init(access.get()); }) ||
         !guarded([&] { pci_scan_bus(access.get()); })) {
-        addNote(result.messages, "libpci could not read " + sysfsPci);
+        addNote(result.messages,
+                "libpci could not read " + sysfsPci + "; no graphics adapters listed");
         return result;
     }
 
