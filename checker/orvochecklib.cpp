@@ -1,24 +1,219 @@
 #include "orvochecklib.h"
 
+#include "os_probe.h"
+#include "webloader.h"
+
 #include <QDebug>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QThread>
 
-// Placeholder until the comparison engine lands: the accessors report the
-// fresh engine's defaults and a comparison ends at once.
-OrvoCheckLib::OrvoCheckLib(QObject* parent) : QObject(parent) {}
-OrvoCheckLib::~OrvoCheckLib() = default;
+namespace {
 
-void OrvoCheckLib::startCompare(const QString&, const QString&, const QString&) {
+QJsonArray listOf(const QJsonObject& root, const char* component, const char* list) {
+    return root.value(QLatin1String(component)).toObject().value(QLatin1String(list)).toArray();
+}
+
+}  // namespace
+
+OrvoCheckLib::OrvoCheckLib(QObject* parent)
+    : QObject(parent),
+      m_IsOSVersionOrGreater(&isOSVersionOrGreater),
+      m_DownloadTimeLimitMs(WebLoader::kDefaultTotalTimeLimitMs),
+      m_DownloadMaxBytes(WebLoader::kDefaultMaxBodyBytes) {}
+
+OrvoCheckLib::~OrvoCheckLib() {
+    if (!m_pWebLoader) return;
+    disconnect(m_pWebLoader, nullptr, this, nullptr);
+    // The loader belongs to the thread that started the comparison. While
+    // that thread still runs its loop the loader must die there; once it has
+    // ended nothing else touches the loader and it can go at once.
+    QThread* owner = m_pWebLoader->thread();
+    if (owner && owner != QThread::currentThread() && owner->isRunning())
+        m_pWebLoader->deleteLater();
+    else
+        delete m_pWebLoader;
+    m_pWebLoader = nullptr;
+}
+
+void OrvoCheckLib::setDownloadLimits(int totalTimeLimitMs, qint64 maxBodyBytes) {
+    m_DownloadTimeLimitMs = totalTimeLimitMs;
+    m_DownloadMaxBytes = maxBodyBytes;
+}
+
+void OrvoCheckLib::startCompare(const QString& url, const QString& savePath,
+                                const QString& defaultPath) {
+    if (url.isEmpty() || savePath.isEmpty()) {
+        compareWithFile(defaultPath);
+        emit compareFinished();
+        return;
+    }
+
+    delete m_pWebLoader;
+    m_pWebLoader = nullptr;
+
+    m_DownloadPath = savePath;
+    m_DefaultPath = defaultPath;
+    m_pWebLoader = new WebLoader(m_DownloadTimeLimitMs, m_DownloadMaxBytes);
+    connect(m_pWebLoader, &WebLoader::downloaded, this, &OrvoCheckLib::onDownloaded);
+    qDebug() << "[OrvoCheckLib] Download online json file";
+    m_pWebLoader->download(url, savePath);
+}
+
+void OrvoCheckLib::onDownloaded(bool succ) {
+    if (succ && compareWithFile(m_DownloadPath)) {
+        emit compareFinished();
+        return;
+    }
+    compareWithFile(m_DefaultPath);
     emit compareFinished();
 }
-void OrvoCheckLib::onDownloaded(bool) {}
-bool OrvoCheckLib::compareWithFile(const QString&) { return false; }
-bool OrvoCheckLib::readJsonFile(const QString&) { return false; }
-bool OrvoCheckLib::evaluateRanks() { return false; }
-Rank OrvoCheckLib::rankByName(const QString&, const QJsonArray&, const QJsonArray&) {
+
+bool OrvoCheckLib::compareWithFile(const QString& path) {
+    if (!readJsonFile(path)) return false;
+    qDebug() << "[OrvoCheckLib] Json path: " << path;
+    return evaluateRanks();
+}
+
+bool OrvoCheckLib::readJsonFile(const QString& path) {
+    if (!QFile::exists(path)) {
+        qDebug() << "Fatal:" << path << "doesn't exist!";
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug() << "Fatal! Failed to open" << path;
+        return false;
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    file.close();
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (document.isNull() || error.error != QJsonParseError::NoError) {
+        qDebug() << "Fatal! Failed to parse json file:" << error.errorString()
+                 << ", offset:" << error.offset;
+        return false;
+    }
+    m_JsonRoot = document.object();
+    return true;
+}
+
+bool OrvoCheckLib::evaluateRanks() {
+    const QString version = m_JsonRoot.value(QLatin1String("Version")).toString();
+    if (version.isEmpty()) {
+        qDebug() << "ERROR! Fail to read version";
+        return false;
+    }
+    qDebug() << "[OrvoCheckLib] Json version: " << version;
+    m_JsonVersion = version;
+
+    const QJsonArray osGood = listOf(m_JsonRoot, "OS", "Good list");
+    const QJsonArray osBad = listOf(m_JsonRoot, "OS", "Bad list");
+    if (osGood.isEmpty() || osBad.isEmpty()) {
+        qWarning() << "ERROR! Failed to read OS list";
+        return false;
+    }
+    const QJsonArray cpuGood = listOf(m_JsonRoot, "CPU", "Good list");
+    const QJsonArray cpuBad = listOf(m_JsonRoot, "CPU", "Bad list");
+    if (cpuGood.isEmpty()) {
+        qWarning() << "ERROR! Failed to read CPU list";
+        return false;
+    }
+    const QJsonArray gpuGood = listOf(m_JsonRoot, "GPU", "Good list");
+    const QJsonArray gpuBad = listOf(m_JsonRoot, "GPU", "Bad list");
+    if (gpuGood.isEmpty()) {
+        qWarning() << "ERROR! Failed to read GPU list";
+        return false;
+    }
+    const double goodMin = m_JsonRoot.value(QLatin1String("Memory"))
+                               .toObject()
+                               .value(QLatin1String("Good min"))
+                               .toDouble(0.0);
+    if (!(goodMin > 0.0)) {
+        qWarning() << "ERROR! Failed to read memory condition";
+        return false;
+    }
+
+    if (!m_Is64Bit) {
+        m_OSRank = RANK_BAD;
+    } else {
+        m_OSRank = rankByName(m_OSName, osGood, osBad);
+        if (m_OSRank == RANK_GOOD && !m_IsOSVersionOrGreater(6, 1, 1)) m_OSRank = RANK_BAD;
+    }
+
+    m_CPURank = rankByName(m_CPUName, cpuGood, cpuBad);
+
+    m_GPURanks.clear();
+    for (const GpuInfo& adapter : qAsConst(m_GPUs)) {
+        if (listHasGPU(adapter, gpuGood))
+            m_GPURanks.append(RANK_GOOD);
+        else if (listHasGPU(adapter, gpuBad))
+            m_GPURanks.append(RANK_BAD);
+        else
+            m_GPURanks.append(RANK_UNKNOWN);
+    }
+
+    m_MemoryRank = goodMin > m_MemorySize ? RANK_BAD : RANK_GOOD;
+
+    // The last good adapter represents the machine, else the last unknown
+    // one, else simply the last one.
+    const int count = m_GPURanks.size();
+    m_RepGPUIndex = -1;
+    for (int i = count - 1; i >= 0 && m_RepGPUIndex < 0; --i)
+        if (m_GPURanks.at(i) == RANK_GOOD) m_RepGPUIndex = i;
+    for (int i = count - 1; i >= 0 && m_RepGPUIndex < 0; --i)
+        if (m_GPURanks.at(i) == RANK_UNKNOWN) m_RepGPUIndex = i;
+    if (m_RepGPUIndex < 0) m_RepGPUIndex = count - 1;
+
+    const QString repRank = getRepGPURank();
+    const QString good = rankText(RANK_GOOD);
+    const QString bad = rankText(RANK_BAD);
+    if (m_OSRank == RANK_GOOD && m_MemoryRank == RANK_GOOD && m_CPURank == RANK_GOOD &&
+        repRank == good)
+        m_OverallRank = RANK_GOOD;
+    else if (m_OSRank == RANK_BAD || m_MemoryRank == RANK_BAD || m_CPURank == RANK_BAD ||
+             repRank == bad)
+        m_OverallRank = RANK_BAD;
+    else
+        m_OverallRank = RANK_UNKNOWN;
+
+    qDebug() << "[OrvoCheckLib] CPU rank:" << getCPURank();
+    qDebug() << "[OrvoCheckLib] GPU ranks:";
+    for (int i = 0; i < count; ++i)
+        qDebug() << "[OrvoCheckLib] GPU" << i << "-" << getGPURank(i) << "for"
+                 << m_GPUNames.value(i);
+    qDebug() << "[OrvoCheckLib] Representative GPU index:" << m_RepGPUIndex;
+    qDebug() << "[OrvoCheckLib] Memory rank:" << getMemoryRank();
+    qDebug() << "[OrvoCheckLib] OS rank:" << getOSRank();
+    qDebug() << "[OrvoCheckLib] Overall rank:" << getOverallRank();
+    return true;
+}
+
+Rank OrvoCheckLib::rankByName(const QString& name, const QJsonArray& goodList,
+                              const QJsonArray& badList) {
+    if (listHasName(name, goodList)) return RANK_GOOD;
+    if (listHasName(name, badList)) return RANK_BAD;
     return RANK_UNKNOWN;
 }
-bool OrvoCheckLib::listHasName(const QString&, const QJsonArray&) { return false; }
-bool OrvoCheckLib::listHasGPU(const GpuInfo&, const QJsonArray&) { return false; }
+
+bool OrvoCheckLib::listHasName(const QString& name, const QJsonArray& list) {
+    for (const QJsonValue& entry : list)
+        if (QString::compare(entry.toString(), name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+bool OrvoCheckLib::listHasGPU(const GpuInfo& adapter, const QJsonArray& list) {
+    for (const QJsonValue& entry : list) {
+        const QJsonArray pair = entry.toArray();
+        if (QString::compare(pair.at(0).toString(), adapter.vendorId, Qt::CaseInsensitive) == 0 &&
+            QString::compare(pair.at(1).toString(), adapter.pciDeviceId, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
 
 QString OrvoCheckLib::getCPUName() const { return m_CPUName; }
 QString OrvoCheckLib::getCPURank() const { return rankText(m_CPURank); }

@@ -30,6 +30,10 @@ public:
     void probeSystem();
     void startCompare(const QString& url, const QString& savePath, const QString& defaultPath);
 
+    // Caps of the comparison download's whole transfer (see WebLoader);
+    // take effect at the next startCompare.
+    void setDownloadLimits(int totalTimeLimitMs, qint64 maxBodyBytes);
+
     QString getCPUName() const;
     QString getCPURank() const;
     QStringList getGPUNames() const;
@@ -85,4 +89,9 @@ protected:
     WebLoader* m_pWebLoader = nullptr;  // owned
     QString m_DownloadPath;
     QString m_DefaultPath;
+
+    // The platform's version check; a member so that tests can answer it.
+    bool (*m_IsOSVersionOrGreater)(unsigned major, unsigned minor, unsigned servicePackMajor);
+    int m_DownloadTimeLimitMs;
+    qint64 m_DownloadMaxBytes;
 };

@@ -1,0 +1,115 @@
+#include "webloader.h"
+
+#include <QDebug>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSaveFile>
+#include <QUrl>
+
+WebLoader::WebLoader(int totalTimeLimitMs, qint64 maxBodyBytes)
+    : m_TotalTimeLimitMs(totalTimeLimitMs), m_MaxBodyBytes(maxBodyBytes) {
+    m_TotalTimer.setSingleShot(true);
+    connect(&m_NetManager, &QNetworkAccessManager::finished, this, &WebLoader::networkReplied);
+    connect(&m_Timer, &QTimer::timeout, this, &WebLoader::handleTimeOut);
+    connect(&m_TotalTimer, &QTimer::timeout, this, &WebLoader::handleTotalTimeOut);
+}
+
+WebLoader::~WebLoader() {
+    // The manager outlives this body and destroys any reply still in flight;
+    // nothing it emits then may reach a half-destroyed loader.
+    disconnect(&m_NetManager, nullptr, this, nullptr);
+    if (m_pReply) m_pReply->disconnect(this);
+}
+
+void WebLoader::download(const QString& url, const QString& savePath) {
+    if (m_pReply && !m_pReply->isFinished()) {
+        // A second start on the same loader replaces the first transfer,
+        // which then reports nothing.
+        m_pReply->disconnect(this);
+        QNetworkReply* previous = m_pReply;
+        m_pReply = nullptr;
+        previous->abort();
+        previous->deleteLater();
+    }
+
+    const QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+    m_SavePath = savePath;
+    m_pReply = m_NetManager.get(request);
+    connect(m_pReply, &QNetworkReply::downloadProgress, this, &WebLoader::downloadProgress);
+
+    if (m_Timer.isActive()) m_Timer.stop();
+    m_Timer.start(kStallIntervalMs);
+    m_TotalTimer.start(m_TotalTimeLimitMs);
+}
+
+void WebLoader::downloadProgress(qint64 received, qint64 size) {
+    m_FileDownSize = static_cast<qint32>(received);
+    qDebug() << "[WebLoader] Total size: " << size << ", current download size: " << received;
+    if (received > m_MaxBodyBytes || size > m_MaxBodyBytes) {
+        qDebug() << "[WebLoader] Http url download is larger than" << m_MaxBodyBytes
+                 << "bytes, and abort request!!!";
+        abortReply();
+    }
+}
+
+void WebLoader::handleTimeOut() {
+    qDebug() << "[WebLoader] m_LastDownSize: " << m_LastDownSize
+             << ", m_FileDownSize: " << m_FileDownSize;
+    if (m_LastDownSize == m_FileDownSize) {
+        qDebug() << "[WebLoader] Http url download request time out, and abort request!!!";
+        abortReply();
+    } else {
+        m_LastDownSize = m_FileDownSize;
+    }
+}
+
+void WebLoader::handleTotalTimeOut() {
+    qDebug() << "[WebLoader] Http url download took longer than" << m_TotalTimeLimitMs
+             << "ms, and abort request!!!";
+    abortReply();
+}
+
+void WebLoader::abortReply() {
+    // Aborting finishes the reply with the cancellation error, so
+    // networkReplied reports the failure and stops the timers.
+    if (m_pReply) m_pReply->abort();
+}
+
+void WebLoader::networkReplied(QNetworkReply* pReply) {
+    if (pReply != m_pReply) {
+        pReply->deleteLater();
+        return;
+    }
+
+    // An aborted reply is already closed; reading it would only warn.
+    const QByteArray bytes = pReply->isOpen() ? pReply->readAll() : QByteArray();
+    bool result = false;
+    if (pReply->error() != QNetworkReply::NoError) {
+        qDebug() << "[WebLoader] Json file download failed, error: " << pReply->error();
+    } else if (bytes.size() > m_MaxBodyBytes) {
+        qDebug() << "[WebLoader] Http url download is larger than" << m_MaxBodyBytes
+                 << "bytes, and abort request!!!";
+    } else {
+        result = saveBody(bytes);
+    }
+    pReply->deleteLater();
+
+    m_FileDownSize = 0;
+    m_LastDownSize = 0;
+    if (m_Timer.isActive()) m_Timer.stop();
+    m_TotalTimer.stop();
+    emit downloaded(result);
+}
+
+bool WebLoader::saveBody(const QByteArray& body) {
+    // Written beside the target and renamed into place, so a torn write
+    // never leaves half a comparison file where the engine reads it.
+    QSaveFile file(m_SavePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
+        qDebug() << "[WebLoader] Json file download could not be saved to" << m_SavePath << ":"
+                 << file.errorString();
+        return false;
+    }
+    qDebug() << "[WebLoader] Json file downloaded successfully, saved to" << m_SavePath;
+    return true;
+}

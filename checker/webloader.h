@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+class QNetworkReply;
+
+// Fetches the comparison file over HTTP and saves it, then reports the
+// outcome once through downloaded(bool).
+//
+// A repeating stall check aborts the transfer when no byte arrived during a
+// whole period. On top of that the whole transfer is capped in time and in
+// size: a server that trickles a byte now and then, or sends without end,
+// would otherwise keep the check waiting for ever or fill the memory.
+//
+// Threads: the object, its network manager, its timers and the reply belong
+// to the thread that created it, and every slot runs on that thread's event
+// loop. Nothing here is shared with another thread.
+class WebLoader : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kStallIntervalMs = 7000;
+    static constexpr int kDefaultTotalTimeLimitMs = 20000;
+    static constexpr qint64 kDefaultMaxBodyBytes = 8 * 1024 * 1024;
+
+    explicit WebLoader(int totalTimeLimitMs = kDefaultTotalTimeLimitMs,
+                       qint64 maxBodyBytes = kDefaultMaxBodyBytes);
+    ~WebLoader() override;
+    WebLoader(const WebLoader&) = delete;
+    WebLoader& operator=(const WebLoader&) = delete;
+
+    void download(const QString& url, const QString& savePath);
+
+    int totalTimeLimitMs() const { return m_TotalTimeLimitMs; }
+    qint64 maxBodyBytes() const { return m_MaxBodyBytes; }
+
+signals:
+    void downloaded(bool bSucc);
+
+public slots:
+    void networkReplied(QNetworkReply* pReply);
+    void downloadProgress(qint64, qint64 size);
+    void handleTimeOut();
+
+private slots:
+    void handleTotalTimeOut();
+
+protected:
+    bool saveBody(const QByteArray& body);
+    void abortReply();
+
+    QNetworkAccessManager m_NetManager;
+    QString m_SavePath;
+    qint32 m_FileDownSize = 0;
+    qint32 m_LastDownSize = 0;
+    QTimer m_Timer;
+    QPointer<QNetworkReply> m_pReply;  // owned by m_NetManager until finished
+    QTimer m_TotalTimer;
+    int m_TotalTimeLimitMs;
+    qint64 m_MaxBodyBytes;
+};

@@ -1,0 +1,411 @@
+// Reading, validating and choosing the comparison file, with and without a
+// download from a real HTTP server on 127.0.0.1.
+#include "checker_test_support.h"
+#include "http_test_server.h"
+#include "log_capture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+const QString kSavePath = QStringLiteral("comp/comp.json");
+const QString kDefaultPath = QStringLiteral("comp/compDefault.json");
+
+using Edit = std::function<void(QJsonObject&)>;
+
+// Sets root[component][member] = value, creating nothing else.
+void setMember(QJsonObject& root, const QString& component, const QString& member,
+               const QJsonValue& value) {
+    QJsonObject object = root.value(component).toObject();
+    object.insert(member, value);
+    root.insert(component, object);
+}
+void removeMember(QJsonObject& root, const QString& component, const QString& member) {
+    QJsonObject object = root.value(component).toObject();
+    object.remove(member);
+    root.insert(component, object);
+}
+
+void setGoodMachine(TestEngine& engine) {
+    engine.setMachine(QString::fromUtf8(fixture::kGoodOS), true,
+                      QString::fromUtf8(fixture::kGoodCPU), 16.0, {fixture::kGoodGPU});
+}
+
+void verifyAllUnchecked(const OrvoCheckLib& engine) {
+    const QString unchecked = QStringLiteral("RANK_UNCHECKED");
+    QCOMPARE(engine.getOSRank(), unchecked);
+    QCOMPARE(engine.getCPURank(), unchecked);
+    QCOMPARE(engine.getGPURank(0), unchecked);
+    QCOMPARE(engine.getRepGPURank(), unchecked);
+    QCOMPARE(engine.getRepGPUName(), QString());
+    QCOMPARE(engine.getMemoryRank(), unchecked);
+    QCOMPARE(engine.getOverallRank(), unchecked);
+}
+
+const char* const kValidationMessages[] = {
+    "ERROR! Fail to read version", "ERROR! Failed to read OS list",
+    "ERROR! Failed to read CPU list", "ERROR! Failed to read GPU list",
+    "ERROR! Failed to read memory condition"};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class ComparisonFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_WorkDir.reset(new TempWorkDir);
+        QVERIFY(m_WorkDir->isValid());
+        m_Log.reset(new LogCapture);
+    }
+    void cleanup() {
+        m_Log.reset();
+        m_WorkDir.reset();
+    }
+
+    void validation_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("message");  // empty: the file is valid
+        QTest::addColumn<QString>("version");  // m_JsonVersion afterwards
+
+        const QString version = QStringLiteral("ERROR! Fail to read version");
+        const QString os = QStringLiteral("ERROR! Failed to read OS list");
+        const QString cpu = QStringLiteral("ERROR! Failed to read CPU list");
+        const QString gpu = QStringLiteral("ERROR! Failed to read GPU list");
+        const QString memory = QStringLiteral("ERROR! Failed to read memory condition");
+        const QString v = QStringLiteral("test-1");
+        const QString good = QStringLiteral("Good list");
+        const QString bad = QStringLiteral("Bad list");
+        const QString min = QStringLiteral("Good min");
+
+        QTest::newRow("valid") << Edit([](QJsonObject&) {}) << QString() << v;
+        QTest::newRow("version missing")
+            << Edit([](QJsonObject& r) { r.remove("Version"); }) << version << QString();
+        QTest::newRow("version empty")
+            << Edit([](QJsonObject& r) { r["Version"] = ""; }) << version << QString();
+        QTest::newRow("version as a number")
+            << Edit([](QJsonObject& r) { r["Version"] = 3; }) << version << QString();
+        QTest::newRow("version in lower case") << Edit([](QJsonObject& r) {
+            r["version"] = r.take("Version");
+        }) << version << QString();
+        QTest::newRow("OS good list empty")
+            << Edit([=](QJsonObject& r) { setMember(r, "OS", good, QJsonArray()); }) << os << v;
+        QTest::newRow("OS bad list empty")
+            << Edit([=](QJsonObject& r) { setMember(r, "OS", bad, QJsonArray()); }) << os << v;
+        QTest::newRow("OS bad list missing")
+            << Edit([=](QJsonObject& r) { removeMember(r, "OS", bad); }) << os << v;
+        QTest::newRow("OS good list a string")
+            << Edit([=](QJsonObject& r) { setMember(r, "OS", good, "Windows 10"); }) << os << v;
+        QTest::newRow("OS an array") << Edit([](QJsonObject& r) {
+            r["OS"] = QJsonArray{r["OS"].toObject()};
+        }) << os << v;
+        QTest::newRow("OS and CPU both broken: only the first is reported")
+            << Edit([=](QJsonObject& r) {
+                   r.remove("OS");
+                   r.remove("CPU");
+               })
+            << os << v;
+        QTest::newRow("CPU good list empty")
+            << Edit([=](QJsonObject& r) { setMember(r, "CPU", good, QJsonArray()); }) << cpu
+            << v;
+        QTest::newRow("CPU good list missing")
+            << Edit([=](QJsonObject& r) { removeMember(r, "CPU", good); }) << cpu << v;
+        QTest::newRow("CPU bad list empty")
+            << Edit([=](QJsonObject& r) { setMember(r, "CPU", bad, QJsonArray()); })
+            << QString() << v;
+        QTest::newRow("CPU bad list missing")
+            << Edit([=](QJsonObject& r) { removeMember(r, "CPU", bad); }) << QString() << v;
+        QTest::newRow("GPU good list empty")
+            << Edit([=](QJsonObject& r) { setMember(r, "GPU", good, QJsonArray()); }) << gpu
+            << v;
+        QTest::newRow("GPU missing") << Edit([](QJsonObject& r) { r.remove("GPU"); }) << gpu << v;
+        QTest::newRow("GPU bad list empty")
+            << Edit([=](QJsonObject& r) { setMember(r, "GPU", bad, QJsonArray()); })
+            << QString() << v;
+        QTest::newRow("GPU bad list missing")
+            << Edit([=](QJsonObject& r) { removeMember(r, "GPU", bad); }) << QString() << v;
+        QTest::newRow("good min as the text 4")
+            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, "4"); }) << memory << v;
+        QTest::newRow("good min 0")
+            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, 0); }) << memory << v;
+        QTest::newRow("good min negative")
+            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, -2); }) << memory << v;
+        QTest::newRow("good min missing")
+            << Edit([](QJsonObject& r) { r.remove("Memory"); }) << memory << v;
+        QTest::newRow("good min 4")
+            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, 4); }) << QString() << v;
+        QTest::newRow("good min 3.5")
+            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, 3.5); }) << QString()
+            << v;
+        QTest::newRow("unknown keys are ignored") << Edit([](QJsonObject& r) {
+            r["Extra"] = QJsonObject{{"Good list", QJsonArray()}};
+        }) << QString() << v;
+    }
+    void validation() {
+        QFETCH(Edit, edit);
+        QFETCH(QString, message);
+        QFETCH(QString, version);
+
+        QJsonObject document = validComparison();
+        edit(document);
+        QVERIFY(writeFile(kSavePath, toJsonBytes(document)));
+        TestEngine engine;
+        setGoodMachine(engine);
+
+        QCOMPARE(engine.compareWithFile(kSavePath), message.isEmpty());
+        QCOMPARE(engine.getJsonVersion(), version);
+        QStringList errors;
+        for (const char* text : kValidationMessages)
+            errors += m_Log->linesContaining(QString::fromLatin1(text));
+        if (message.isEmpty()) {
+            QCOMPARE(errors, QStringList());
+            QCOMPARE(engine.getOverallRank(), QStringLiteral("RANK_GOOD"));
+        } else {
+            QCOMPARE(errors, QStringList{message});
+            verifyAllUnchecked(engine);
+        }
+    }
+
+    void validationMessagesUseTheirSeverity() {
+        QJsonObject document = validComparison();
+        document.remove("OS");
+        QVERIFY(writeFile(kSavePath, toJsonBytes(document)));
+        TestEngine engine;
+        QTest::ignoreMessage(QtWarningMsg, "ERROR! Failed to read OS list");
+        m_Log.reset();  // let the test framework see the message
+        QVERIFY(!engine.compareWithFile(kSavePath));
+        QVERIFY(writeFile(kSavePath, "{\"OS\": {}}"));
+        QTest::ignoreMessage(QtDebugMsg, "ERROR! Fail to read version");
+        QVERIFY(!engine.compareWithFile(kSavePath));
+    }
+
+    void unreadableFiles_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("missing") << kSavePath << QByteArray()
+                                 << "Fatal: \"comp/comp.json\" doesn't exist!";
+        QTest::newRow("a folder") << QStringLiteral("comp") << QByteArray()
+                                  << "Fatal! Failed to open \"comp\"";
+        QTest::newRow("cut short") << kSavePath << QByteArray("{\"Version\": \"x\", ")
+                                   << "Fatal! Failed to parse json file:";
+        QTest::newRow("empty") << kSavePath << QByteArray("")
+                               << "Fatal! Failed to parse json file:";
+        QTest::newRow("an error page") << kSavePath << QByteArray("<html>503</html>")
+                                       << "Fatal! Failed to parse json file:";
+    }
+    void unreadableFiles() {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, line);
+        if (path == kSavePath && !content.isNull()) QVERIFY(writeFile(path, content));
+
+        TestEngine engine;
+        QVERIFY(writeFile(kDefaultPath, toJsonBytes(validComparison("kept"))));
+        QVERIFY(engine.readJsonFile(kDefaultPath));
+        m_Log->clear();
+
+        QVERIFY(!engine.readJsonFile(path));
+        QCOMPARE(engine.jsonRoot().value("Version").toString(), QStringLiteral("kept"));
+        const QStringList lines = m_Log->lines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().startsWith(line), qPrintable(lines.first()));
+        if (line.startsWith(QStringLiteral("Fatal! Failed to parse")))
+            QVERIFY(lines.first().contains(QStringLiteral(" , offset: ")));
+        QVERIFY(!engine.compareWithFile(path));
+        verifyAllUnchecked(engine);
+    }
+
+    void aTopLevelArrayParsesButFailsOnTheVersion() {
+        QVERIFY(writeFile(kSavePath, "[" + toJsonBytes(validComparison()) + "]"));
+        TestEngine engine;
+        QVERIFY(engine.readJsonFile(kSavePath));
+        QVERIFY(engine.jsonRoot().isEmpty());
+        QVERIFY(!engine.compareWithFile(kSavePath));
+        QCOMPARE(m_Log->linesContaining("ERROR! Fail to read version").size(), 1);
+    }
+
+    void theTraceNamesTheFileBeforeItsVersion() {
+        QVERIFY(writeFile(kSavePath, toJsonBytes(validComparison())));
+        TestEngine engine;
+        QVERIFY(engine.compareWithFile(kSavePath));
+        const QStringList lines = m_Log->lines();
+        QCOMPARE(lines.at(0), QStringLiteral("[OrvoCheckLib] Json path:  \"comp/comp.json\""));
+        QCOMPARE(lines.at(1), QStringLiteral("[OrvoCheckLib] Json version:  \"test-1\""));
+    }
+
+    // No URL or no save path: the shipped file is read at once, on the
+    // calling thread, and the end is signalled before startCompare returns.
+    void withoutADownloadTheShippedFileIsReadOnTheCallingThread_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("savePath");
+        QTest::newRow("empty URL") << QString() << kSavePath;
+        QTest::newRow("empty save path") << QStringLiteral("http://127.0.0.1:9/x") << QString();
+    }
+    void withoutADownloadTheShippedFileIsReadOnTheCallingThread() {
+        QFETCH(QString, url);
+        QFETCH(QString, savePath);
+        QVERIFY(writeFile(kDefaultPath, toJsonBytes(validComparison("shipped"))));
+        TestEngine engine;
+        setGoodMachine(engine);
+        WorkerThread worker;
+        std::atomic<int> finished{0};
+        QThread* finishedOn = nullptr;
+        connect(&engine, &OrvoCheckLib::compareFinished, &engine,
+                [&] {
+                    finishedOn = QThread::currentThread();
+                    ++finished;
+                },
+                Qt::DirectConnection);
+        int finishedWhenReturned = -1;
+        worker.run([&] {
+            engine.startCompare(url, savePath, kDefaultPath);
+            finishedWhenReturned = finished;
+        });
+        QCOMPARE(finishedWhenReturned, 1);
+        QCOMPARE(finishedOn, worker.thread());
+        QCOMPARE(engine.getJsonVersion(), QStringLiteral("shipped"));
+        QCOMPARE(engine.getOverallRank(), QStringLiteral("RANK_GOOD"));
+        QCOMPARE(m_Log->linesContaining("Download online json file").size(), 0);
+        QCOMPARE(m_Log->linesContaining("[OrvoCheckLib] Json path:").size(), 1);
+        QTest::qWait(20);
+        QCOMPARE(int(finished), 1);
+    }
+
+    void withoutAnyUsableFileEveryRankStaysUnchecked() {
+        TestEngine engine;
+        setGoodMachine(engine);
+        QSignalSpy finished(&engine, &OrvoCheckLib::compareFinished);
+        engine.startCompare(QString(), kSavePath, kDefaultPath);
+        QCOMPARE(finished.count(), 1);
+        verifyAllUnchecked(engine);
+        QCOMPARE(engine.getJsonVersion(), QString());
+    }
+
+    // A download from the coordinator's worker thread: the outcome is
+    // evaluated, and the end signalled, on the engine's own thread.
+    void downloadsAndFallBack_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("shipped");        // whether the shipped file exists
+        QTest::addColumn<QString>("usedPath");    // "Json path:" of the ranks, or empty
+        QTest::addColumn<QString>("version");     // afterwards
+        QTest::addColumn<QString>("expectLine");  // a line that must appear
+
+        QJsonObject noOsBad = validComparison("downloaded");
+        removeMember(noOsBad, "OS", "Bad list");
+        const QByteArray valid = toJsonBytes(validComparison("downloaded"));
+
+        QTest::newRow("download used") << 200 << valid << true << kSavePath << "downloaded"
+                                       << "Json file downloaded successfully";
+        QTest::newRow("HTTP error: shipped used")
+            << 404 << QByteArray("<html>gone</html>") << true << kDefaultPath << "shipped"
+            << "ContentNotFoundError";
+        QTest::newRow("not JSON: shipped used")
+            << 200 << QByteArray("<html>maintenance</html>") << true << kDefaultPath
+            << "shipped"
+            << "Fatal! Failed to parse json file:";
+        QTest::newRow("invalid download: shipped used")
+            << 200 << toJsonBytes(noOsBad) << true << kDefaultPath << "shipped"
+            << "ERROR! Failed to read OS list";
+        QTest::newRow("both fail: version of the download survives")
+            << 200 << toJsonBytes(noOsBad) << false << QString() << "downloaded"
+            << "Fatal: \"comp/compDefault.json\" doesn't exist!";
+        QTest::newRow("both fail, nothing read")
+            << 500 << QByteArray() << false << QString() << QString()
+            << "Fatal: \"comp/compDefault.json\" doesn't exist!";
+    }
+    void downloadsAndFallBack() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, shipped);
+        QFETCH(QString, usedPath);
+        QFETCH(QString, version);
+        QFETCH(QString, expectLine);
+
+        if (shipped) QVERIFY(writeFile(kDefaultPath, toJsonBytes(validComparison("shipped"))));
+        HttpTestServer server(HttpResponsePlan::full(status, body));
+        TestEngine engine;
+        setGoodMachine(engine);
+        std::atomic<int> finished{0};
+        QThread* finishedOn = nullptr;
+        connect(&engine, &OrvoCheckLib::compareFinished, &engine,
+                [&] {
+                    finishedOn = QThread::currentThread();
+                    ++finished;
+                },
+                Qt::DirectConnection);
+
+        WorkerThread worker;
+        worker.run([&] { engine.startCompare(server.url(), kSavePath, kDefaultPath); });
+        QTRY_COMPARE_WITH_TIMEOUT(int(finished), 1, 10000);
+        QCOMPARE(finishedOn, QThread::currentThread());
+        QCOMPARE(server.requestLines().size(), 1);
+
+        const QStringList lines = m_Log->lines();
+        QCOMPARE(lines.first(), QStringLiteral("[OrvoCheckLib] Download online json file"));
+        QVERIFY2(LogCapture::indexOf(lines, expectLine) >= 0, qPrintable(expectLine));
+        QCOMPARE(engine.getJsonVersion(), version);
+        const QStringList used = m_Log->linesContaining("[OrvoCheckLib] Json path:");
+        if (usedPath.isEmpty()) {
+            verifyAllUnchecked(engine);
+        } else {
+            QCOMPARE(used.last(), "[OrvoCheckLib] Json path:  \"" + usedPath + "\"");
+            QCOMPARE(engine.getOverallRank(), QStringLiteral("RANK_GOOD"));
+            // The evaluation ran where the end was signalled.
+            QVERIFY(m_Log->linesFrom(QThread::currentThread())
+                        .contains(QStringLiteral("[OrvoCheckLib] Overall rank: \"RANK_GOOD\"")));
+        }
+        QTest::qWait(50);
+        QCOMPARE(int(finished), 1);
+    }
+
+    void aDownloadCutOffByTheTimeLimitFallsBack() {
+        QVERIFY(writeFile(kDefaultPath, toJsonBytes(validComparison("shipped"))));
+        HttpTestServer server(HttpResponsePlan::trickle(QByteArray(1000, ' '), 50));
+        TestEngine engine;
+        setGoodMachine(engine);
+        engine.setDownloadLimits(800, WebLoader::kDefaultMaxBodyBytes);
+        QSignalSpy finished(&engine, &OrvoCheckLib::compareFinished);
+        WorkerThread worker;
+        worker.run([&] { engine.startCompare(server.url(), kSavePath, kDefaultPath); });
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(engine.getJsonVersion(), QStringLiteral("shipped"));
+        const QStringList lines = m_Log->lines();
+        const int cut = LogCapture::indexOf(lines, QStringLiteral("took longer than 800 ms"));
+        QVERIFY(cut >= 0);
+        QVERIFY(LogCapture::indexOf(lines, QStringLiteral("OperationCanceledError"), cut) > cut);
+        QVERIFY(LogCapture::indexOf(lines, QStringLiteral("Json path:  \"comp/compDefault.json\""),
+                                    cut) > cut);
+        QVERIFY(!QFile::exists(kSavePath));
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 1);
+    }
+
+    // The engine may go while its download still waits on a silent server.
+    void destroyingTheEngineMidDownloadIsSafe() {
+        HttpTestServer server(HttpResponsePlan::silent());
+        WorkerThread worker;
+        {
+            TestEngine engine;
+            QSignalSpy finished(&engine, &OrvoCheckLib::compareFinished);
+            worker.run([&] { engine.startCompare(server.url(), kSavePath, kDefaultPath); });
+            QTRY_COMPARE_WITH_TIMEOUT(server.requestLines().size(), 1, 5000);
+            QCOMPARE(finished.count(), 0);
+        }
+        QTest::qWait(50);
+    }
+
+private:
+    QScopedPointer<TempWorkDir> m_WorkDir;
+    QScopedPointer<LogCapture> m_Log;
+};
+
+QTEST_GUILESS_MAIN(ComparisonFileTest)
+#include "tst_comparison_file.moc"
