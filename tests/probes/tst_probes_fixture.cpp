@@ -108,6 +108,7 @@ private slots:
     void memoryUnknown();
     void cpuNameTrimmedAndCollapsed();
     void realMachine();
+    void capturedTreeMatchesMachine();
 };
 
 void TstProbesFixture::twoAdaptersInBusOrder() {
@@ -437,6 +438,40 @@ void TstProbesFixture::realMachine() {
 #if defined(__x86_64__) || defined(__aarch64__)
     QVERIFY(engine.is64Bit());
 #endif
+}
+
+// The capture script copies everything the probes read: the probes give the
+// same answers on the copy as on the machine itself.
+void TstProbesFixture::capturedTreeMatchesMachine() {
+    qunsetenv("ORVOCHECK_SYSFS_ROOT");
+    qunsetenv("ORVOCHECK_PROCFS_ROOT");
+    ProbeEngine live;
+    live.readGPUs();
+    live.readMemory();
+
+    QTemporaryDir capture;
+    QVERIFY(capture.isValid());
+    QProcess script;
+    script.start("bash", {PROBE_CAPTURE_SCRIPT, capture.path()});
+    QVERIFY(script.waitForFinished(60000));
+    QCOMPARE(script.exitCode(), 0);
+
+    qputenv("ORVOCHECK_SYSFS_ROOT", (capture.path() + "/sys").toUtf8());
+    qputenv("ORVOCHECK_PROCFS_ROOT", (capture.path() + "/proc").toUtf8());
+    ProbeEngine replay;
+    replay.readGPUs();
+    replay.readMemory();
+    qunsetenv("ORVOCHECK_SYSFS_ROOT");
+    qunsetenv("ORVOCHECK_PROCFS_ROOT");
+
+    QCOMPARE(replay.gpuNames(), live.gpuNames());
+    QCOMPARE(replay.gpus().size(), live.gpus().size());
+    for (int i = 0; i < live.gpus().size(); ++i) {
+        QCOMPARE(replay.gpus().at(i).pnpDeviceId, live.gpus().at(i).pnpDeviceId);
+        QCOMPARE(replay.gpus().at(i).driverVersion, live.gpus().at(i).driverVersion);
+        QCOMPARE(replay.gpus().at(i).adapterRamMB, live.gpus().at(i).adapterRamMB);
+    }
+    QCOMPARE(replay.memorySize(), live.memorySize());
 }
 
 QTEST_GUILESS_MAIN(TstProbesFixture)

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Copies what the Linux probes read from this machine into a folder, so that
+# the program (or a test) can run on it elsewhere:
+#   tests/probes/capture_probe_tree.sh /tmp/machine-tree
+#   ORVOCHECK_SYSFS_ROOT=/tmp/machine-tree/sys ORVOCHECK_PROCFS_ROOT=/tmp/machine-tree/proc ./OrvoCheck
+# Only attribute files are read: no configuration space, no device nodes, so
+# a sleeping GPU stays asleep. Run as root to include the SMBIOS table.
+set -euo pipefail
+out=${1:?usage: $0 OUTPUT_DIR}
+sys=${ORVOCHECK_SYSFS_ROOT:-/sys}
+proc=${ORVOCHECK_PROCFS_ROOT:-/proc}
+mkdir -p "$out/sys/bus/pci/devices" "$out/proc"
+
+copy() {  # copy SOURCE DEST when SOURCE is readable
+  if [ -r "$1" ]; then mkdir -p "$(dirname "$2")" && cat "$1" >"$2"; fi
+}
+
+for dev in "$sys"/bus/pci/devices/*; do
+  [ -e "$dev" ] || continue
+  name=$(basename "$dev")
+  dst="$out/sys/bus/pci/devices/$name"
+  mkdir -p "$dst"
+  for attr in vendor device class subsystem_vendor subsystem_device revision irq \
+              mem_info_vram_total; do
+    copy "$dev/$attr" "$dst/$attr"
+  done
+  if [ -L "$dev/driver" ]; then
+    driver=$(basename "$(readlink "$dev/driver")")
+    mkdir -p "$out/sys/bus/pci/drivers/$driver"
+    ln -sfn "../../drivers/$driver" "$dst/driver"
+    if [ -r "$dev/driver/module/version" ]; then
+      copy "$dev/driver/module/version" "$out/sys/module/$driver/version"
+      ln -sfn "../../../../module/$driver" "$out/sys/bus/pci/drivers/$driver/module"
+    fi
+  fi
+done
+
+mem="$sys/devices/system/memory"
+copy "$mem/block_size_bytes" "$out/sys/devices/system/memory/block_size_bytes"
+# Thousands of blocks on a large machine: one copy for all of them.
+if compgen -G "$mem/memory*/state" >/dev/null; then
+  (cd "$mem" && cp --parents memory*/state "$out/sys/devices/system/memory/")
+fi
+copy "$sys/firmware/dmi/tables/DMI" "$out/sys/firmware/dmi/tables/DMI"
+copy "$proc/meminfo" "$out/proc/meminfo"
+copy "$proc/cpuinfo" "$out/proc/cpuinfo"
+echo "captured into $out"
