@@ -6,7 +6,8 @@
 # Only attribute files are read: no configuration space, no device nodes, so
 # a sleeping GPU stays asleep. Run as root to include the SMBIOS table.
 set -euo pipefail
-out=${1:?usage: $0 OUTPUT_DIR}
+mkdir -p "${1:?usage: $0 OUTPUT_DIR}"
+out=$(cd "$1" && pwd)
 sys=${ORVOCHECK_SYSFS_ROOT:-/sys}
 proc=${ORVOCHECK_PROCFS_ROOT:-/proc}
 mkdir -p "$out/sys/bus/pci/devices" "$out/proc"
@@ -39,6 +40,7 @@ mem="$sys/devices/system/memory"
 copy "$mem/block_size_bytes" "$out/sys/devices/system/memory/block_size_bytes"
 # Thousands of blocks on a large machine: one copy for all of them.
 if compgen -G "$mem/memory*/state" >/dev/null; then
+  mkdir -p "$out/sys/devices/system/memory"
   (cd "$mem" && cp --parents memory*/state "$out/sys/devices/system/memory/")
 fi
 copy "$sys/firmware/dmi/tables/DMI" "$out/sys/firmware/dmi/tables/DMI"
