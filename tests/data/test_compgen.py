@@ -1,0 +1,254 @@
+#!/usr/bin/env python3
+"""Tests of the comparison-file generator and of the reviewed tables it reads."""
+
+import json
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+sys.dont_write_bytecode = True
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+TOOL = os.path.join(ROOT, "tools", "compgen")
+sys.path.insert(0, TOOL)
+
+import compgen  # noqa: E402
+from comp_writer import render  # noqa: E402
+from gpu_select import classify, read_pciids, read_rules, select  # noqa: E402
+from list_checks import check_document, check_sources  # noqa: E402
+from sources import Sources  # noqa: E402
+from tables import TableError, read_table  # noqa: E402
+
+PCIIDS = """\
+#\tVersion: 2099.01.02
+#\tDate:    2099-01-02 03:04:05
+10de  NVIDIA Corporation
+\t13c2  GM204 [GeForce GTX 970]
+\t\t1462 3160  GTX 970 Gaming 4G
+\t13d8  GM204M [GeForce GTX 960 OEM / 970M]
+\t13c1  GM204
+\t0fbb  GM204 High Definition Audio Controller
+\t1401  GM206 [GeForce GTX 960]
+\t13f2  GM204GL [Tesla M60]
+\t1c21  GP106M [GeForce GTX 1050 Ti Mobile]
+\t0020  NV4 [Riva TNT]
+1002  Advanced Micro Devices, Inc. [AMD/ATI]
+\t67df  Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]
+C 03  Display controller
+\t00  VGA compatible controller
+"""
+
+RULES = """\
+# vendor\tkind\tpattern\tverdict\tnote
+10de\tskip\tAudio\t-\tnot a display function
+10de\tfamily\t^GM204\tgood\tGM204
+10de\tfamily\t^GP106\tgood\tGP106
+10de\tfamily\t^GM206\tbad\tGM206
+10de\tproduct\tGTX 96[05]\\b|GTX 1050\tbad\tbelow
+10de\tproduct\tTesla\tnone\tno outputs
+1002\tfamily\t^Ellesmere\tgood\tEllesmere
+"""
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+
+
+class GpuSelection(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.mkdtemp()
+        self.pciids = os.path.join(self.tmp, "pci.ids")
+        self.rules = os.path.join(self.tmp, "rules.tsv")
+        write(self.pciids, PCIIDS)
+        write(self.rules, RULES)
+
+    def tearDown(self):
+        shutil.rmtree(self.tmp)
+
+    def test_pciids_parsing_keeps_devices_and_stops_at_classes(self):
+        version, devices = read_pciids(self.pciids)
+        self.assertEqual(version, "2099.01.02")
+        self.assertEqual(devices["10de"][0], ("13c2", "GM204 [GeForce GTX 970]"))
+        self.assertEqual(len(devices["10de"]), 8)  # the subsystem line is not a device
+        self.assertNotIn("00", [d for d, _ in devices["1002"]])
+
+    def test_each_device_lands_on_the_list_its_family_and_products_give(self):
+        rules = read_rules(self.rules)
+        cases = [
+            ("10de", "GM204 [GeForce GTX 970]", "good"),
+            ("10de", "GM204M [GeForce GTX 960 OEM / 970M]", "none"),  # mixed products
+            ("10de", "GM204", "none"),  # qualifying family, product unknown
+            ("10de", "GM206 [GeForce GTX 960]", "bad"),
+            ("10de", "GM204GL [Tesla M60]", "none"),
+            ("10de", "GP106M [GeForce GTX 1050 Ti Mobile]", "bad"),  # below the bar in a good family
+            ("1002", "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]", "good"),
+        ]
+        for vendor, name, expected in cases:
+            with self.subTest(name=name):
+                self.assertEqual(classify(vendor, name, rules)[0], expected)
+        for vendor, name in (("10de", "GM204 High Definition Audio Controller"),
+                             ("10de", "NV4 [Riva TNT]"), ("8086", "GM204 [GeForce GTX 970]")):
+            with self.subTest(name=name):
+                self.assertIsNone(classify(vendor, name, rules))
+
+    def test_selection_writes_upper_case_ids_with_provenance(self):
+        version, rows = select(self.pciids, self.rules)
+        by_id = {(r[0], r[1]): r for r in rows}
+        self.assertEqual(by_id[("10DE", "13C2")][2:5],
+                         ["good", "GM204 [GeForce GTX 970]", "pci.ids 2099.01.02"])
+        self.assertNotIn(("10DE", "0FBB"), by_id)
+        self.assertEqual(len(rows), 7)
+
+    def test_rule_mistakes_are_refused(self):
+        for bad in ("10de\tfamily\t^GM\tnone\tx\n", "10de\tproduct\t^GM\tgood\tx\n",
+                    "10de\tfamily\t(\tgood\tx\n", "10de\tfamily\t^GM good x\n"):
+            with self.subTest(rule=bad):
+                write(self.rules, bad)
+                with self.assertRaises(TableError):
+                    read_rules(self.rules)
+
+
+def minimal_tables(folder):
+    write(os.path.join(folder, "meta.tsv"), "Version\t2099.01.02\tx\nMemory good min\t4\tx\n")
+    write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
+    write(os.path.join(folder, "cpu_families.tsv"),
+          "intel\tIntel(R) Core(TM) {model} CPU @ {arg}GHz\tx\nplain\tIntel(R) Core(TM) {model}\tx\n")
+    write(os.path.join(folder, "cpu_models.tsv"),
+          "intel\tgood\ti5-4590\t3.30\tx\nplain\tgood\ti5-14400\t-\tx\nintel\tbad\ti3-4130\t3.40\tx\n")
+    write(os.path.join(folder, "gpu_pciids.tsv"),
+          "10DE\t13C2\tgood\tGM204 [GeForce GTX 970]\tpci.ids x\tx\n"
+          "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
+          "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
+    write(os.path.join(folder, "gpu_extra.tsv"), "")
+
+
+class Generation(unittest.TestCase):
+    def setUp(self):
+        self.tmp = tempfile.mkdtemp()
+        minimal_tables(self.tmp)
+
+    def tearDown(self):
+        shutil.rmtree(self.tmp)
+
+    def append(self, name, text):
+        with open(os.path.join(self.tmp, name), "a", encoding="utf-8") as f:
+            f.write(text)
+
+    def test_document_is_built_from_the_tables_and_renders_as_the_same_json(self):
+        src = Sources(self.tmp)
+        self.assertEqual(check_sources(src), ["CPU good list has 2 entries, fewer than 400"])
+        doc = src.document()
+        self.assertEqual(doc["CPU"]["Good list"], ["Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz",
+                                                   "Intel(R) Core(TM) i5-14400"])
+        self.assertEqual(doc["GPU"], {"Good list": [["10DE", "13C2"]], "Bad list": [["10DE", "1401"]]})
+        self.assertEqual(doc["Memory"], {"Good min": 4})
+        text = render(doc)
+        self.assertEqual(json.loads(text), doc)
+        self.assertIn('\n            ["10DE", "13C2"]\n', text)  # one entry per line
+        self.assertEqual(check_document(json.loads(text), src), [])
+
+    def test_table_faults_are_reported(self):
+        cases = [
+            ("os.tsv", "good\tWINDOWS 10\tx\n", "already listed"),
+            ("os.tsv", "bad\tWindows  7\tx\n", "not space-collapsed"),
+            ("cpu_models.tsv", "plain\tgood\ti9-14900K with a name far too long for CPUID\t-\tx\n",
+             "longer than a brand string"),
+            ("gpu_extra.tsv", "10DE\t13C2\tbad\tdup\tx\tx\n", "already listed"),
+        ]
+        for table, line, expected in cases:
+            with self.subTest(line=line):
+                minimal_tables(self.tmp)
+                self.append(table, line)
+                problems = check_sources(Sources(self.tmp))
+                self.assertTrue(any(expected in p for p in problems), problems)
+
+    def test_malformed_rows_are_refused(self):
+        cases = [
+            ("cpu_models.tsv", "intel\tgood\ti5-4690\t-\tx\n"),  # pattern needs a clock
+            ("cpu_models.tsv", "plain\tgood\ti5-14600\t3.50\tx\n"),  # pattern takes none
+            ("cpu_models.tsv", "nosuch\tgood\tx\t-\tx\n"),
+            ("os.tsv", "maybe\tWindows 8\tx\n"),
+            ("gpu_extra.tsv", "10de\t13c0\tgood\tx\tx\tx\n"),  # ids are upper-case hex
+            ("gpu_extra.tsv", "10DE\t13C0\tgood\tx\tx\n"),  # a column short
+        ]
+        for table, line in cases:
+            with self.subTest(line=line):
+                minimal_tables(self.tmp)
+                self.append(table, line)
+                with self.assertRaises(TableError):
+                    Sources(self.tmp)
+
+    def test_document_checks_catch_invalid_or_foreign_entries(self):
+        src = Sources(self.tmp)
+        good = src.document()
+        cases = [
+            (lambda d: d.update(Version=3), "Version"),
+            (lambda d: d["OS"].update({"Bad list": []}), "OS/Bad list"),
+            (lambda d: d["Memory"].update({"Good min": "4"}), "Good min"),
+            (lambda d: d["Memory"].update({"Good min": 0}), "Good min"),
+            (lambda d: d["GPU"]["Bad list"].append(["10DE", "13C2"]), "both lists"),
+            (lambda d: d["GPU"]["Good list"].append(["10DE", "13C1"]), "no source table"),
+            (lambda d: d["GPU"]["Good list"].append(["10DE"]), "pair"),
+            (lambda d: d["CPU"]["Good list"].append("Typed by hand"), "no source table"),
+        ]
+        for change, expected in cases:
+            with self.subTest(expected=expected):
+                doc = json.loads(json.dumps(good))
+                change(doc)
+                problems = check_document(doc, src)
+                self.assertTrue(any(expected in p for p in problems), problems)
+
+    def test_diff_command_fails_on_a_hand_edit(self):
+        out = os.path.join(self.tmp, "comp.json")
+        self.append("cpu_models.tsv", "".join("plain\tgood\ti5-%d\t-\tx\n" % n for n in range(400)))
+        self.assertEqual(compgen.main(["--data", self.tmp, "generate", "--out", out]), 0)
+        self.assertEqual(compgen.main(["--data", self.tmp, "diff", out]), 0)
+        with open(out, encoding="utf-8") as f:
+            text = f.read()
+        write(out, text.replace('"Good min": 4', '"Good min": 8'))
+        self.assertEqual(compgen.main(["--data", self.tmp, "diff", out]), 1)
+
+
+class ShippedTables(unittest.TestCase):
+    """The reviewed tables hold what the bar says, for a few well-known parts."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.src = Sources(os.path.join(TOOL, "data"))
+        cls.doc = cls.src.document()
+
+    def test_reference_processors(self):
+        good = set(self.doc["CPU"]["Good list"])
+        bad = set(self.doc["CPU"]["Bad list"])
+        for name in ("Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz", "AMD FX(tm)-8350 Eight-Core Processor",
+                     "AMD Ryzen 5 3600 6-Core Processor", "12th Gen Intel(R) Core(TM) i5-12400F",
+                     "11th Gen Intel(R) Core(TM) i7-11700K @ 3.60GHz"):
+            self.assertIn(name, good)
+        for name in ("AMD FX(tm)-6300 Six-Core Processor", "Intel(R) Core(TM)2 Quad CPU Q6600 @ 2.40GHz",
+                     "Intel(R) Core(TM) i3-4130 CPU @ 3.40GHz"):
+            self.assertIn(name, bad)
+        self.assertGreaterEqual(len(good), 400)
+
+    def test_reference_adapters(self):
+        good = {tuple(p) for p in self.doc["GPU"]["Good list"]}
+        bad = {tuple(p) for p in self.doc["GPU"]["Bad list"]}
+        for pair in (("10DE", "13C2"), ("10DE", "1B81"), ("1002", "67B1"), ("1002", "67DF"),
+                     ("10DE", "2684"), ("8086", "56A0")):
+            self.assertIn(pair, good)  # GTX 970, GTX 1070, R9 290, RX 480, RTX 4090, Arc A770
+        for pair in (("10DE", "1401"), ("10DE", "1C82"), ("1002", "67FF"), ("8086", "3E92")):
+            self.assertIn(pair, bad)  # GTX 960, GTX 1050 Ti, RX 560, UHD 630
+        for pair in (("10DE", "10F0"), ("1002", "AAF0"), ("10DE", "20B0")):
+            self.assertNotIn(pair, good | bad)  # audio functions, A100
+
+    def test_reference_systems(self):
+        good = set(self.doc["OS"]["Good list"])
+        self.assertIn("Windows 7 Version 6.1 (Build 7601: SP 1)", good)
+        self.assertIn("Windows 10 Version 2009", good)
+        self.assertIn("Debian GNU/Linux 12 (bookworm)", good)
+        self.assertIn("Windows 8 Version 6.2 (Build 9200)", self.doc["OS"]["Bad list"])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)

@@ -1,0 +1,112 @@
+// The shipped comparison file through the real engine and probes: it passes
+// the engine's validation, and made-up machines rank as the tables intend.
+#include <QtTest>
+
+#include "fixture_tree.h"
+#include "orvochecklib.h"
+
+namespace {
+
+const QString kCompFile = QStringLiteral(ORVO_COMP_DEFAULT);
+
+class RootsOverride {
+public:
+    explicit RootsOverride(const FixtureTree& tree) {
+        qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
+        qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
+    }
+    ~RootsOverride() {
+        qunsetenv("ORVOCHECK_SYSFS_ROOT");
+        qunsetenv("ORVOCHECK_PROCFS_ROOT");
+    }
+};
+
+QJsonObject shippedRoot() {
+    QFile file(kCompFile);
+    if (!file.open(QIODevice::ReadOnly)) return QJsonObject();
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+// Compares synchronously (no download) and counts the finish signals.
+int compareShipped(OrvoCheckLib& lib) {
+    QSignalSpy finished(&lib, &OrvoCheckLib::compareFinished);
+    lib.startCompare(QString(), QString(), kCompFile);
+    return finished.count();
+}
+
+}  // namespace
+
+class TestCompEngine : public QObject {
+    Q_OBJECT
+private slots:
+    void shippedFilePassesValidationOnThisMachine();
+    void adaptersRankAsTheTablesSay_data();
+    void adaptersRankAsTheTablesSay();
+};
+
+void TestCompEngine::shippedFilePassesValidationOnThisMachine() {
+    const QJsonObject root = shippedRoot();
+    QVERIFY2(!root.isEmpty(), qPrintable(kCompFile));
+    OrvoCheckLib lib;
+    lib.probeSystem();
+    QCOMPARE(compareShipped(lib), 1);
+    QCOMPARE(lib.getJsonVersion(), root.value("Version").toString());
+    // A valid file leaves no component unchecked.
+    QVERIFY(lib.getOverallRank() != QLatin1String("RANK_UNCHECKED"));
+    QVERIFY(lib.getOSRank() != QLatin1String("RANK_UNCHECKED"));
+    QVERIFY(lib.getCPURank() != QLatin1String("RANK_UNCHECKED"));
+    const double gigabytes = lib.getMemorySize().toDouble();
+    QCOMPARE(lib.getMemoryRank(),
+             QLatin1String(gigabytes >= 4.0 ? "RANK_GOOD" : "RANK_BAD"));
+    // The build platform's own name is one the file knows as good.
+    if (lib.getOSName() == QLatin1String("Debian GNU/Linux 12 (bookworm)"))
+        QCOMPARE(lib.getOSRank(), QLatin1String("RANK_GOOD"));
+}
+
+void TestCompEngine::adaptersRankAsTheTablesSay_data() {
+    QTest::addColumn<quint16>("vendor");
+    QTest::addColumn<quint16>("device");
+    QTest::addColumn<QString>("rank");
+    QTest::newRow("GeForce GTX 970") << quint16(0x10de) << quint16(0x13c2) << "RANK_GOOD";
+    QTest::newRow("GeForce RTX 4060 (newer than pci.ids)")
+        << quint16(0x10de) << quint16(0x2882) << "RANK_GOOD";
+    QTest::newRow("Radeon RX 480") << quint16(0x1002) << quint16(0x67df) << "RANK_GOOD";
+    QTest::newRow("Radeon R9 290") << quint16(0x1002) << quint16(0x67b1) << "RANK_GOOD";
+    QTest::newRow("Arc A770") << quint16(0x8086) << quint16(0x56a0) << "RANK_GOOD";
+    QTest::newRow("GeForce GTX 960") << quint16(0x10de) << quint16(0x1401) << "RANK_BAD";
+    QTest::newRow("GeForce GTX 965M") << quint16(0x10de) << quint16(0x13d9) << "RANK_BAD";
+    QTest::newRow("Radeon RX 560") << quint16(0x1002) << quint16(0x67ff) << "RANK_BAD";
+    QTest::newRow("UHD Graphics 630") << quint16(0x8086) << quint16(0x3e92) << "RANK_BAD";
+    QTest::newRow("GTX 960 OEM / 970M, mixed") << quint16(0x10de) << quint16(0x13d8)
+                                                << "RANK_UNKNOWN";
+    QTest::newRow("Tesla M60, no outputs") << quint16(0x10de) << quint16(0x13f2)
+                                            << "RANK_UNKNOWN";
+    QTest::newRow("QEMU standard VGA") << quint16(0x1234) << quint16(0x1111) << "RANK_UNKNOWN";
+}
+
+void TestCompEngine::adaptersRankAsTheTablesSay() {
+    QFETCH(quint16, vendor);
+    QFETCH(quint16, device);
+    QFETCH(QString, rank);
+    FixtureTree tree;
+    QVERIFY(tree.isValid());
+    FixtureTree::PciFunction gpu;
+    gpu.address = QStringLiteral("0000:01:00.0");
+    gpu.vendor = vendor;
+    gpu.device = device;
+    gpu.classCode = 0x030000;
+    tree.addPciFunction(gpu);
+    tree.addConfigSpace(gpu);
+    tree.writeMeminfo("MemTotal:       16318412 kB\n");
+    RootsOverride roots(tree);
+
+    OrvoCheckLib lib;
+    lib.probeSystem();
+    QCOMPARE(lib.getGPUNames().size(), 1);
+    QCOMPARE(compareShipped(lib), 1);
+    QCOMPARE(lib.getRepGPURank(), rank);
+    QCOMPARE(lib.getGPURank(0), rank);
+}
+
+QTEST_GUILESS_MAIN(TestCompEngine)
+#include "tst_comp_engine.moc"

@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""Generates the shipped comparison file from the reviewed tables in data/.
+
+  compgen.py generate [--out FILE]     write the comparison file (default: comp/compDefault.json)
+  compgen.py diff FILE                 exit 1 when FILE differs from what generate writes
+  compgen.py check [FILE]              check the tables, and FILE against them
+  compgen.py import-pciids [--pciids PATH]
+                                       re-pick the display adapters of data/gpu_pciids.tsv
+  compgen.py pciids-sync [--pciids PATH]
+                                       exit 1 when data/gpu_pciids.tsv is not what import-pciids
+                                       writes from PATH; 77 when PATH is another pci.ids version
+
+The tables, not the JSON, are what reviewers edit: every entry is one line
+with its source. See data/*.tsv for the columns.
+"""
+
+import argparse
+import difflib
+import os
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True  # run from the build; keep the source tree clean
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+from comp_writer import render  # noqa: E402
+from gpu_select import GPU_COLUMNS, select  # noqa: E402
+from list_checks import check_document, check_sources, load_document  # noqa: E402
+from sources import Sources  # noqa: E402
+from tables import TableError, read_table, write_table  # noqa: E402
+
+DATA = os.path.join(HERE, "data")
+REPO = os.path.dirname(os.path.dirname(HERE))
+DEFAULT_OUT = os.path.join(REPO, "comp", "compDefault.json")
+DEFAULT_PCIIDS = "/usr/share/misc/pci.ids"
+SKIPPED = 77
+
+PCIIDS_HEADER = [
+    "Display adapters picked from pci.ids %s by data/gpu_rules.tsv (compgen.py import-pciids).",
+    "Regenerate with that command and review the diff; do not edit by hand (add missing adapters to gpu_extra.tsv).",
+    "list: good, bad, or none (judged but on neither list; the reason says why).",
+]
+
+
+def generated_text(data_dir):
+    src = Sources(data_dir)
+    problems = check_sources(src)
+    if problems:
+        raise TableError("\n".join(problems))
+    return render(src.document())
+
+
+def cmd_generate(args):
+    text = generated_text(args.data)
+    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+    print("compgen: wrote %s" % args.out)
+    return 0
+
+
+def cmd_diff(args):
+    expected = generated_text(args.data)
+    with open(args.file, encoding="utf-8") as f:
+        actual = f.read()
+    if actual == expected:
+        print("compgen: %s is up to date" % args.file)
+        return 0
+    sys.stdout.writelines(difflib.unified_diff(
+        actual.splitlines(True), expected.splitlines(True), args.file, "generated", n=1))
+    print("compgen: %s differs from the tables; run compgen.py generate" % args.file)
+    return 1
+
+
+def cmd_check(args):
+    src = Sources(args.data)
+    problems = check_sources(src)
+    if args.file:
+        problems += check_document(load_document(args.file), src)
+    for p in problems:
+        print("compgen: " + p)
+    counts = "OS %d/%d, CPU %d/%d, GPU %d/%d (good/bad)" % (
+        len(src.os["good"]), len(src.os["bad"]), len(src.cpu["good"]), len(src.cpu["bad"]),
+        len(src.gpu["good"]), len(src.gpu["bad"]))
+    print("compgen: %s; %s" % ("%d problems" % len(problems) if problems else "ok", counts))
+    return 1 if problems else 0
+
+
+def _write_pciids_table(path, pciids, data_dir):
+    version, rows = select(pciids, os.path.join(data_dir, "gpu_rules.tsv"))
+    header = [PCIIDS_HEADER[0] % version] + PCIIDS_HEADER[1:]
+    write_table(path, header, GPU_COLUMNS, rows)
+    return version, rows
+
+
+def cmd_import(args):
+    path = os.path.join(args.data, "gpu_pciids.tsv")
+    version, rows = _write_pciids_table(path, args.pciids, args.data)
+    print("compgen: %d adapters from pci.ids %s written to %s" % (len(rows), version, path))
+    return 0
+
+
+def cmd_pciids_sync(args):
+    committed = os.path.join(args.data, "gpu_pciids.tsv")
+    committed_rows = read_table(committed, GPU_COLUMNS)
+    committed_version = committed_rows[0]["source"].split(" ", 1)[1] if committed_rows else ""
+    with tempfile.TemporaryDirectory() as tmp:
+        fresh = os.path.join(tmp, "gpu_pciids.tsv")
+        version, _ = _write_pciids_table(fresh, args.pciids, args.data)
+        if version != committed_version:
+            print("compgen: %s is pci.ids %s, the table was picked from %s; not compared"
+                  % (args.pciids, version, committed_version))
+            return SKIPPED
+        with open(committed, encoding="utf-8") as a, open(fresh, encoding="utf-8") as b:
+            old, new = a.read(), b.read()
+    if old == new:
+        print("compgen: gpu_pciids.tsv matches pci.ids %s and gpu_rules.tsv" % version)
+        return 0
+    sys.stdout.writelines(difflib.unified_diff(
+        old.splitlines(True), new.splitlines(True), "gpu_pciids.tsv", "picked now", n=0))
+    print("compgen: gpu_pciids.tsv is out of date; run compgen.py import-pciids")
+    return 1
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--data", default=DATA, help="folder of the source tables")
+    sub = parser.add_subparsers(dest="command", required=True)
+    p = sub.add_parser("generate")
+    p.add_argument("--out", default=DEFAULT_OUT)
+    p.set_defaults(run=cmd_generate)
+    p = sub.add_parser("diff")
+    p.add_argument("file")
+    p.set_defaults(run=cmd_diff)
+    p = sub.add_parser("check")
+    p.add_argument("file", nargs="?")
+    p.set_defaults(run=cmd_check)
+    p = sub.add_parser("import-pciids")
+    p.add_argument("--pciids", default=DEFAULT_PCIIDS)
+    p.set_defaults(run=cmd_import)
+    p = sub.add_parser("pciids-sync")
+    p.add_argument("--pciids", default=DEFAULT_PCIIDS)
+    p.set_defaults(run=cmd_pciids_sync)
+    args = parser.parse_args(argv)
+    try:
+        return args.run(args)
+    except (TableError, OSError, ValueError) as e:
+        print("compgen: %s" % e, file=sys.stderr)
+        return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,108 @@
+"""Checks of the source tables and of a comparison file made from them.
+
+Each check returns a list of problems (empty when it passes), so that one run
+reports everything that is wrong.
+"""
+
+import json
+import re
+
+MIN_CPU_GOOD = 400
+BRAND_MAX = 48  # CPUID leaves 0x80000002-0x80000004 hold at most 48 bytes
+
+
+def check_sources(src):
+    problems = []
+    for what, lists in (("OS", src.os), ("CPU", src.cpu)):
+        seen = {}
+        for lst in ("good", "bad"):
+            for row in lists[lst]:
+                name = row["name"]
+                key = name.casefold()  # the engine ignores case
+                if key in seen:
+                    problems.append("%s %s: %r is already listed at %s"
+                                    % (what, row.where(), name, seen[key].where()))
+                else:
+                    seen[key] = row
+                if name != " ".join(name.split(" ")).strip() or "  " in name or not name:
+                    problems.append("%s %s: %r is not space-collapsed" % (what, row.where(), name))
+    for row in src.cpu["good"] + src.cpu["bad"]:
+        if len(row["name"].encode("utf-8")) > BRAND_MAX:
+            problems.append("CPU %s: %r is longer than a brand string can be"
+                            % (row.where(), row["name"]))
+    if len(src.cpu["good"]) < MIN_CPU_GOOD:
+        problems.append("CPU good list has %d entries, fewer than %d"
+                        % (len(src.cpu["good"]), MIN_CPU_GOOD))
+    seen = {}
+    for lst in ("good", "bad"):
+        for row in src.gpu[lst]:
+            key = (row["vendor"], row["device"])
+            if key in seen:
+                problems.append("GPU %s: %s:%s is already listed at %s"
+                                % (row.where(), key[0], key[1], seen[key].where()))
+            else:
+                seen[key] = row
+    return problems
+
+
+def check_document(doc, src):
+    """The comparison file is valid for the engine and holds only table entries."""
+    problems = []
+    if not isinstance(doc, dict):
+        return ["the top level is not an object"]
+
+    def member(path):
+        value = doc
+        for key in path:
+            value = value.get(key) if isinstance(value, dict) else None
+        return value
+
+    if not isinstance(doc.get("Version"), str) or not doc["Version"]:
+        problems.append('"Version" is not a non-empty text')
+    for path, may_be_empty in ((("OS", "Good list"), False), (("OS", "Bad list"), False),
+                               (("CPU", "Good list"), False), (("CPU", "Bad list"), True),
+                               (("GPU", "Good list"), False), (("GPU", "Bad list"), True)):
+        value = member(path)
+        if not isinstance(value, list) or (not value and not may_be_empty):
+            problems.append("%s is not a %slist" % ("/".join(path), "" if may_be_empty else "non-empty "))
+    good_min = member(("Memory", "Good min"))
+    if isinstance(good_min, bool) or not isinstance(good_min, (int, float)) or good_min <= 0:
+        problems.append('"Memory"/"Good min" is not a number above 0')
+    if problems:
+        return problems
+
+    for what, lists in (("OS", src.os), ("CPU", src.cpu)):
+        for lst in ("good", "bad"):
+            table = {r["name"] for r in lists[lst]}
+            for name in doc[what][lst.capitalize() + " list"]:
+                if not isinstance(name, str):
+                    problems.append("%s %s list: %r is not a text" % (what, lst, name))
+                elif name not in table:
+                    problems.append("%s %s list: %r is in no source table" % (what, lst, name))
+    pairs = {}
+    for lst in ("good", "bad"):
+        table = {(r["vendor"], r["device"]) for r in src.gpu[lst]}
+        for entry in doc["GPU"][lst.capitalize() + " list"]:
+            ok = (isinstance(entry, list) and len(entry) == 2
+                  and all(isinstance(e, str) and re.fullmatch(r"[0-9A-Fa-f]{4}", e) for e in entry))
+            if not ok:
+                problems.append("GPU %s list: %r is not a pair of four-digit hex texts" % (lst, entry))
+                continue
+            key = (entry[0].upper(), entry[1].upper())
+            if key not in table:
+                problems.append("GPU %s list: %s:%s is in no source table with that list"
+                                % (lst, key[0], key[1]))
+            if key in pairs and pairs[key] != lst:
+                problems.append("GPU %s:%s is on both lists" % key)
+            pairs[key] = lst
+    for what in ("OS", "CPU"):
+        both = ({n.casefold() for n in doc[what]["Good list"] if isinstance(n, str)}
+                & {n.casefold() for n in doc[what]["Bad list"] if isinstance(n, str)})
+        for name in sorted(both):
+            problems.append("%s %r is on both lists" % (what, name))
+    return problems
+
+
+def load_document(path):
+    with open(path, encoding="utf-8") as f:
+        return json.load(f)

@@ -1,0 +1,93 @@
+"""The comparison file's content, built from the reviewed tables in data/."""
+
+import os
+import re
+
+from gpu_select import GPU_COLUMNS
+from tables import TableError, read_table
+
+LISTS = ("good", "bad")
+
+
+class Sources:
+    """Every entry of the tables, each with the table line it came from."""
+
+    def __init__(self, data_dir):
+        self.data_dir = data_dir
+        meta = {r["key"]: r for r in read_table(self._path("meta.tsv"), ["key", "value", "source"])}
+        for key in ("Version", "Memory good min"):
+            if key not in meta:
+                raise TableError("meta.tsv: no %r" % key)
+        self.version = meta["Version"]["value"]
+        try:
+            self.memory_min = float(meta["Memory good min"]["value"])
+        except ValueError:
+            raise TableError("meta.tsv: 'Memory good min' is not a number")
+        self.os = self._names(read_table(self._path("os.tsv"), ["list", "name", "source"]))
+        self.cpu = self._names(self._cpu_rows())
+        self.gpu = self._pairs(read_table(self._path("gpu_pciids.tsv"), GPU_COLUMNS)
+                               + read_table(self._path("gpu_extra.tsv"), GPU_COLUMNS))
+
+    def _path(self, name):
+        return os.path.join(self.data_dir, name)
+
+    def _cpu_rows(self):
+        families = {}
+        for row in read_table(self._path("cpu_families.tsv"), ["family", "pattern", "source"]):
+            if row["family"] in families:
+                raise TableError("%s: family %r is defined twice" % (row.where(), row["family"]))
+            families[row["family"]] = row
+        rows = []
+        for row in read_table(self._path("cpu_models.tsv"),
+                              ["family", "list", "model", "arg", "source"]):
+            family = families.get(row["family"])
+            if family is None:
+                raise TableError("%s: unknown family %r" % (row.where(), row["family"]))
+            pattern = family["pattern"]
+            if ("{arg}" in pattern) != (row["arg"] != "-"):
+                raise TableError("%s: the family %s %s an {arg}" % (
+                    row.where(), row["family"], "needs" if "{arg}" in pattern else "takes no"))
+            name = pattern.replace("{model}", row["model"]).replace("{arg}", row["arg"])
+            row.values["name"] = name
+            rows.append(row)
+        return rows
+
+    @staticmethod
+    def _names(rows):
+        lists = {l: [] for l in LISTS}
+        for row in rows:
+            if row["list"] not in LISTS:
+                raise TableError("%s: list must be good or bad, not %r" % (row.where(), row["list"]))
+            lists[row["list"]].append(row)
+        return lists
+
+    @staticmethod
+    def _pairs(rows):
+        lists = {l: [] for l in LISTS}
+        for row in rows:
+            for key in ("vendor", "device"):
+                if not re.fullmatch(r"[0-9A-F]{4}", row[key]):
+                    raise TableError("%s: %s %r is not four upper-case hex digits"
+                                     % (row.where(), key, row[key]))
+            if row["list"] in LISTS:
+                lists[row["list"]].append(row)
+            elif row["list"] != "none":
+                raise TableError("%s: list must be good, bad or none" % row.where())
+        return lists
+
+    def document(self):
+        """The comparison file as plain Python values, in table order."""
+        def names(lists, key):
+            return [r[key] for r in lists]
+
+        memory = int(self.memory_min) if self.memory_min.is_integer() else self.memory_min
+        return {
+            "Version": self.version,
+            "OS": {"Good list": names(self.os["good"], "name"),
+                   "Bad list": names(self.os["bad"], "name")},
+            "CPU": {"Good list": names(self.cpu["good"], "name"),
+                    "Bad list": names(self.cpu["bad"], "name")},
+            "GPU": {"Good list": [[r["vendor"], r["device"]] for r in self.gpu["good"]],
+                    "Bad list": [[r["vendor"], r["device"]] for r in self.gpu["bad"]]},
+            "Memory": {"Good min": memory},
+        }
