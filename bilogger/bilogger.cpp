@@ -3,6 +3,7 @@
 #include <json/value.h>
 
 #include <iostream>
+#include <mutex>
 #include <utility>
 
 #include "bi_log_store.h"
@@ -32,6 +33,42 @@ FacadeState& state() {
     return s;
 }
 
+// Records handed to the record writer and not yet stored count as pending:
+// the host polls the count right after sending, usually before the writer has
+// stored anything, and a count of 0 there reads as "nothing to upload". The
+// lock makes storing a record and leaving the in-flight count one step, so a
+// record is never counted twice or not at all.
+std::mutex g_pendingMutex;
+int g_recordsInFlight = 0;  // guarded by g_pendingMutex
+
+class PendingSendTask final : public BiTaskSend {
+public:
+    PendingSendTask(std::string environment, std::string content)
+        : BiTaskSend(std::move(environment), std::move(content)) {
+        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        ++g_recordsInFlight;
+    }
+    // Also reached without run() when a stopped writer drops the task.
+    ~PendingSendTask() override { settle(); }
+
+    void run(BiLogStore& store, const std::atomic<bool>& stopRequested) override {
+        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        BiTaskSend::run(store, stopRequested);
+        settleLocked();
+    }
+
+private:
+    void settle() {
+        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        settleLocked();
+    }
+    void settleLocked() {
+        if (m_counted) --g_recordsInFlight;
+        m_counted = false;
+    }
+    bool m_counted = true;
+};
+
 }  // namespace
 
 BiRecord::BiRecord(std::string category)
@@ -60,7 +97,7 @@ BiRecord* BiRecord::send() {
     values.appVersion = s.appVersion;
     std::string text = stampEnvelope(*m_members, values);
     // After release() the record writer drops the task without a word.
-    submit(recordWriter, new BiTaskSend(s.environmentName, std::move(text)));
+    submit(recordWriter, new PendingSendTask(s.environmentName, std::move(text)));
     return this;
 }
 
@@ -101,7 +138,10 @@ void BiLogger::flush() {
     submit(uploader, new BiTaskFlush(processServerConfig()));
 }
 
-std::int32_t BiLogger::pendingCount() { return uploader.store.countLogs(); }
+std::int32_t BiLogger::pendingCount() {
+    std::lock_guard<std::mutex> lock(g_pendingMutex);
+    return uploader.store.countLogs() + g_recordsInFlight;
+}
 
 void BiLogger::release() {
     stopWorkers();

@@ -61,7 +61,8 @@ public:
     static BiRecord* createRecord(std::string category);
     // Asks the uploader for an upload pass over every environment.
     static void flush();
-    // Records in the local store; 0 when it cannot be counted.
+    // Records in the local store, and records sent but not yet stored; the
+    // stored part reads 0 when the store cannot be counted.
     static std::int32_t pendingCount();
     // Stops both workers, waiting for them, and marks the client uninitialised.
     // The workers never start again in this process.
