@@ -56,8 +56,7 @@ void TestCompEngine::shippedFilePassesValidationOnThisMachine() {
     QVERIFY(lib.getOSRank() != QLatin1String("RANK_UNCHECKED"));
     QVERIFY(lib.getCPURank() != QLatin1String("RANK_UNCHECKED"));
     const double gigabytes = lib.getMemorySize().toDouble();
-    QCOMPARE(lib.getMemoryRank(),
-             QLatin1String(gigabytes >= 4.0 ? "RANK_GOOD" : "RANK_BAD"));
+    QCOMPARE(lib.getMemoryRank(), QLatin1String(gigabytes >= 4.0 ? "RANK_GOOD" : "RANK_BAD"));
     // The build platform's own name is one the file knows as good.
     if (lib.getOSName() == QLatin1String("Debian GNU/Linux 12 (bookworm)"))
         QCOMPARE(lib.getOSRank(), QLatin1String("RANK_GOOD"));
@@ -77,10 +76,9 @@ void TestCompEngine::adaptersRankAsTheTablesSay_data() {
     QTest::newRow("GeForce GTX 965M") << quint16(0x10de) << quint16(0x13d9) << "RANK_BAD";
     QTest::newRow("Radeon RX 560") << quint16(0x1002) << quint16(0x67ff) << "RANK_BAD";
     QTest::newRow("UHD Graphics 630") << quint16(0x8086) << quint16(0x3e92) << "RANK_BAD";
-    QTest::newRow("GTX 960 OEM / 970M, mixed") << quint16(0x10de) << quint16(0x13d8)
-                                                << "RANK_UNKNOWN";
-    QTest::newRow("Tesla M60, no outputs") << quint16(0x10de) << quint16(0x13f2)
-                                            << "RANK_UNKNOWN";
+    QTest::newRow("GTX 960 OEM / 970M, mixed")
+        << quint16(0x10de) << quint16(0x13d8) << "RANK_UNKNOWN";
+    QTest::newRow("Tesla M60, no outputs") << quint16(0x10de) << quint16(0x13f2) << "RANK_UNKNOWN";
     QTest::newRow("QEMU standard VGA") << quint16(0x1234) << quint16(0x1111) << "RANK_UNKNOWN";
 }
 

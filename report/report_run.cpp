@@ -1,0 +1,58 @@
+#include "report_run.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <atomic>
+
+#include "orvochecklib.h"
+
+namespace {
+
+const char kSaveName[] = "comp/comp.json";
+const char kDefaultName[] = "comp/compDefault.json";
+
+}  // namespace
+
+CompareSource compareSourceFor(const QString& compFile, const QString& downloadUrl,
+                               const QString& executableDir) {
+    if (!compFile.isEmpty()) return {QString(), QString(), compFile};
+    if (QFileInfo::exists(QLatin1String(kDefaultName)) || executableDir.isEmpty())
+        return {downloadUrl, QLatin1String(kSaveName), QLatin1String(kDefaultName)};
+    const QDir dir(executableDir);
+    return {downloadUrl, dir.filePath(QLatin1String(kSaveName)),
+            dir.filePath(QLatin1String(kDefaultName))};
+}
+
+void runCheck(OrvoCheckLib& lib, const CompareSource& source) {
+    lib.probeSystem();
+
+    // Seen on whatever thread emits, so a finish inside startCompare() (no
+    // download) needs no loop at all.
+    std::atomic<bool> finished{false};
+    QEventLoop loop;
+    const auto flag = QObject::connect(&lib, &OrvoCheckLib::compareFinished,
+                                       [&finished] { finished.store(true); });
+    // Queued into this thread when the signal comes from another one; a quit
+    // posted before exec() still ends the loop once it runs.
+    const auto quit = QObject::connect(&lib, &OrvoCheckLib::compareFinished, &loop,
+                                       &QEventLoop::quit, Qt::QueuedConnection);
+    lib.startCompare(source.url, source.savePath, source.defaultPath);
+    if (!finished.load()) loop.exec();
+    QObject::disconnect(flag);
+    QObject::disconnect(quit);
+}
+
+ReportData collectReport(const OrvoCheckLib& lib, const QString& programVersion) {
+    ReportData data;
+    data.programVersion = programVersion;
+    data.comparisonVersion = lib.getJsonVersion();
+    data.gpu = {lib.getRepGPUName(), lib.getRepGPURank()};
+    data.cpu = {lib.getCPUName(), lib.getCPURank()};
+    data.memory = {lib.getMemorySize() + QStringLiteral("GB"), lib.getMemoryRank()};
+    data.os = {lib.getOSName(), lib.getOSRank()};
+    const QStringList names = lib.getGPUNames();
+    for (int i = 0; i < names.size(); ++i) data.adapters.append({names.at(i), lib.getGPURank(i)});
+    data.overall = lib.getOverallRank();
+    return data;
+}

@@ -1,0 +1,290 @@
+// orvocheck-report as a process: report text, JSON and exit codes on fixture
+// machines (good, bad, unknown, no usable comparison file), the download with
+// its fallback, and the command line.
+#include <QtTest>
+
+#include "fixture_tree.h"
+#include "http_test_server.h"
+#include "orvochecklib.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral(ORVO_REPORT_PROGRAM);
+
+struct Machine {
+    quint16 gpuVendor;
+    quint16 gpuDevice;
+    QByteArray memTotalKb;
+};
+
+// This machine's processor and OS names as the probes see them (CPUID and
+// the OS name do not come from the fixture tree), so that comparison files
+// can rank them.
+struct HostNames {
+    QString cpu;
+    QString os;
+};
+
+HostNames hostNames() {
+    OrvoCheckLib lib;
+    lib.probeSystem();
+    return {lib.getCPUName(), lib.getOSName()};
+}
+
+QByteArray comparisonFile(const QString& version, const HostNames& host, bool hostGood) {
+    QJsonObject root;
+    root["Version"] = version;
+    const QJsonArray hostOs{host.os}, hostCpu{host.cpu};
+    const QJsonArray otherOs{QStringLiteral("Windows 5.1")};
+    const QJsonArray otherCpu{QStringLiteral("Intel(R) Core(TM)2 Duo CPU E8400 @ 3.00GHz")};
+    root["OS"] = QJsonObject{{"Good list", hostGood ? hostOs : otherOs},
+                             {"Bad list", hostGood ? otherOs : hostOs}};
+    root["CPU"] = QJsonObject{{"Good list", hostGood ? hostCpu : otherCpu},
+                              {"Bad list", hostGood ? otherCpu : hostCpu}};
+    root["GPU"] = QJsonObject{{"Good list", QJsonArray{QJsonArray{"10DE", "13C2"}}},
+                              {"Bad list", QJsonArray{QJsonArray{"10DE", "1401"}}}};
+    root["Memory"] = QJsonObject{{"Good min", 4}};
+    return QJsonDocument(root).toJson();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the program in workDir on the fixture machine. Waits with an event
+// loop, not a blocking wait, so that in-process servers keep answering.
+Run runReport(const FixtureTree& tree, const QString& workDir, const QStringList& args,
+              const QString& contentUrl = QString()) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot());
+    env.insert("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot());
+    env.insert("ORVOCHECK_CONTENT_URL", contentUrl);
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    QSignalSpy finished(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+    process.start(kProgram, args);
+    Run run;
+    if (!finished.wait(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+void buildMachine(FixtureTree& tree, const Machine& m) {
+    FixtureTree::PciFunction gpu;
+    gpu.address = QStringLiteral("0000:01:00.0");
+    gpu.vendor = m.gpuVendor;
+    gpu.device = m.gpuDevice;
+    gpu.classCode = 0x030000;
+    tree.addPciFunction(gpu);
+    tree.addConfigSpace(gpu);
+    tree.writeMeminfo("MemTotal:       " + m.memTotalKb + " kB\n");
+}
+
+}  // namespace
+
+class TestReportCli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void machines_data();
+    void machines();
+    void noUsableComparisonFile_data();
+    void noUsableComparisonFile();
+    void downloadWithFallback_data();
+    void downloadWithFallback();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    HostNames m_host;
+};
+
+void TestReportCli::initTestCase() {
+    qRegisterMetaType<QProcess::ExitStatus>();
+    QVERIFY2(QFileInfo(kProgram).isExecutable(), qPrintable(kProgram));
+    // The probes in this process must see the same (empty) tree as the child.
+    FixtureTree tree;
+    qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
+    qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
+    m_host = hostNames();
+    qunsetenv("ORVOCHECK_SYSFS_ROOT");
+    qunsetenv("ORVOCHECK_PROCFS_ROOT");
+}
+
+void TestReportCli::machines_data() {
+    QTest::addColumn<quint16>("vendor");
+    QTest::addColumn<quint16>("device");
+    QTest::addColumn<QByteArray>("memKb");
+    QTest::addColumn<bool>("hostGood");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("gpuRank");
+    QTest::addColumn<QString>("memoryRank");
+    // 16318412 kB is just over 15.5 GiB; 2000000 kB under 2 GiB.
+    QTest::newRow("good") << quint16(0x10de) << quint16(0x13c2) << QByteArray("16318412") << true
+                          << 0 << "RANK_GOOD"
+                          << "RANK_GOOD";
+    QTest::newRow("bad") << quint16(0x10de) << quint16(0x1401) << QByteArray("2000000") << false
+                         << 1 << "RANK_BAD"
+                         << "RANK_BAD";
+    QTest::newRow("unknown adapter") << quint16(0x1234) << quint16(0x1111) << QByteArray("16318412")
+                                     << true << 2 << "RANK_UNKNOWN"
+                                     << "RANK_GOOD";
+}
+
+void TestReportCli::machines() {
+    QFETCH(quint16, vendor);
+    QFETCH(quint16, device);
+    QFETCH(QByteArray, memKb);
+    QFETCH(bool, hostGood);
+    QFETCH(int, exitCode);
+    QFETCH(QString, gpuRank);
+    QFETCH(QString, memoryRank);
+    FixtureTree tree;
+    buildMachine(tree, {vendor, device, memKb});
+    QTemporaryDir work;
+    const QString comp = work.filePath("given.json");
+    writeFile(comp, comparisonFile("fixture-1", m_host, hostGood));
+    const QString overall = QStringList{"RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN"}.at(exitCode);
+
+    const Run text = runReport(tree, work.path(), {"--comp", comp});
+    QCOMPARE(text.exitCode, exitCode);
+    const QString table = QString::fromUtf8(text.out);
+    QVERIFY2(table.contains("Comparison file version: fixture-1\n"), qPrintable(table));
+    QVERIFY(table.contains(QRegularExpression("\nGraphics +" + gpuRank + " +\\S")));
+    QVERIFY(table.contains(QRegularExpression("\nMemory +" + memoryRank + " +\\d+\\.\\dGB\n")));
+    QVERIFY(table.contains("\nVerdict: " + overall + "\n"));
+    QVERIFY2(text.err.isEmpty(), text.err.constData());  // the trace only with --verbose
+
+    const Run json = runReport(tree, work.path(), {"--json", "--comp", comp});
+    QCOMPARE(json.exitCode, exitCode);
+    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+    QCOMPARE(o.value("overall").toString(), overall);
+    QCOMPARE(o.value("exitCode").toInt(), exitCode);
+    QCOMPARE(o.value("gpu").toObject().value("rank").toString(), gpuRank);
+    QCOMPARE(o.value("memory").toObject().value("rank").toString(), memoryRank);
+    QCOMPARE(o.value("cpu").toObject().value("value").toString(), m_host.cpu);
+    QCOMPARE(o.value("os").toObject().value("value").toString(), m_host.os);
+    QCOMPARE(o.value("adapters").toArray().size(), 1);
+}
+
+void TestReportCli::noUsableComparisonFile_data() {
+    QTest::addColumn<QByteArray>("contents");  // empty: no file at all
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("not JSON") << QByteArray("{\"Version\": ");
+    QTest::newRow("lower-case version") << QByteArray(
+        R"({"version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
+            "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
+            "Memory": {"Good min": 4}})");
+    QTest::newRow("empty OS bad list") << QByteArray(
+        R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": []},
+            "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
+            "Memory": {"Good min": 4}})");
+}
+
+void TestReportCli::noUsableComparisonFile() {
+    QFETCH(QByteArray, contents);
+    FixtureTree tree;
+    buildMachine(tree, {0x10de, 0x13c2, "16318412"});
+    QTemporaryDir work;
+    const QString comp = work.filePath("broken.json");
+    if (!contents.isEmpty()) writeFile(comp, contents);
+
+    const Run text = runReport(tree, work.path(), {"--comp", comp});
+    QCOMPARE(text.exitCode, 3);
+    QVERIFY(text.out.contains("\nVerdict: RANK_UNCHECKED\nCompare error!"));
+    const Run json = runReport(tree, work.path(), {"--json", "--comp", comp});
+    QCOMPARE(json.exitCode, 3);
+    const QJsonObject o = QJsonDocument::fromJson(json.out).object();
+    for (const char* key : {"os", "memory", "cpu", "gpu"})
+        QCOMPARE(o.value(key).toObject().value("rank").toString(),
+                 QStringLiteral("RANK_UNCHECKED"));
+    // What was found is still reported.
+    QCOMPARE(o.value("memory").toObject().value("value").toString(), QStringLiteral("15.6GB"));
+    QCOMPARE(o.value("adapters").toArray().size(), 1);
+    // The reason shows with --verbose.
+    const Run verbose = runReport(tree, work.path(), {"--verbose", "--comp", comp});
+    QCOMPARE(verbose.exitCode, 3);
+    QVERIFY(verbose.err.contains("[OrvoCheckLib]") || verbose.err.contains("Fatal"));
+}
+
+void TestReportCli::downloadWithFallback_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("shippedPresent");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("downloaded file ranks good") << 200 << true << "served" << 0;
+    QTest::newRow("failed download uses the shipped file") << 500 << true << "shipped" << 1;
+    QTest::newRow("no file at all") << 500 << false << "" << 3;
+}
+
+void TestReportCli::downloadWithFallback() {
+    QFETCH(int, status);
+    QFETCH(bool, shippedPresent);
+    QFETCH(QString, version);
+    QFETCH(int, exitCode);
+    FixtureTree tree;
+    buildMachine(tree, {0x10de, 0x13c2, "16318412"});
+    QTemporaryDir work;
+    QDir(work.path()).mkpath("comp");
+    if (shippedPresent)
+        writeFile(work.filePath("comp/compDefault.json"), comparisonFile("shipped", m_host, false));
+    HttpTestServer server(HttpResponsePlan::full(status, comparisonFile("served", m_host, true)));
+
+    const Run run = runReport(tree, work.path(), {"--json"}, server.url());
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(QJsonDocument::fromJson(run.out).object().value("comparisonVersion").toString(),
+             version);
+    QCOMPARE(server.requestLines(),
+             QStringList{QStringLiteral("GET /OrvoCheckComp/comp.json HTTP/1.1")});
+    // Saved where the program saves it.
+    QCOMPARE(QFileInfo::exists(work.filePath("comp/comp.json")), status == 200);
+}
+
+void TestReportCli::commandLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stdoutHas");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Exit codes: 0 good, 1 bad"
+                          << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "orvocheck-report OrvoCheck_"
+                             << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 64 << ""
+                                    << "bogus";
+    QTest::newRow("comp without file") << QStringList{"--comp"} << 64 << ""
+                                       << "comp";
+    QTest::newRow("stray argument") << QStringList{"extra"} << 64 << ""
+                                    << "extra";
+}
+
+void TestReportCli::commandLine() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stdoutHas);
+    QFETCH(QString, stderrHas);
+    FixtureTree tree;
+    QTemporaryDir work;
+    const Run run = runReport(tree, work.path(), args);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromUtf8(run.out).contains(stdoutHas), run.out.constData());
+    QVERIFY2(QString::fromUtf8(run.err).contains(stderrHas), run.err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestReportCli)
+#include "tst_report_cli.moc"
