@@ -1,0 +1,117 @@
+// One check's comparison: reading, parsing, validating and ranking a large
+// comparison file (5,000 processor names, 2,000 adapter pairs) against a
+// machine with three adapters that are on no list, so every list is walked
+// to its end.
+#include "orvochecklib.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class BenchEngine : public OrvoCheckLib {
+public:
+    using OrvoCheckLib::compareWithFile;
+    using OrvoCheckLib::evaluateRanks;
+    using OrvoCheckLib::readJsonFile;
+
+    BenchEngine() {
+        m_OSName = QStringLiteral("Windows 10 Pro");
+        m_Is64Bit = true;
+        m_CPUName = QStringLiteral("AMD Ryzen 9 7950X 16-Core Processor");
+        m_MemorySize = 32.0;
+        for (int i = 0; i < 3; ++i) {
+            GpuInfo adapter;
+            adapter.name = QStringLiteral("Adapter %1").arg(i);
+            adapter.vendorId = QStringLiteral("ABCD");
+            adapter.pciDeviceId = QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0'));
+            m_GPUs.append(adapter);
+            m_GPUNames.append(adapter.name);
+        }
+    }
+};
+
+QByteArray largeComparison(int cpuNames, int gpuPairs) {
+    QJsonArray cpuGood;
+    QJsonArray cpuBad;
+    for (int i = 0; i < cpuNames; ++i)
+        (i % 2 ? cpuBad : cpuGood)
+            .append(QStringLiteral("Intel(R) Core(TM) i%1-%2K CPU @ 3.%3GHz")
+                        .arg(3 + i % 7)
+                        .arg(1000 + i)
+                        .arg(i % 10));
+    QJsonArray gpuGood;
+    QJsonArray gpuBad;
+    for (int i = 0; i < gpuPairs; ++i)
+        (i % 2 ? gpuBad : gpuGood)
+            .append(QJsonArray{i % 3 ? QStringLiteral("10DE") : QStringLiteral("1002"),
+                               QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0')).toUpper()});
+    const QJsonObject root{
+        {QStringLiteral("Version"), QStringLiteral("bench-1")},
+        {QStringLiteral("OS"),
+         QJsonObject{{QStringLiteral("Good list"), QJsonArray{"Windows 10 Home", "Windows 11"}},
+                     {QStringLiteral("Bad list"), QJsonArray{"Windows 7", "Windows 8.1"}}}},
+        {QStringLiteral("CPU"),
+         QJsonObject{{QStringLiteral("Good list"), cpuGood}, {QStringLiteral("Bad list"), cpuBad}}},
+        {QStringLiteral("GPU"),
+         QJsonObject{{QStringLiteral("Good list"), gpuGood}, {QStringLiteral("Bad list"), gpuBad}}},
+        {QStringLiteral("Memory"), QJsonObject{{QStringLiteral("Good min"), 8}}},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+enum class Step { Whole, ReadOnly, EvaluateOnly };
+
+void compareLargeFile(benchmark::State& state, Step step) {
+    qInstallMessageHandler(quiet);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("comp.json"));
+    const QByteArray bytes = largeComparison(5000, 2000);
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            state.SkipWithError("cannot write the comparison file");
+            return;
+        }
+    }
+    BenchEngine engine;
+    if (step == Step::EvaluateOnly && !engine.readJsonFile(path)) {
+        state.SkipWithError("the comparison file was not read");
+        return;
+    }
+    for (auto _ : state) {
+        const bool evaluated = step == Step::Whole      ? engine.compareWithFile(path)
+                               : step == Step::ReadOnly ? engine.readJsonFile(path)
+                                                        : engine.evaluateRanks();
+        benchmark::DoNotOptimize(evaluated);
+        if (!evaluated) {
+            state.SkipWithError("the comparison file was rejected");
+            break;
+        }
+    }
+    if (step != Step::ReadOnly && (engine.getCPURank() != QLatin1String("RANK_UNKNOWN") ||
+                                   engine.getRepGPURank() != QLatin1String("RANK_UNKNOWN")))
+        state.SkipWithError("unexpected ranks: the lists were not walked to their end");
+    state.counters["file_bytes"] = bytes.size();
+    qInstallMessageHandler(nullptr);
+}
+// The whole step is the figure that counts; the parts show where it goes.
+void BM_CompareLargeFile(benchmark::State& state) { compareLargeFile(state, Step::Whole); }
+void BM_ReadLargeFile(benchmark::State& state) { compareLargeFile(state, Step::ReadOnly); }
+void BM_EvaluateLargeFile(benchmark::State& state) {
+    compareLargeFile(state, Step::EvaluateOnly);
+}
+BENCHMARK(BM_CompareLargeFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadLargeFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EvaluateLargeFile)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
