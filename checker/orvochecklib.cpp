@@ -28,9 +28,11 @@ OrvoCheckLib::~OrvoCheckLib() {
     if (!m_pWebLoader) return;
     disconnect(m_pWebLoader, nullptr, this, nullptr);
     // The loader belongs to the thread that started the comparison. While
-    // that thread still runs its loop the loader must die there; once it has
-    // ended nothing else touches the loader and it can go at once.
+    // that thread still runs its loop the loader must die there. Once that
+    // thread is gone (the coordinator's ends before its engine), the loader
+    // is adopted here first so that its timers stop on their own thread.
     QThread* owner = m_pWebLoader->thread();
+    if (!owner) m_pWebLoader->moveToThread(QThread::currentThread());
     if (owner && owner != QThread::currentThread() && owner->isRunning())
         m_pWebLoader->deleteLater();
     else

@@ -6,8 +6,14 @@
 #include <QSaveFile>
 #include <QUrl>
 
+// The manager and the timers are children as well as members, so that
+// moving the loader to another thread takes them along (see ~OrvoCheckLib).
 WebLoader::WebLoader(int totalTimeLimitMs, qint64 maxBodyBytes)
-    : m_TotalTimeLimitMs(totalTimeLimitMs), m_MaxBodyBytes(maxBodyBytes) {
+    : m_NetManager(this),
+      m_Timer(this),
+      m_TotalTimer(this),
+      m_TotalTimeLimitMs(totalTimeLimitMs),
+      m_MaxBodyBytes(maxBodyBytes) {
     m_TotalTimer.setSingleShot(true);
     connect(&m_NetManager, &QNetworkAccessManager::finished, this, &WebLoader::networkReplied);
     connect(&m_Timer, &QTimer::timeout, this, &WebLoader::handleTimeOut);

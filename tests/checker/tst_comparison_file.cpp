@@ -388,18 +388,27 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
-    // The engine may go while its download still waits on a silent server.
+    // The engine may go while its download still waits on a silent server,
+    // with the downloading thread still running or already ended (as at
+    // shutdown, where the coordinator's thread ends before its engine).
+    void destroyingTheEngineMidDownloadIsSafe_data() {
+        QTest::addColumn<bool>("threadEndsFirst");
+        QTest::newRow("thread running") << false;
+        QTest::newRow("thread ended") << true;
+    }
     void destroyingTheEngineMidDownloadIsSafe() {
+        QFETCH(bool, threadEndsFirst);
         HttpTestServer server(HttpResponsePlan::silent());
-        WorkerThread worker;
-        {
-            TestEngine engine;
-            QSignalSpy finished(&engine, &OrvoCheckLib::compareFinished);
-            worker.run([&] { engine.startCompare(server.url(), kSavePath, kDefaultPath); });
-            QTRY_COMPARE_WITH_TIMEOUT(server.requestLines().size(), 1, 5000);
-            QCOMPARE(finished.count(), 0);
-        }
-        QTest::qWait(50);
+        QScopedPointer<WorkerThread> worker(new WorkerThread);
+        QScopedPointer<TestEngine> engine(new TestEngine);
+        QSignalSpy finished(engine.data(), &OrvoCheckLib::compareFinished);
+        worker->run([&] { engine->startCompare(server.url(), kSavePath, kDefaultPath); });
+        QTRY_COMPARE_WITH_TIMEOUT(server.requestLines().size(), 1, 5000);
+        if (threadEndsFirst) worker.reset();
+        engine.reset();
+        worker.reset();
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(m_Log->linesContaining(QStringLiteral("another thread")), QStringList());
     }
 
 private:
