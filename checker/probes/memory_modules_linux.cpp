@@ -1,9 +1,12 @@
 #include "memory_modules_linux.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <sstream>
-#include <system_error>
 
 #include "smbios.h"
 #include "sysfs_files.h"
@@ -54,6 +57,33 @@ bool fromSmbios(const ProbeRoots& roots, WmiResult& result) {
     return true;
 }
 
+// One small file per block, thousands on a large machine: read them
+// relative to the open folder, with plain system calls.
+bool countOnlineBlocks(const std::string& dir, std::uint64_t& online) {
+    const int dirFd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return false;
+    DIR* listing = fdopendir(dirFd);  // owns dirFd from here on
+    if (listing == nullptr) {
+        close(dirFd);
+        return false;
+    }
+    while (const dirent* entry = readdir(listing)) {
+        if (std::strncmp(entry->d_name, "memory", 6) != 0 || entry->d_name[6] == '\0') continue;
+        const std::string state = std::string(entry->d_name) + "/state";
+        const int fd = openat(dirFd, state.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;
+        char text[16] = {};
+        const ssize_t got = read(fd, text, sizeof text - 1);
+        close(fd);
+        if (got >= 6 && std::strncmp(text, "online", 6) == 0 &&
+            (text[6] == '\n' || text[6] == '\0')) {
+            ++online;
+        }
+    }
+    closedir(listing);
+    return true;
+}
+
 bool fromMemoryBlocks(const ProbeRoots& roots, WmiResult& result) {
     const std::string dir = roots.sysfs + "/devices/system/memory";
     std::uint64_t blockSize = 0;
@@ -62,17 +92,7 @@ bool fromMemoryBlocks(const ProbeRoots& roots, WmiResult& result) {
         return false;
     }
     std::uint64_t online = 0;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.rfind("memory", 0) != 0 || name.size() == 6) continue;
-        std::string state;
-        if (readTrimmedLine(it->path().string() + "/state", state) && state == "online") {
-            ++online;
-        }
-    }
-    if (error) note(result, "Listing " + dir + " failed: " + error.message());
+    if (!countOnlineBlocks(dir, online)) note(result, "Cannot list " + dir);
     if (online == 0) {
         note(result, "No online memory block under " + dir + "; using MemTotal");
         return false;

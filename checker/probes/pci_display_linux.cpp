@@ -1,5 +1,6 @@
 #include "pci_display_linux.h"
 
+#include "pci_ids.h"
 #include "pci_names.h"
 #include "sysfs_files.h"
 
@@ -99,32 +100,29 @@ std::string deviceAddress(const pci_dev* d) {
     return text;
 }
 
-// Before libpci sees the tree: a directory it cannot open or an entry
-// without the identity files would be a fatal libpci error.
-bool treeLooksScannable(const std::string& devicesDir, std::vector<WmiMessage>& messages) {
+// libpci treats a devices folder it cannot open, or an entry that is not a
+// PCI address, as fatal, and would leave its folder handle behind if we
+// came back through the guard: check both here, names only, no file reads.
+bool devicesListable(const std::string& devicesDir, std::vector<WmiMessage>& messages) {
     DIR* dir = opendir(devicesDir.c_str());
     if (dir == nullptr) {
         addNote(messages, "Cannot open " + devicesDir + "; no graphics adapters listed");
         return false;
     }
-    bool scannable = true;
+    bool listable = true;
     while (const dirent* entry = readdir(dir)) {
         if (entry->d_name[0] == '.') continue;
         unsigned domain = 0, bus = 0, slot = 0;
         int function = 0;
-        std::uint64_t value = 0;
-        const std::string base = devicesDir + "/" + entry->d_name;
-        if (std::sscanf(entry->d_name, "%x:%x:%x.%d", &domain, &bus, &slot, &function) != 4 ||
-            !readUnsigned(base + "/vendor", value) || !readUnsigned(base + "/device", value) ||
-            !readUnsigned(base + "/class", value)) {
+        if (std::sscanf(entry->d_name, "%x:%x:%x.%d", &domain, &bus, &slot, &function) != 4) {
             addNote(messages, std::string("PCI entry ") + entry->d_name +
-                                  " lacks its identity; no graphics adapters listed");
-            scannable = false;
+                                  " is not an address; no graphics adapters listed");
+            listable = false;
             break;
         }
     }
     closedir(dir);
-    return scannable;
+    return listable;
 }
 
 std::string lookupName(pci_access* access, int flags, unsigned vendorId, unsigned deviceId) {
@@ -136,6 +134,49 @@ std::string lookupName(pci_access* access, int flags, unsigned vendorId, unsigne
     });
     return name != nullptr ? std::string(name) : std::string();
 }
+
+// The names of the adapters, read once per scan from the pci.ids file libpci
+// would use. A compressed or unreadable file is left to libpci itself.
+class AdapterNames {
+public:
+    explicit AdapterNames(pci_access* access) : m_access(access) {}
+
+    PciIdsNames lookup(std::uint16_t vendorId, std::uint16_t deviceId,
+                       std::vector<WmiMessage>& messages) {
+        if (!m_tried) load(messages);
+        if (m_loaded) return lookupPciIds(m_text, vendorId, deviceId);
+        PciIdsNames names;
+        names.vendor = lookupName(m_access, PCI_LOOKUP_VENDOR, vendorId, 0);
+        if (!names.vendor.empty()) {
+            names.device = lookupName(m_access, PCI_LOOKUP_DEVICE, vendorId, deviceId);
+        }
+        return names;
+    }
+
+private:
+    // libpci opens its compressed name ("pci.ids.gz") and, when that is
+    // missing, the plain file beside it. A compressed file is left to libpci.
+    void load(std::vector<WmiMessage>& messages) {
+        m_tried = true;
+        std::string path = m_access->id_file_name ? m_access->id_file_name : "";
+        const std::string gz = ".gz";
+        if (path.size() > gz.size() && path.compare(path.size() - gz.size(), gz.size(), gz) == 0) {
+            if (std::FILE* compressed = std::fopen(path.c_str(), "rb")) {
+                std::fclose(compressed);
+                addNote(messages, "Names from " + path + " through libpci");
+                return;
+            }
+            path.resize(path.size() - gz.size());
+        }
+        m_loaded = readWholeFile(path, m_text);
+        if (!m_loaded) addNote(messages, "Cannot read " + path + "; adapters named by numbers");
+    }
+
+    pci_access* m_access;
+    bool m_tried = false;
+    bool m_loaded = false;
+    std::string m_text;
+};
 
 std::string driverVersion(pci_dev* d, const std::string& deviceDir,
                           std::vector<WmiMessage>& messages) {
@@ -170,8 +211,8 @@ std::int32_t adapterRam(const pci_dev* d, const std::string& deviceDir,
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes));
 }
 
-WmiObject describeAdapter(pci_access* access, pci_dev* d, int index, const std::string& sysfsPci,
-                          LibpciSession& session) {
+WmiObject describeAdapter(AdapterNames& adapterNames, pci_dev* d, int index,
+                          const std::string& sysfsPci, LibpciSession& session) {
     std::vector<WmiMessage>& messages = *session.messages;
     const std::string deviceDir = sysfsPci + "/devices/" + deviceAddress(d);
 
@@ -198,10 +239,9 @@ WmiObject describeAdapter(pci_access* access, pci_dev* d, int index, const std::
         addNote(messages, deviceAddress(d) + " has no readable revision");
     }
 
-    const std::string vendorName = lookupName(access, PCI_LOOKUP_VENDOR, d->vendor_id, 0);
-    const std::string deviceName =
-        vendorName.empty() ? std::string()
-                           : lookupName(access, PCI_LOOKUP_DEVICE, d->vendor_id, d->device_id);
+    const PciIdsNames names = adapterNames.lookup(d->vendor_id, d->device_id, messages);
+    const std::string& vendorName = names.vendor;
+    const std::string& deviceName = names.device;
     if (deviceName.empty()) addNote(messages, deviceAddress(d) + " is not named in pci.ids");
 
     return WmiObject{
@@ -223,7 +263,7 @@ WmiObject describeAdapter(pci_access* access, pci_dev* d, int index, const std::
 WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
     WmiResult result;
     const std::string sysfsPci = roots.sysfs + "/bus/pci";
-    if (!treeLooksScannable(sysfsPci + "/devices", result.messages)) return result;
+    if (!devicesListable(sysfsPci + "/devices", result.messages)) return result;
 
     LibpciSession session;
     session.messages = &result.messages;
@@ -258,9 +298,10 @@ WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
                std::make_tuple(b->domain, b->bus, b->dev, b->func);
     });
 
+    AdapterNames adapterNames(access.get());
     int index = 0;
     for (pci_dev* d : displays) {
-        result.objects.push_back(describeAdapter(access.get(), d, ++index, sysfsPci, session));
+        result.objects.push_back(describeAdapter(adapterNames, d, ++index, sysfsPci, session));
     }
     if (displays.empty()) addNote(result.messages, "No display controller under " + sysfsPci);
     result.status = WmiResult::Status::Enumerated;

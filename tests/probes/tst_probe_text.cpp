@@ -7,6 +7,7 @@
 #include "message_capture.h"
 #include "orvochecklib.h"
 #include "os_probe.h"
+#include "pci_ids.h"
 #include "pci_names.h"
 #include "smbios.h"
 #include "wmi_records.h"
@@ -68,6 +69,8 @@ private slots:
     void vendorShortName();
     void adapterName_data();
     void adapterName();
+    void pciIdsLookup_data();
+    void pciIdsLookup();
     void pnpDeviceId_data();
     void pnpDeviceId();
     void smbiosSizes_data();
@@ -383,6 +386,56 @@ void TstProbeText::adapterName() {
     QCOMPARE(QString::fromStdString(
                  pciAdapterName(vendor.toStdString(), device.toStdString(), 0x10de, 0x13c2)),
              name);
+}
+
+void TstProbeText::pciIdsLookup_data() {
+    QTest::addColumn<int>("vendor");
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QString>("vendorName");
+    QTest::addColumn<QString>("deviceName");
+    QTest::newRow("first vendor") << 0x0001 << 0x7801 << "SafeNet"
+                                  << "Hypercom";
+    QTest::newRow("device of a later vendor") << 0x10de << 0x13c2 << "NVIDIA Corporation"
+                                              << "GM204 [GeForce GTX 970]";
+    QTest::newRow("after subsystems and comments") << 0x10de << 0x1c8d << "NVIDIA Corporation"
+                                                   << "GP107M [GeForce GTX 1050 Mobile]";
+    QTest::newRow("id only as subsystem") << 0x10de << 0x3160 << "NVIDIA Corporation"
+                                          << "";
+    QTest::newRow("device of the next vendor") << 0x10de << 0x0412 << "NVIDIA Corporation"
+                                               << "";
+    QTest::newRow("vendor id inside a device line") << 0x13c2 << 0x0001 << ""
+                                                    << "";
+    QTest::newRow("last vendor, no final newline") << 0x8086 << 0x0412 << "Intel Corporation"
+                                                   << "Xeon E3-1200 v3 Integrated Graphics";
+    QTest::newRow("class list is not a vendor") << 0x0300 << 0x0000 << ""
+                                                << "";
+    QTest::newRow("unknown") << 0xffff << 0x0001 << ""
+                             << "";
+}
+
+void TstProbeText::pciIdsLookup() {
+    QFETCH(int, vendor);
+    QFETCH(int, device);
+    QFETCH(QString, vendorName);
+    QFETCH(QString, deviceName);
+    const std::string ids =
+        "#\tList of PCI ID's\n"
+        "\n"
+        "0001  SafeNet\n"
+        "\t7801  Hypercom\n"
+        "10de  NVIDIA Corporation\n"
+        "\t13c2  GM204 [GeForce GTX 970]\n"
+        "\t\t10de 3160  GeForce GTX 970 OEM\n"
+        "# a comment inside the vendor\n"
+        "\t1c8d  GP107M [GeForce GTX 1050 Mobile]\r\n"
+        "C 03  Display controller\n"
+        "\t00  VGA compatible controller\n"
+        "\t\t0300  not a vendor\n"
+        "8086  Intel Corporation\n"
+        "\t0412  Xeon E3-1200 v3 Integrated Graphics";
+    const PciIdsNames names = lookupPciIds(ids, std::uint16_t(vendor), std::uint16_t(device));
+    QCOMPARE(QString::fromStdString(names.vendor), vendorName);
+    QCOMPARE(QString::fromStdString(names.device), deviceName);
 }
 
 void TstProbeText::pnpDeviceId_data() {
