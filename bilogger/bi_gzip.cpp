@@ -19,8 +19,8 @@ bool gzipBatch(const std::string& contents, int sizeHint, std::string& out) {
     out.clear();
     // Room for the stream: the larger of the batch limit and the contents,
     // plus a twentieth and a little, and never less than zlib's own bound.
-    std::uint64_t room = std::max<std::uint64_t>(sizeHint > 0 ? static_cast<std::uint64_t>(sizeHint) : 0,
-                                                 contents.size() + 1);
+    std::uint64_t room = std::max<std::uint64_t>(
+        sizeHint > 0 ? static_cast<std::uint64_t>(sizeHint) : 0, contents.size() + 1);
     room += room / 20 + 6;
 
     z_stream zs{};

@@ -93,8 +93,8 @@ bool prepareDatabaseFile(const std::string& storagePath, const std::string& appI
         bool usable = false;
         if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
                             nullptr) == SQLITE_OK) {
-            usable = sqlite3_exec(db, "pragma schema_version;", nullptr, nullptr, nullptr) ==
-                     SQLITE_OK;
+            usable =
+                sqlite3_exec(db, "pragma schema_version;", nullptr, nullptr, nullptr) == SQLITE_OK;
         }
         sqlite3_close(db);
         if (usable) return true;
@@ -117,9 +117,7 @@ BiLogStore::~BiLogStore() { close(); }
 
 void BiLogStore::setClock(BiClock clock) { m_clock = std::move(clock); }
 
-std::string BiLogStore::path() const {
-    return m_fixedPath.empty() ? databasePath() : m_fixedPath;
-}
+std::string BiLogStore::path() const { return m_fixedPath.empty() ? databasePath() : m_fixedPath; }
 
 bool BiLogStore::isOpen() const { return m_db.load() != nullptr; }
 
@@ -137,8 +135,7 @@ bool BiLogStore::_ensureOpen() {
     // thread for the pending-record count.
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n"
-                  << std::endl;
+        std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
         sqlite3_close(db);
         return false;
     }
@@ -188,9 +185,9 @@ sqlite3_stmt* BiLogStore::prepare(const std::string& sql) {
 void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
     Statement st{prepare(sql)};
     if (st.stmt == nullptr) return;
-    if (text != nullptr && sqlite3_bind_text(st.stmt, 1, text->data(),
-                                             static_cast<int>(text->size()),
-                                             SQLITE_STATIC) != SQLITE_OK) {
+    if (text != nullptr &&
+        sqlite3_bind_text(st.stmt, 1, text->data(), static_cast<int>(text->size()),
+                          SQLITE_STATIC) != SQLITE_OK) {
         return;
     }
     int retries = 0;
@@ -353,6 +350,5 @@ void BiLogStore::setExpireEpoch(int n) {
 
 void BiLogStore::setValidCountdown(int n) {
     if (!_ensureOpen()) return;
-    _runQueryWithoutResult("update server_config set valid_countdown = " + std::to_string(n) +
-                           ";");
+    _runQueryWithoutResult("update server_config set valid_countdown = " + std::to_string(n) + ";");
 }

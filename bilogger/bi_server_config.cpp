@@ -41,9 +41,9 @@ int intMember(const Json::Value& root, const char* key, int fallback) {
 }
 
 std::int32_t clampEpoch(std::int64_t t) {
-    return static_cast<std::int32_t>(std::min<std::int64_t>(
-        std::max<std::int64_t>(t, std::numeric_limits<std::int32_t>::min()),
-        std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::max<std::int64_t>(t, std::numeric_limits<std::int32_t>::min()),
+                               std::numeric_limits<std::int32_t>::max()));
 }
 
 std::string textOf(const Json::Value& v) { return v.isString() ? v.asString() : std::string(); }
@@ -109,8 +109,7 @@ bool BiServerConfig::refresh(BiLogStore& store, const std::string& environment) 
     return applyConfigText(store, answer, true);
 }
 
-bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
-                                     bool fromServer) {
+bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text, bool fromServer) {
     Json::Value root;
     std::string errors;
     Json::CharReaderBuilder builder;

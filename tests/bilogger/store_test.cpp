@@ -61,8 +61,9 @@ TEST_F(StoreTest, SavedRecordsKeepTimeEnvironmentAndContent) {
     ASSERT_TRUE(store.saveLog("default", record("a")));
     ASSERT_TRUE(store.saveLog("stage", std::string("b\0c\n", 4)));
     RawDb raw(path);
-    EXPECT_EQ(raw.rows("select _ID, timestamp, environment, length(cast(content as blob)) from bi_logs;"),
-              (std::vector<std::string>{"1|4102444800|default|10", "2|4102444800|stage|4"}));
+    EXPECT_EQ(
+        raw.rows("select _ID, timestamp, environment, length(cast(content as blob)) from bi_logs;"),
+        (std::vector<std::string>{"1|4102444800|default|10", "2|4102444800|stage|4"}));
     EXPECT_EQ(store.countLogs(), 2);
     EXPECT_EQ(store.firstEnvironment(), "default");
 }
@@ -109,9 +110,13 @@ TEST_F(StoreTest, TheInsertAfterTenThousandDropsTheOldestSecond) {
 
 TEST_F(StoreTest, RemoveDuplicatesKeepsTheFirstOfEqualContentsAcrossEnvironments) {
     BiLogStore store;
-    for (const auto& [env, text] : std::vector<std::pair<std::string, std::string>>{
-             {"default", "a"}, {"stage", "a"}, {"stage", "b"}, {"default", "b"}, {"stage", "c"},
-             {"default", "a"}}) {
+    for (const auto& [env, text] :
+         std::vector<std::pair<std::string, std::string>>{{"default", "a"},
+                                                          {"stage", "a"},
+                                                          {"stage", "b"},
+                                                          {"default", "b"},
+                                                          {"stage", "c"},
+                                                          {"default", "a"}}) {
         ASSERT_TRUE(store.saveLog(env, record(text)));
     }
     store.removeDuplicates();
@@ -285,8 +290,8 @@ TEST(StoreLocationTest, ANonWritableOrMissingFolderPutsTheFileBesideTheProgram) 
     TempDir dir;
     const std::string readOnly = dir.file("ro");
     ASSERT_EQ(mkdir(readOnly.c_str(), 0555), 0);
-    std::vector<std::string> unusable = {dir.file("missing"), dir.file("missing/deeper/"),
-                                         readOnly, ""};
+    std::vector<std::string> unusable = {dir.file("missing"), dir.file("missing/deeper/"), readOnly,
+                                         ""};
     if (access(readOnly.c_str(), W_OK) == 0) {
         // Privileged users may write anywhere; a read-only file system still refuses.
         unusable[2] = "/proc/sys";
@@ -322,7 +327,8 @@ TEST(StoreOpenTest, AnUnopenableFileReportsAndStaysClosed) {
     BiLogStore store(dir.file("no/such/folder/x.bilogclient"));
     CaptureStderr();
     EXPECT_FALSE(store.saveLog("default", record("x")));
-    EXPECT_EQ(GetCapturedStderr(), "Error opening SQLite3 database: unable to open database file\n\n");
+    EXPECT_EQ(GetCapturedStderr(),
+              "Error opening SQLite3 database: unable to open database file\n\n");
     EXPECT_FALSE(store.isOpen());
 }
 
