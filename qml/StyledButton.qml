@@ -21,6 +21,24 @@ Item {
     onOobeButtonStateChanged: background.color = stateColour(oobeButtonState)
     Component.onCompleted: background.color = stateColour(oobeButtonState)
 
+    // Keyboard users reach the button with Tab and press it with Space or
+    // Enter, as they would a native button.
+    activeFocusOnTab: true
+    Keys.onPressed: {
+        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
+                || event.key === Qt.Key_Enter) {
+            event.accepted = true;
+            // A held key presses once.
+            if (!event.isAutoRepeat)
+                button.buttonClicked();
+        }
+    }
+
+    Accessible.role: Accessible.Button
+    Accessible.name: button.text
+    Accessible.focusable: true
+    Accessible.onPressAction: button.buttonClicked()
+
     Rectangle {
         id: background
         objectName: "buttonBackground"
@@ -28,10 +46,19 @@ Item {
         radius: mainWindow.sc(25)
     }
 
+    // Drawn outside the button and only while it has keyboard focus, so the
+    // button itself looks the same either way.
+    FocusMark {
+        radius: height / 2
+        visible: button.activeFocus
+    }
+
     StyledText {
         id: label
         anchors.centerIn: parent
         text: button.text
+        textFormat: Text.PlainText
+        Accessible.ignored: true
         fontSize: 16
         fontColor: "#ffffff"
         fontType: "Medium"

@@ -1,39 +1,198 @@
 import QtQuick 2.5
+import "webaddresses.js" as WebAddresses
 
-// Result page: the verdict and one row per component, as the coordinator
-// pushed them into the window.
+// Result page: the verdict for the whole machine, one row per component and
+// the follow-up buttons. It has no background, so the header stays visible.
 Item {
     id: pageResult
     objectName: "pageResult"
 
-    Column {
+    readonly property bool isBad: mainWindow.overallRank === "RANK_BAD"
+    readonly property string readyLinkWords: "Orvo Ready"
+    readonly property string verdictPlainText: verdictMessage(mainWindow.overallRank, false)
+
+    // The message for an overall rank; as rich text, the bad verdict's
+    // "Orvo Ready" words become a link to the ready-PC page.
+    function verdictMessage(rank, rich) {
+        if (rank === "RANK_GOOD")
+            return "Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer's readiness for VR, run the SteamVR Performance Test.";
+        if (rank === "RANK_BAD") {
+            var words = rich ? "<a href=\"" + WebAddresses.orvoReady + "\" style=\"color:#00b5e2\">"
+                               + "<font color=\"#00b5e2\" face=\"Fakt Med\"><b>" + readyLinkWords
+                               + "</b></font></a>"
+                             : readyLinkWords;
+            return "This computer doesn't meet Orvo's recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the " + words + " website.";
+        }
+        if (rank === "RANK_UNKNOWN")
+            return "Some of this computer's components may not work well with Orvo. For more detailed information about your computer's readiness for Orvo, run the SteamVR Performance Test.";
+        return "Compare error!";
+    }
+
+    function verdictIcon(rank) {
+        if (rank === "RANK_GOOD")
+            return "images/icon_done.png";
+        if (rank === "RANK_BAD")
+            return "images/icon_failed.png";
+        if (rank === "RANK_UNKNOWN")
+            return "images/icon_error.png";
+        return "";
+    }
+
+    // Opens the page first, then counts the click; a page that fails to
+    // open still counts.
+    function openAndCount(url, counter) {
+        Qt.openUrlExternally(url);
+        mainWindow[counter] += 1;
+    }
+
+    Item {
+        id: verdictIconBox
+        objectName: "verdictIconBox"
         x: mainWindow.sc(60)
         y: mainWindow.sc(158)
-        spacing: mainWindow.sc(12)
+        width: mainWindow.sc(40)
+        height: mainWindow.sc(40)
 
-        StyledText {
-            objectName: "overallText"
-            fontSize: 16
-            fontColor: "#4A4A4A"
-            text: "Overall: " + mainWindow.overallRank
+        Image {
+            objectName: "verdictIcon"
+            anchors.centerIn: parent
+            source: pageResult.verdictIcon(mainWindow.overallRank)
+            Accessible.ignored: true
+        }
+    }
+
+    StyledText {
+        id: verdictText
+        objectName: "verdictText"
+        x: verdictIconBox.x + verdictIconBox.width + mainWindow.sc(10)
+        y: verdictIconBox.y
+        width: mainWindow.sc(430)
+        fontSize: 14
+        fontColor: "#4A4A4A"
+        fontType: "Blond"
+        lineHeightMode: Text.FixedHeight
+        lineHeight: mainWindow.sc(20)
+        wrapMode: Text.WordWrap
+        text: pageResult.verdictMessage(mainWindow.overallRank, true)
+        onLinkActivated: Qt.openUrlExternally(link)
+        Accessible.role: Accessible.StaticText
+        Accessible.name: pageResult.verdictPlainText
+
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.NoButton
+            cursorShape: verdictText.hoveredLink !== "" ? Qt.PointingHandCursor : Qt.ArrowCursor
         }
 
-        Repeater {
-            model: [
-                { title: "Graphics", value: mainWindow.gpuName, rank: mainWindow.gpuRank },
-                { title: "Processor", value: mainWindow.cpuName, rank: mainWindow.cpuRank },
-                { title: "Memory", value: mainWindow.memorySize, rank: mainWindow.memoryRank },
-                { title: "OS", value: mainWindow.osName, rank: mainWindow.osRank }
-            ]
-            delegate: StyledText {
-                width: mainWindow.sc(480)
-                wrapMode: Text.WordWrap
-                fontSize: 14
-                fontColor: "#4a4a4a"
-                fontType: "Blond"
-                textFormat: Text.PlainText
-                text: modelData.title + ": " + modelData.value + " (" + modelData.rank + ")"
+        // The link inside the bad verdict, for the keyboard and screen readers.
+        Item {
+            id: readyLink
+            objectName: "readyLink"
+            anchors.fill: parent
+            visible: pageResult.isBad
+            activeFocusOnTab: true
+            Keys.onPressed: {
+                if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
+                        || event.key === Qt.Key_Enter) {
+                    event.accepted = true;
+                    if (!event.isAutoRepeat)
+                        Qt.openUrlExternally(WebAddresses.orvoReady);
+                }
+            }
+            Accessible.role: Accessible.Link
+            Accessible.name: pageResult.readyLinkWords
+            Accessible.focusable: true
+            Accessible.onPressAction: Qt.openUrlExternally(WebAddresses.orvoReady)
+
+            FocusMark {
+                visible: readyLink.activeFocus
             }
         }
+    }
+
+    StyledScroll {
+        id: specScroll
+        objectName: "specScroll"
+        x: mainWindow.sc(60)
+        y: mainWindow.sc(238)
+        width: mainWindow.sc(495)
+        height: mainWindow.sc(349)
+
+        contentItem: Column {
+            id: specColumn
+            objectName: "specColumn"
+            spacing: mainWindow.sc(5)
+            width: mainWindow.sc(480)
+            height: gpuSpec.height + cpuSpec.height + memorySpec.height + osSpec.height
+                    + mainWindow.sc(15)
+
+            Spec {
+                id: gpuSpec
+                objectName: "gpuSpec"
+                title: "Graphics"
+                value: mainWindow.gpuName
+                rank: mainWindow.gpuRank
+                detail: "This graphics card may not work well with Orvo."
+            }
+            Spec {
+                id: cpuSpec
+                objectName: "cpuSpec"
+                title: "Processor"
+                value: mainWindow.cpuName
+                rank: mainWindow.cpuRank
+                detail: "This processor may not be powerful enough to run Orvo."
+            }
+            Spec {
+                id: memorySpec
+                objectName: "memorySpec"
+                title: "Memory"
+                value: mainWindow.memorySize
+                rank: mainWindow.memoryRank
+                detail: mainWindow.recommendMemory + " memory is recommended."
+            }
+            Spec {
+                id: osSpec
+                objectName: "osSpec"
+                title: "OS"
+                value: mainWindow.osName
+                rank: mainWindow.osRank
+                detail: mainWindow.recommendOS_64 + " is required."
+            }
+        }
+    }
+
+    StyledButton {
+        id: btnOrderOrvo
+        objectName: "btnOrderOrvo"
+        x: mainWindow.sc(50)
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: mainWindow.sc(47)
+        visible: !pageResult.isBad
+        text: "Order Orvo"
+        onButtonClicked: pageResult.openAndCount(WebAddresses.product, "btnOrderOrvoCount")
+    }
+
+    StyledButton {
+        id: btnPerformance
+        objectName: "btnPerformance"
+        anchors.right: parent.right
+        anchors.rightMargin: mainWindow.sc(50)
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: mainWindow.sc(47)
+        visible: !pageResult.isBad
+        text: "SteamVR Performance Test"
+        onButtonClicked: pageResult.openAndCount(WebAddresses.performanceTest,
+                                                 "btnPerformanceCount")
+    }
+
+    StyledButton {
+        id: btnOrvoReadyPC
+        objectName: "btnOrvoReadyPC"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: mainWindow.sc(47)
+        visible: pageResult.isBad
+        text: "Browse Orvo-Ready PCs"
+        onButtonClicked: pageResult.openAndCount(WebAddresses.readyPCs, "btnOrvoReadyPCCount")
     }
 }

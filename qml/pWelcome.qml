@@ -1,17 +1,26 @@
 import QtQuick 2.5
+import "webaddresses.js" as WebAddresses
 
-// Welcome page: what the tool does, the consent box and the Start button.
-// While a check runs, the checking overlay covers the whole page.
+// Welcome page: what the tool does, the recommended specification, the
+// consent box and the Start button. While a check runs, the checking overlay
+// covers the whole page and nothing under it reacts.
 Item {
     id: pageWelcome
     objectName: "pageWelcome"
 
+    readonly property bool checking: checkingPanel.visible
+
     function showCheckingPanel() {
-        checkingOverlay.visible = true;
+        checkingPanel.visible = true;
+        checkingPanel.animTimer.start();
+        // Keys go to the overlay from now on, so a focused control under it
+        // cannot be pressed from the keyboard either.
+        checkingPanel.forceActiveFocus();
     }
 
     StyledText {
         id: description
+        objectName: "description"
         anchors.horizontalCenter: parent.horizontalCenter
         y: mainWindow.sc(158)
         width: mainWindow.sc(480)
@@ -22,28 +31,72 @@ Item {
         lineHeight: mainWindow.sc(20)
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
+        textFormat: Text.PlainText
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         text: "This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute."
     }
 
-    Rectangle {
+    RecommendBoard {
+        id: recommendBoard
+        objectName: "recommendBoard"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: mainWindow.sc(232)
+        width: mainWindow.sc(480)
+        height: mainWindow.sc(356)
+    }
+
+    Image {
         id: consentBox
         objectName: "consentBox"
         x: mainWindow.sc(60)
         y: mainWindow.sc(609)
         width: mainWindow.sc(16)
         height: mainWindow.sc(16)
-        color: mainWindow.isChecked ? "#00b5e2" : "#ffffff"
-        border.width: 1
-        border.color: mainWindow.isChecked ? "#00b5e2" : "#aaa9aa"
+        sourceSize.width: width
+        sourceSize.height: height
+        source: mainWindow.isChecked ? "images/checkbox_checked.svg" : "images/Checkbox.png"
+        enabled: !pageWelcome.checking
+
+        function toggle() {
+            mainWindow.isChecked = !mainWindow.isChecked;
+        }
+
+        activeFocusOnTab: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
+                    || event.key === Qt.Key_Enter) {
+                event.accepted = true;
+                if (!event.isAutoRepeat)
+                    toggle();
+            }
+        }
+
+        Accessible.role: Accessible.CheckBox
+        Accessible.name: consentText.plainText
+        Accessible.checkable: true
+        Accessible.checked: mainWindow.isChecked
+        Accessible.focusable: true
+        Accessible.onPressAction: toggle()
+        Accessible.onToggleAction: toggle()
 
         MouseArea {
             anchors.fill: parent
-            onClicked: mainWindow.isChecked = !mainWindow.isChecked
+            onClicked: consentBox.toggle()
+        }
+
+        FocusMark {
+            visible: consentBox.activeFocus
         }
     }
 
     StyledText {
         id: consentText
+        objectName: "consentText"
+
+        readonly property string linkWords: "Daxo Privacy Policy"
+        readonly property string plainText: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review " + linkWords + "."
+
         x: mainWindow.sc(86)
         y: mainWindow.sc(608)
         width: mainWindow.sc(453)
@@ -55,7 +108,43 @@ Item {
         lineHeight: mainWindow.sc(16)
         verticalAlignment: Text.AlignTop
         wrapMode: Text.WordWrap
-        text: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software."
+        enabled: !pageWelcome.checking
+        text: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review "
+              + "<a href=\"" + WebAddresses.privacyPolicy + "\" style=\"color:#00b5e2\">"
+              + linkWords + "</a>."
+        onLinkActivated: Qt.openUrlExternally(link)
+        Accessible.role: Accessible.StaticText
+        Accessible.name: plainText
+
+        MouseArea {
+            anchors.fill: parent
+            acceptedButtons: Qt.NoButton
+            cursorShape: consentText.hoveredLink !== "" ? Qt.PointingHandCursor : Qt.ArrowCursor
+        }
+
+        // The link inside the text, for the keyboard and screen readers.
+        Item {
+            id: privacyLink
+            objectName: "privacyLink"
+            anchors.fill: parent
+            activeFocusOnTab: true
+            Keys.onPressed: {
+                if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
+                        || event.key === Qt.Key_Enter) {
+                    event.accepted = true;
+                    if (!event.isAutoRepeat)
+                        Qt.openUrlExternally(WebAddresses.privacyPolicy);
+                }
+            }
+            Accessible.role: Accessible.Link
+            Accessible.name: consentText.linkWords
+            Accessible.focusable: true
+            Accessible.onPressAction: Qt.openUrlExternally(WebAddresses.privacyPolicy)
+
+            FocusMark {
+                visible: privacyLink.activeFocus
+            }
+        }
     }
 
     StyledButton {
@@ -66,36 +155,24 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: mainWindow.sc(30)
         visible: true
+        enabled: !pageWelcome.checking
         text: "Start"
         onButtonClicked: {
+            // One run starts at most one check.
+            if (pageWelcome.checking)
+                return;
             console.log("Start button clicked");
             mainWindow.startChecking();
         }
     }
 
-    Rectangle {
-        id: checkingOverlay
+    CheckingPanel {
+        id: checkingPanel
         objectName: "checkingOverlay"
         x: 1
         y: 1
         width: parent.width - 2
         height: parent.height - 2
-        color: "#d9d9d6"
-        opacity: 0.9
         visible: false
-
-        StyledText {
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: mainWindow.sc(321)
-            fontSize: 18
-            fontColor: "#4a4a4a"
-            fontType: "Blond"
-            text: "Checking your computer..."
-        }
-
-        // Takes every press while a check runs, the header's included.
-        MouseArea {
-            anchors.fill: parent
-        }
     }
 }

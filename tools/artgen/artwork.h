@@ -20,3 +20,4 @@ QImage blankImage(int width, int height);
 
 // Each group of artwork lives in its own file and is listed in main.cpp.
 QList<ArtFile> headerArtwork(const QString& fontFamily);
+QList<ArtFile> pageArtwork(const QString& fontFamily);

@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
 
     QList<ArtFile> files;
     files += headerArtwork(family);
+    files += pageArtwork(family);
 
     QByteArray qrc;
     QTextStream list(&qrc);
