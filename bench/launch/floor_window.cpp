@@ -1,0 +1,16 @@
+// The smallest program of the same kind as OrvoCheck: a Qt Quick Controls 1
+// window on the same scene-graph backend, nothing else.
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL, true);
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    QGuiApplication app(argc, argv);
+    QQmlApplicationEngine engine;
+    engine.load(QUrl(QStringLiteral("qrc:/floor.qml")));
+    if (engine.rootObjects().isEmpty()) return 1;
+    return app.exec();
+}
