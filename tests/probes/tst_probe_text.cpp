@@ -1,5 +1,9 @@
 // The probes' text and byte rules, on given input.
 #include <QtTest>
+
+extern "C" {
+#include <pci/pci.h>
+}
 #include <cstring>
 
 #include "cpu_probe.h"
@@ -71,6 +75,7 @@ private slots:
     void adapterName();
     void pciIdsLookup_data();
     void pciIdsLookup();
+    void pciIdsAgreesWithLibpci();
     void pnpDeviceId_data();
     void pnpDeviceId();
     void smbiosSizes_data();
@@ -436,6 +441,58 @@ void TstProbeText::pciIdsLookup() {
     const PciIdsNames names = lookupPciIds(ids, std::uint16_t(vendor), std::uint16_t(device));
     QCOMPARE(QString::fromStdString(names.vendor), vendorName);
     QCOMPARE(QString::fromStdString(names.device), deviceName);
+}
+
+// The direct lookup must name adapters exactly as libpci would from the
+// same file: every twentieth device of the system's pci.ids.
+void TstProbeText::pciIdsAgreesWithLibpci() {
+    pci_access* access = pci_alloc();
+    access->id_lookup_mode = PCI_LOOKUP_NO_HWDB;
+    QString path = QString::fromLocal8Bit(access->id_file_name);
+    if (path.endsWith(".gz") && !QFile::exists(path)) path.chop(3);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        pci_cleanup(access);
+        QSKIP("no pci.ids on this machine");
+    }
+    const QByteArray bytes = file.readAll();
+    QByteArray idsPath = path.toLocal8Bit();  // libpci keeps the pointer
+    pci_set_name_list_path(access, idsPath.data(), 0);
+    pci_init(access);
+
+    const std::string text = bytes.toStdString();
+    int vendor = -1;
+    int compared = 0;
+    int deviceLine = 0;
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (line.startsWith("C ")) break;  // the class list follows the vendors
+        bool ok = false;
+        if (line.size() > 6 && line[4] == ' ' && line[0] != '\t' && line[0] != '#') {
+            vendor = line.left(4).toInt(&ok, 16);
+            if (!ok) vendor = -1;
+            continue;
+        }
+        if (vendor < 0 || !line.startsWith('\t') || line.startsWith("\t\t")) continue;
+        if (++deviceLine % 20 != 1) continue;
+        const int device = line.mid(1, 4).toInt(&ok, 16);
+        if (!ok) continue;
+        char vendorBuffer[512];
+        char deviceBuffer[512];
+        const char* libpciVendor =
+            pci_lookup_name(access, vendorBuffer, sizeof vendorBuffer,
+                            PCI_LOOKUP_VENDOR | PCI_LOOKUP_NO_NUMBERS, vendor);
+        const char* libpciDevice =
+            pci_lookup_name(access, deviceBuffer, sizeof deviceBuffer,
+                            PCI_LOOKUP_DEVICE | PCI_LOOKUP_NO_NUMBERS, vendor, device);
+        const PciIdsNames names = lookupPciIds(text, std::uint16_t(vendor), std::uint16_t(device));
+        const QString where = QString::asprintf("%04x:%04x", vendor, device);
+        QVERIFY2(libpciVendor != nullptr && libpciDevice != nullptr, qPrintable(where));
+        QVERIFY2(names.vendor == libpciVendor, qPrintable(where));
+        QVERIFY2(names.device == libpciDevice, qPrintable(where));
+        ++compared;
+    }
+    pci_cleanup(access);
+    QVERIFY(compared > 500);
 }
 
 void TstProbeText::pnpDeviceId_data() {
