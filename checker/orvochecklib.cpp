@@ -1,14 +1,14 @@
 #include "orvochecklib.h"
 
-#include "os_probe.h"
-#include "webloader.h"
-
 #include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QThread>
+
+#include "os_probe.h"
+#include "webloader.h"
 
 namespace {
 
@@ -226,7 +226,7 @@ QString OrvoCheckLib::getGPURank(int index) const {
 }
 QString OrvoCheckLib::getRepGPUName() const {
     return m_RepGPUIndex >= 0 && m_RepGPUIndex < m_GPUNames.size() ? m_GPUNames.at(m_RepGPUIndex)
-                                                                    : QString();
+                                                                   : QString();
 }
 QString OrvoCheckLib::getRepGPURank() const { return getGPURank(m_RepGPUIndex); }
 QString OrvoCheckLib::getMemorySize() const { return QString::number(m_MemorySize, 'f', 1); }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "probe_types.h"
-#include "rank.h"
-
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include "probe_types.h"
+#include "rank.h"
 
 class WebLoader;
 

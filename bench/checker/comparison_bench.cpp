@@ -2,7 +2,7 @@
 // comparison file (5,000 processor names, 2,000 adapter pairs) against a
 // machine with three adapters that are on no list, so every list is walked
 // to its end.
-#include "orvochecklib.h"
+#include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -10,7 +10,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include "orvochecklib.h"
 
 namespace {
 
@@ -105,9 +105,7 @@ void compareLargeFile(benchmark::State& state, Step step) {
 // The whole step is the figure that counts; the parts show where it goes.
 void BM_CompareLargeFile(benchmark::State& state) { compareLargeFile(state, Step::Whole); }
 void BM_ReadLargeFile(benchmark::State& state) { compareLargeFile(state, Step::ReadOnly); }
-void BM_EvaluateLargeFile(benchmark::State& state) {
-    compareLargeFile(state, Step::EvaluateOnly);
-}
+void BM_EvaluateLargeFile(benchmark::State& state) { compareLargeFile(state, Step::EvaluateOnly); }
 BENCHMARK(BM_CompareLargeFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadLargeFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EvaluateLargeFile)->Unit(benchmark::kMicrosecond);

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "orvochecklib.h"
-#include "webloader.h"
-
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -10,9 +7,11 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QThread>
-
 #include <atomic>
 #include <functional>
+
+#include "orvochecklib.h"
+#include "webloader.h"
 
 // A thread with an event loop, like the coordinator's worker thread.
 class WorkerThread {

@@ -3,7 +3,6 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QVector>
-
 #include <cstdio>
 
 namespace {
@@ -50,9 +49,7 @@ QStringList LogCapture::linesFrom(const QThread* thread) const {
     return result;
 }
 
-QStringList LogCapture::linesContaining(const QString& text) const {
-    return lines().filter(text);
-}
+QStringList LogCapture::linesContaining(const QString& text) const { return lines().filter(text); }
 
 int LogCapture::indexOf(const QStringList& lines, const QString& text, int from) {
     for (int i = qMax(0, from); i < lines.size(); ++i)

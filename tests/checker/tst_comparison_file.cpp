@@ -1,15 +1,14 @@
 // Reading, validating and choosing the comparison file, with and without a
 // download from a real HTTP server on 127.0.0.1.
-#include "checker_test_support.h"
-#include "http_test_server.h"
-#include "log_capture.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QtTest>
-
 #include <functional>
+
+#include "checker_test_support.h"
+#include "http_test_server.h"
+#include "log_capture.h"
 
 namespace {
 
@@ -91,9 +90,9 @@ private slots:
             << Edit([](QJsonObject& r) { r["Version"] = ""; }) << version << QString();
         QTest::newRow("version as a number")
             << Edit([](QJsonObject& r) { r["Version"] = 3; }) << version << QString();
-        QTest::newRow("version in lower case") << Edit([](QJsonObject& r) {
-            r["version"] = r.take("Version");
-        }) << version << QString();
+        QTest::newRow("version in lower case")
+            << Edit([](QJsonObject& r) { r["version"] = r.take("Version"); }) << version
+            << QString();
         QTest::newRow("OS good list empty")
             << Edit([=](QJsonObject& r) { setMember(r, "OS", good, QJsonArray()); }) << os << v;
         QTest::newRow("OS bad list empty")
@@ -102,9 +101,8 @@ private slots:
             << Edit([=](QJsonObject& r) { removeMember(r, "OS", bad); }) << os << v;
         QTest::newRow("OS good list a string")
             << Edit([=](QJsonObject& r) { setMember(r, "OS", good, "Windows 10"); }) << os << v;
-        QTest::newRow("OS an array") << Edit([](QJsonObject& r) {
-            r["OS"] = QJsonArray{r["OS"].toObject()};
-        }) << os << v;
+        QTest::newRow("OS an array")
+            << Edit([](QJsonObject& r) { r["OS"] = QJsonArray{r["OS"].toObject()}; }) << os << v;
         QTest::newRow("OS and CPU both broken: only the first is reported")
             << Edit([=](QJsonObject& r) {
                    r.remove("OS");
@@ -112,22 +110,20 @@ private slots:
                })
             << os << v;
         QTest::newRow("CPU good list empty")
-            << Edit([=](QJsonObject& r) { setMember(r, "CPU", good, QJsonArray()); }) << cpu
-            << v;
+            << Edit([=](QJsonObject& r) { setMember(r, "CPU", good, QJsonArray()); }) << cpu << v;
         QTest::newRow("CPU good list missing")
             << Edit([=](QJsonObject& r) { removeMember(r, "CPU", good); }) << cpu << v;
         QTest::newRow("CPU bad list empty")
-            << Edit([=](QJsonObject& r) { setMember(r, "CPU", bad, QJsonArray()); })
-            << QString() << v;
+            << Edit([=](QJsonObject& r) { setMember(r, "CPU", bad, QJsonArray()); }) << QString()
+            << v;
         QTest::newRow("CPU bad list missing")
             << Edit([=](QJsonObject& r) { removeMember(r, "CPU", bad); }) << QString() << v;
         QTest::newRow("GPU good list empty")
-            << Edit([=](QJsonObject& r) { setMember(r, "GPU", good, QJsonArray()); }) << gpu
-            << v;
+            << Edit([=](QJsonObject& r) { setMember(r, "GPU", good, QJsonArray()); }) << gpu << v;
         QTest::newRow("GPU missing") << Edit([](QJsonObject& r) { r.remove("GPU"); }) << gpu << v;
         QTest::newRow("GPU bad list empty")
-            << Edit([=](QJsonObject& r) { setMember(r, "GPU", bad, QJsonArray()); })
-            << QString() << v;
+            << Edit([=](QJsonObject& r) { setMember(r, "GPU", bad, QJsonArray()); }) << QString()
+            << v;
         QTest::newRow("GPU bad list missing")
             << Edit([=](QJsonObject& r) { removeMember(r, "GPU", bad); }) << QString() << v;
         QTest::newRow("good min as the text 4")
@@ -141,8 +137,7 @@ private slots:
         QTest::newRow("good min 4")
             << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, 4); }) << QString() << v;
         QTest::newRow("good min 3.5")
-            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, 3.5); }) << QString()
-            << v;
+            << Edit([=](QJsonObject& r) { setMember(r, "Memory", min, 3.5); }) << QString() << v;
         QTest::newRow("unknown keys are ignored") << Edit([](QJsonObject& r) {
             r["Extra"] = QJsonObject{{"Good list", QJsonArray()}};
         }) << QString() << v;
@@ -197,8 +192,8 @@ private slots:
                                    << "Fatal! Failed to parse json file:";
         QTest::newRow("empty") << kSavePath << QByteArray("")
                                << "Fatal! Failed to parse json file:";
-        QTest::newRow("an error page") << kSavePath << QByteArray("<html>503</html>")
-                                       << "Fatal! Failed to parse json file:";
+        QTest::newRow("an error page")
+            << kSavePath << QByteArray("<html>503</html>") << "Fatal! Failed to parse json file:";
     }
     void unreadableFiles() {
         QFETCH(QString, path);
@@ -257,12 +252,13 @@ private slots:
         WorkerThread worker;
         std::atomic<int> finished{0};
         QThread* finishedOn = nullptr;
-        connect(&engine, &OrvoCheckLib::compareFinished, &engine,
-                [&] {
-                    finishedOn = QThread::currentThread();
-                    ++finished;
-                },
-                Qt::DirectConnection);
+        connect(
+            &engine, &OrvoCheckLib::compareFinished, &engine,
+            [&] {
+                finishedOn = QThread::currentThread();
+                ++finished;
+            },
+            Qt::DirectConnection);
         int finishedWhenReturned = -1;
         worker.run([&] {
             engine.startCompare(url, savePath, kDefaultPath);
@@ -308,8 +304,7 @@ private slots:
             << 404 << QByteArray("<html>gone</html>") << true << kDefaultPath << "shipped"
             << "ContentNotFoundError";
         QTest::newRow("not JSON: shipped used")
-            << 200 << QByteArray("<html>maintenance</html>") << true << kDefaultPath
-            << "shipped"
+            << 200 << QByteArray("<html>maintenance</html>") << true << kDefaultPath << "shipped"
             << "Fatal! Failed to parse json file:";
         QTest::newRow("invalid download: shipped used")
             << 200 << toJsonBytes(noOsBad) << true << kDefaultPath << "shipped"
@@ -335,12 +330,13 @@ private slots:
         setGoodMachine(engine);
         std::atomic<int> finished{0};
         QThread* finishedOn = nullptr;
-        connect(&engine, &OrvoCheckLib::compareFinished, &engine,
-                [&] {
-                    finishedOn = QThread::currentThread();
-                    ++finished;
-                },
-                Qt::DirectConnection);
+        connect(
+            &engine, &OrvoCheckLib::compareFinished, &engine,
+            [&] {
+                finishedOn = QThread::currentThread();
+                ++finished;
+            },
+            Qt::DirectConnection);
 
         WorkerThread worker;
         worker.run([&] { engine.startCompare(server.url(), kSavePath, kDefaultPath); });

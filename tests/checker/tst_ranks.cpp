@@ -1,9 +1,9 @@
 // Ranking the machine against a comparison file.
-#include "checker_test_support.h"
-#include "log_capture.h"
-
 #include <QJsonArray>
 #include <QtTest>
+
+#include "checker_test_support.h"
+#include "log_capture.h"
 
 namespace {
 
@@ -58,10 +58,9 @@ private slots:
 
     void aFreshEngineReportsDefaults() {
         OrvoCheckLib engine;
-        for (const QString& rank :
-             {engine.getCPURank(), engine.getMemoryRank(), engine.getOSRank(),
-              engine.getOverallRank(), engine.getRepGPURank(), engine.getGPURank(0),
-              engine.getGPURank(-1)})
+        for (const QString& rank : {engine.getCPURank(), engine.getMemoryRank(), engine.getOSRank(),
+                                    engine.getOverallRank(), engine.getRepGPURank(),
+                                    engine.getGPURank(0), engine.getGPURank(-1)})
             QCOMPARE(rank, kUnchecked);
         QCOMPARE(engine.getMemorySize(), QStringLiteral("0.0"));
         QCOMPARE(engine.getCPUName(), QString());
@@ -88,8 +87,8 @@ private slots:
         QTest::newRow("one more word") << windows << "Windows 10 Pro N" << false;
         QTest::newRow("one word less") << windows << "Windows 10" << false;
         QTest::newRow("extra space") << windows << " Windows 10 Pro" << false;
-        QTest::newRow("later entry") << names({"a", "b", "Windows 10 Pro"}) << "WINDOWS 10 PRO"
-                                     << true;
+        QTest::newRow("later entry")
+            << names({"a", "b", "Windows 10 Pro"}) << "WINDOWS 10 PRO" << true;
         QTest::newRow("empty list") << QJsonArray() << "Windows 10 Pro" << false;
         QTest::newRow("number entry matches only an empty name")
             << QJsonArray{10} << QString() << true;
@@ -116,20 +115,27 @@ private slots:
         QTest::addColumn<QString>("device");
         QTest::addColumn<bool>("found");
         const QJsonArray list{QJsonArray{"10DE", "1B80"}};
-        QTest::newRow("same IDs") << list << "10DE" << "1B80" << true;
-        QTest::newRow("lower case") << list << "10de" << "1b80" << true;
-        QTest::newRow("other device") << list << "10DE" << "1B81" << false;
-        QTest::newRow("other vendor, same device") << list << "1002" << "1B80" << false;
+        QTest::newRow("same IDs") << list << "10DE"
+                                  << "1B80" << true;
+        QTest::newRow("lower case") << list << "10de"
+                                    << "1b80" << true;
+        QTest::newRow("other device") << list << "10DE"
+                                      << "1B81" << false;
+        QTest::newRow("other vendor, same device") << list << "1002"
+                                                   << "1B80" << false;
         QTest::newRow("extra elements ignored")
-            << QJsonArray{QJsonArray{"10DE", "1B80", "GTX 1080"}} << "10DE" << "1B80" << true;
+            << QJsonArray{QJsonArray{"10DE", "1B80", "GTX 1080"}} << "10DE"
+            << "1B80" << true;
         QTest::newRow("short pair matches an empty device")
             << QJsonArray{QJsonArray{"10DE"}} << "10DE" << QString() << true;
-        QTest::newRow("short pair") << QJsonArray{QJsonArray{"10DE"}} << "10DE" << "1B80" << false;
+        QTest::newRow("short pair") << QJsonArray{QJsonArray{"10DE"}} << "10DE"
+                                    << "1B80" << false;
         QTest::newRow("not a pair matches only empty IDs")
             << QJsonArray{"10DE:1B80"} << QString() << QString() << true;
-        QTest::newRow("not a pair") << QJsonArray{"10DE:1B80"} << "10DE" << "1B80" << false;
-        QTest::newRow("numbers are not texts")
-            << QJsonArray{QJsonArray{1002, 6779}} << "1002" << "6779" << false;
+        QTest::newRow("not a pair") << QJsonArray{"10DE:1B80"} << "10DE"
+                                    << "1B80" << false;
+        QTest::newRow("numbers are not texts") << QJsonArray{QJsonArray{1002, 6779}} << "1002"
+                                               << "6779" << false;
     }
     void adapterMatching() {
         QFETCH(QJsonArray, list);
@@ -156,8 +162,8 @@ private slots:
         QTest::newRow("good but 32-bit") << good << false << true << kBad << 0;
         QTest::newRow("good but too old a version") << good << true << false << kBad << 1;
         QTest::newRow("bad") << bad << true << true << kBad << 0;
-        QTest::newRow("unknown: version not consulted") << "Haiku R1" << true << false
-                                                        << kUnknown << 0;
+        QTest::newRow("unknown: version not consulted")
+            << "Haiku R1" << true << false << kUnknown << 0;
         QTest::newRow("unknown 32-bit") << "Haiku R1" << false << true << kBad << 0;
         QTest::newRow("no name") << QString() << true << true << kUnknown << 0;
     }
@@ -322,8 +328,7 @@ private slots:
         const int first = LogCapture::indexOf(lines, QStringLiteral("[OrvoCheckLib] CPU rank:"));
         QVERIFY(first >= 0);
         QCOMPARE(lines.mid(first),
-                 QStringList({"[OrvoCheckLib] CPU rank: \"RANK_GOOD\"",
-                              "[OrvoCheckLib] GPU ranks:",
+                 QStringList({"[OrvoCheckLib] CPU rank: \"RANK_GOOD\"", "[OrvoCheckLib] GPU ranks:",
                               "[OrvoCheckLib] GPU 0 - \"RANK_BAD\" for \"AMD Radeon HD 7450 #0\"",
                               "[OrvoCheckLib] GPU 1 - \"RANK_GOOD\" for "
                               "\"NVIDIA GeForce GTX 1080 #1\"",

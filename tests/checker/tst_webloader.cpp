@@ -1,11 +1,11 @@
 // The comparison download against a real HTTP server on 127.0.0.1.
-#include "checker_test_support.h"
-#include "http_test_server.h"
-#include "log_capture.h"
-
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+
+#include "checker_test_support.h"
+#include "http_test_server.h"
+#include "log_capture.h"
 
 namespace {
 
@@ -88,8 +88,8 @@ private slots:
         QString url = QStringLiteral("http://127.0.0.1:%1/OrvoCheckComp/comp.json")
                           .arg(HttpTestServer::closedPort());
         if (status) {
-            server.reset(new HttpTestServer(
-                HttpResponsePlan::full(status, "<html>Not here</html>")));
+            server.reset(
+                new HttpTestServer(HttpResponsePlan::full(status, "<html>Not here</html>")));
             url = server->url();
         }
 
@@ -100,7 +100,8 @@ private slots:
         QCOMPARE(compFolderEntries().size(), earlierFile ? 1 : 0);
         QCOMPARE(m_Log->linesFrom(run.thread()).last(),
                  QStringLiteral("[WebLoader] Json file download failed, error:  "
-                                "QNetworkReply::") + error);
+                                "QNetworkReply::") +
+                     error);
         verifyIdle(run);
     }
 

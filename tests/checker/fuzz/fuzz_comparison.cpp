@@ -1,12 +1,11 @@
 // Feeds arbitrary bytes through reading, validating and ranking a
 // comparison file, as a downloaded file would be.
-#include "checker_test_support.h"
-
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cstddef>
 #include <cstdint>
+
+#include "checker_test_support.h"
 
 namespace {
 

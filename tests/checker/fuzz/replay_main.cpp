@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
