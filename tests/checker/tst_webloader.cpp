@@ -76,6 +76,7 @@ private slots:
         QTest::newRow("404 keeps an earlier download") << 404 << true << "ContentNotFoundError";
         QTest::newRow("500") << 500 << false << "InternalServerError";
         QTest::newRow("connection refused") << 0 << true << "ConnectionRefusedError";
+        QTest::newRow("not a web address") << -1 << true << "ProtocolUnknownError";
     }
     void failuresWriteNothing() {
         QFETCH(int, status);
@@ -87,7 +88,8 @@ private slots:
         QScopedPointer<HttpTestServer> server;
         QString url = QStringLiteral("http://127.0.0.1:%1/OrvoCheckComp/comp.json")
                           .arg(HttpTestServer::closedPort());
-        if (status) {
+        if (status < 0) url = QStringLiteral("comp.example/OrvoCheckComp/comp.json");
+        if (status > 0) {
             server.reset(
                 new HttpTestServer(HttpResponsePlan::full(status, "<html>Not here</html>")));
             url = server->url();
