@@ -43,7 +43,12 @@ private slots:
     void successSavesTheBodyAndReportsTrue() {
         const QByteArray body = toJsonBytes(validComparison());
         HttpTestServer server(HttpResponsePlan::full(200, body));
-        QVERIFY(writeFile(kSavePath, QByteArray(4096, 'o')));  // an older, longer download
+        const QByteArray earlier(4096, 'o');  // an older, longer download
+        QVERIFY(writeFile(kSavePath, earlier));
+        // Whoever still reads the earlier file sees it whole: the new one is
+        // renamed into place, never written over it.
+        QFile earlierReader(kSavePath);
+        QVERIFY(earlierReader.open(QIODevice::ReadOnly));
 
         LoaderRun run(server.url(), kSavePath);
         run.inspect([](const TestWebLoader& loader) {
@@ -54,6 +59,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(run.emissions(), 1, 10000);
         QVERIFY(run.result());
         QCOMPARE(readFile(kSavePath), body);
+        QCOMPARE(earlierReader.readAll(), earlier);
         QCOMPARE(compFolderEntries(), QStringList{QStringLiteral("comp.json")});
         QCOMPARE(server.requestLines(),
                  QStringList{QStringLiteral("GET /OrvoCheckComp/comp.json HTTP/1.1")});
