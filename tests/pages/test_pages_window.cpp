@@ -825,6 +825,14 @@ void TestPagesWindow::accessibleNamesAndRoles() {
 
 void TestPagesWindow::screenshots() {
     saveShot(QStringLiteral("welcome"));
+    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QTest::keyClick(m_Window, Qt::Key_Space);
+    QTRY_VERIFY(!m_Window->property("isChecked").toBool());
+    saveShot(QStringLiteral("welcome-consent-focused-unticked"));
+    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QTRY_VERIFY(item("startButton")->hasActiveFocus());
+    saveShot(QStringLiteral("welcome-start-focused"));
     QTest::mouseClick(m_Window, Qt::LeftButton, Qt::NoModifier, centreOf(item("startButton")));
     QTest::qWait(100);
     saveShot(QStringLiteral("checking"));
