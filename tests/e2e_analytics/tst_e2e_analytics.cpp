@@ -9,6 +9,7 @@
 #include "http_test_server.h"
 #include "orvochecklib.h"
 #include "program_run.h"
+#include "two_adapter_machine.h"
 #include "test_certificates.h"
 
 namespace {
@@ -40,26 +41,6 @@ QByteArray comparisonFile(const Expected& host) {
                               {"Bad list", QJsonArray{QJsonArray{"8086", "0412"}}}};
     root["Memory"] = QJsonObject{{"Good min", 4}};
     return QJsonDocument(root).toJson();
-}
-
-void buildMachine(FixtureTree& tree) {
-    FixtureTree::PciFunction integrated;
-    integrated.address = QStringLiteral("0000:00:02.0");
-    integrated.vendor = 0x8086;
-    integrated.device = 0x0412;
-    integrated.classCode = 0x030000;
-    FixtureTree::PciFunction card;
-    card.address = QStringLiteral("0000:01:00.0");
-    card.vendor = 0x10de;
-    card.device = 0x13c2;
-    card.classCode = 0x030000;
-    for (const auto& f : {integrated, card}) {
-        tree.addPciFunction(f);
-        tree.addConfigSpace(f);
-    }
-    tree.writeMeminfo("MemTotal:       16318412 kB\n");
-    tree.writeFile("sys/class/dmi/id/product_uuid", QByteArray(kFixtureUuid) + "\n");
-    tree.writeFile("proc/sys/kernel/osrelease", QByteArray(kFixtureKernel) + "\n");
 }
 
 QJsonObject parseRecord(const std::string& line) {
@@ -111,7 +92,7 @@ void TestE2eAnalytics::initTestCase() {
     QVERIFY2(QFileInfo(kProgram).isExecutable(), qPrintable(kProgram));
     QVERIFY(!qEnvironmentVariableIsEmpty("DISPLAY"));
     QVERIFY(m_tree.isValid());
-    buildMachine(m_tree);
+    buildTwoAdapterMachine(m_tree, kFixtureUuid, kFixtureKernel);
 
     qputenv("ORVOCHECK_SYSFS_ROOT", m_tree.sysfsRoot().toUtf8());
     qputenv("ORVOCHECK_PROCFS_ROOT", m_tree.procfsRoot().toUtf8());
