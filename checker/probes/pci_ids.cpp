@@ -42,7 +42,7 @@ PciIdsNames lookupPciIds(const std::string& pciIds, std::uint16_t vendorId,
     while (line != std::string::npos && line + 1 < pciIds.size()) {
         const std::size_t start = line + 1;
         const char first = pciIds[start];
-        if (first != '\t' && first != '#' && first != '\n') break;  // next vendor or section
+        if (first != '\t' && first != '#' && first != '\n') break;  // next vendor or the class list
         if (pciIds.compare(start, deviceKey.size(), deviceKey) == 0) {
             names.device = nameAfter(pciIds, start + deviceKey.size());
             break;
