@@ -48,6 +48,7 @@ Item {
         fontSize: 18
         fontColor: "#000000"
         fontType: "Medium"
+        textFormat: Text.PlainText
         text: "Quick Compatibility Check"
     }
 }

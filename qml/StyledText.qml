@@ -1,4 +1,5 @@
 import QtQuick 2.5
+import "."
 
 // Text in the program's typeface, sized in design units.
 Text {
@@ -6,14 +7,10 @@ Text {
     property int fontSize: 20
     property string fontType: "Medium"
 
-    FontLoader { id: fontMedium; source: "fonts/Fakt/Fakt-Medium.otf" }
-    FontLoader { id: fontBlond; source: "fonts/Fakt/Fakt-Blond.otf" }
-    FontLoader { id: fontLight; source: "fonts/Fakt/Fakt-Light.otf" }
-
     color: fontColor
     font.pixelSize: mainWindow.sc(fontSize)
-    font.family: fontType === "Medium" ? fontMedium.name
-               : fontType === "Blond" ? fontBlond.name : fontLight.name
+    font.family: fontType === "Medium" ? StyledFonts.medium
+               : fontType === "Blond" ? StyledFonts.blond : StyledFonts.light
     // The three embedded weights share one family name, so the weight picks
     // the face.
     font.weight: fontType === "Medium" ? Font.Medium
