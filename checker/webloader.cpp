@@ -36,6 +36,8 @@ void WebLoader::download(const QString& url, const QString& savePath) {
         m_pReply = nullptr;
         previous->abort();
         previous->deleteLater();
+        m_FileDownSize = 0;
+        m_LastDownSize = 0;
     }
 
     const QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
@@ -93,8 +95,9 @@ void WebLoader::networkReplied(QNetworkReply* pReply) {
     if (pReply->error() != QNetworkReply::NoError) {
         qDebug() << "[WebLoader] Json file download failed, error: " << pReply->error();
     } else if (bytes.size() > m_MaxBodyBytes) {
-        qDebug() << "[WebLoader] Http url download is larger than" << m_MaxBodyBytes
-                 << "bytes, and abort request!!!";
+        // The whole body may arrive before the abort of a progress report.
+        qDebug() << "[WebLoader] Json file download failed, body larger than" << m_MaxBodyBytes
+                 << "bytes";
     } else {
         result = saveBody(bytes);
     }
