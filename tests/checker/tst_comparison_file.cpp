@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "checker_test_support.h"
+#include "content_url.h"
 #include "http_test_server.h"
 #include "log_capture.h"
 
@@ -405,6 +406,37 @@ private slots:
         worker.reset();
         QCOMPARE(finished.count(), 0);
         QCOMPARE(m_Log->linesContaining(QStringLiteral("another thread")), QStringList());
+    }
+
+    void theDownloadAddressComesFromTheBuildUnlessOverridden_data() {
+        QTest::addColumn<bool>("set");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("built in") << false << QByteArray();
+        QTest::newRow("overridden") << true << QByteArray("http://127.0.0.1:8080/x.json");
+        QTest::newRow("empty: no download") << true << QByteArray();
+    }
+    void theDownloadAddressComesFromTheBuildUnlessOverridden() {
+        QFETCH(bool, set);
+        QFETCH(QByteArray, value);
+        const char* name = "ORVOCHECK_CONTENT_URL";
+        const bool wasSet = qEnvironmentVariableIsSet(name);
+        const QByteArray previous = qgetenv(name);
+        if (set)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+        const QString url = comparisonDownloadUrl();
+        if (wasSet)
+            qputenv(name, previous);
+        else
+            qunsetenv(name);
+
+        if (set) {
+            QCOMPARE(url, QString::fromLatin1(value));
+        } else {
+            QVERIFY2(url.startsWith(QStringLiteral("http://")), qPrintable(url));
+            QVERIFY2(url.endsWith(QStringLiteral("/OrvoCheckComp/comp.json")), qPrintable(url));
+        }
     }
 
 private:
