@@ -6,6 +6,7 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QThread>
+#include <algorithm>
 
 #include "os_probe.h"
 #include "webloader.h"
@@ -85,12 +86,17 @@ bool OrvoCheckLib::readJsonFile(const QString& path) {
         return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "Fatal! Failed to open" << path;
         return false;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    QByteArray bytes = file.readAll();
     file.close();
+    // Read as text, as the toolkit's text mode would: every carriage return
+    // is dropped, here in one pass over the whole file, which is faster.
+    if (bytes.contains('\r'))
+        bytes.resize(int(std::remove(bytes.begin(), bytes.end(), '\r') - bytes.begin()));
+    const QString text = QString::fromUtf8(bytes);
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);

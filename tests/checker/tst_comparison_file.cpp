@@ -218,6 +218,19 @@ private slots:
         verifyAllUnchecked(engine);
     }
 
+    // The file is read as text: carriage returns vanish wherever they stand,
+    // even inside a name, where JSON would not allow them.
+    void carriageReturnsAreDropped() {
+        QByteArray bytes = toJsonBytes(validComparison()).replace('\n', "\r\n");
+        bytes.replace("Intel(R) Core(TM) i7", "Intel(R)\r Core(TM) i7");
+        QVERIFY(bytes.contains("(R)\r Core"));
+        QVERIFY(writeFile(kSavePath, bytes));
+        TestEngine engine;
+        setGoodMachine(engine);
+        QVERIFY(engine.compareWithFile(kSavePath));
+        QCOMPARE(engine.getCPURank(), QStringLiteral("RANK_GOOD"));
+    }
+
     void aTopLevelArrayParsesButFailsOnTheVersion() {
         QVERIFY(writeFile(kSavePath, "[" + toJsonBytes(validComparison()) + "]"));
         TestEngine engine;
