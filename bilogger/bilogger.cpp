@@ -38,32 +38,41 @@ FacadeState& state() {
 // stored anything, and a count of 0 there reads as "nothing to upload". The
 // lock makes storing a record and leaving the in-flight count one step, so a
 // record is never counted twice or not at all.
-std::mutex g_pendingMutex;
-int g_recordsInFlight = 0;  // guarded by g_pendingMutex
+struct PendingRecords {
+    std::mutex mutex;
+    int inFlight = 0;  // guarded by mutex
+};
+
+// Never destroyed: a worker object discards its queued tasks during static
+// destruction, in an order no translation unit controls.
+PendingRecords& pending() {
+    static auto* records = new PendingRecords;
+    return *records;
+}
 
 class PendingSendTask final : public BiTaskSend {
 public:
     PendingSendTask(std::string environment, std::string content)
         : BiTaskSend(std::move(environment), std::move(content)) {
-        std::lock_guard<std::mutex> lock(g_pendingMutex);
-        ++g_recordsInFlight;
+        std::lock_guard<std::mutex> lock(pending().mutex);
+        ++pending().inFlight;
     }
     // Also reached without run() when a stopped writer drops the task.
     ~PendingSendTask() override { settle(); }
 
     void run(BiLogStore& store, const std::atomic<bool>& stopRequested) override {
-        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        std::lock_guard<std::mutex> lock(pending().mutex);
         BiTaskSend::run(store, stopRequested);
         settleLocked();
     }
 
 private:
     void settle() {
-        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        std::lock_guard<std::mutex> lock(pending().mutex);
         settleLocked();
     }
     void settleLocked() {
-        if (m_counted) --g_recordsInFlight;
+        if (m_counted) --pending().inFlight;
         m_counted = false;
     }
     bool m_counted = true;
@@ -139,8 +148,8 @@ void BiLogger::flush() {
 }
 
 std::int32_t BiLogger::pendingCount() {
-    std::lock_guard<std::mutex> lock(g_pendingMutex);
-    return uploader.store.countLogs() + g_recordsInFlight;
+    std::lock_guard<std::mutex> lock(pending().mutex);
+    return uploader.store.countLogs() + pending().inFlight;
 }
 
 void BiLogger::release() {

@@ -1,3 +1,5 @@
+#include "device_identity_linux.h"
+
 #include <sys/utsname.h>
 
 #include <cstdlib>
@@ -6,7 +8,6 @@
 #include <iterator>
 #include <sstream>
 
-#include "device_identity_linux.h"
 #include "envelope_text.h"
 
 #ifndef BILOGGER_PROGRAM_VERSION

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <json/value.h>
+
 #include <cstdint>
 #include <string>
-
-#include <json/value.h>
 
 #include "bi_clock.h"
 

@@ -115,8 +115,7 @@ void TstBIService::environmentSwitch() {
 
     const QStringList find = log.linesStartingWith("[BIService] Find");
     QCOMPARE(find.size(), 1);
-    QCOMPARE(find.first(),
-             "[BIService] Find \"" + switchFile(*m_settingsDir) + "\" " + findLine);
+    QCOMPARE(find.first(), "[BIService] Find \"" + switchFile(*m_settingsDir) + "\" " + findLine);
     const bool announced = log.lines().contains("[BIService] Set environment to stage");
     QCOMPARE(announced, stage);
     QCOMPARE(client.environments,
@@ -148,20 +147,13 @@ void TstBIService::recordsCarryTheRunAndEndAfterTheStoreEmpties() {
                 .match(QString::fromStdString(session))
                 .hasMatch());
     const Members expectedInfo = {
-        {"a0", session},
-        {"a1", "OrvoCheck_0.0.7.1"},
-        {"a2", "1.0.4"},
-        {"a3", "Intel(R) Core(TM) i7-8700 CPU @ 3.20GHz"},
-        {"a4", "RANK_GOOD"},
-        {"a5", "NVIDIA GeForce GTX 1060 6GB"},
-        {"a6", "RANK_GOOD"},
-        {"a7", "Debian GNU/Linux 12"},
-        {"a8", "RANK_BAD"},
-        {"a9", "16.0"},
-        {"a10", "RANK_GOOD"},
-        {"a11", "RANK_BAD"},
-        {"a12", "2"},
-        {"a13", "0"},
+        {"a0", session},      {"a1", "OrvoCheck_0.0.7.1"},
+        {"a2", "1.0.4"},      {"a3", "Intel(R) Core(TM) i7-8700 CPU @ 3.20GHz"},
+        {"a4", "RANK_GOOD"},  {"a5", "NVIDIA GeForce GTX 1060 6GB"},
+        {"a6", "RANK_GOOD"},  {"a7", "Debian GNU/Linux 12"},
+        {"a8", "RANK_BAD"},   {"a9", "16.0"},
+        {"a10", "RANK_GOOD"}, {"a11", "RANK_BAD"},
+        {"a12", "2"},         {"a13", "0"},
         {"a14", "13"},
     };
     QVERIFY(info == expectedInfo);
@@ -230,9 +222,8 @@ void TstBIService::refusedRecordsAndAnEmptyStore() {
                           "RANK_UNCHECKED", "RANK_UNCHECKED", 0, 0, 0, "");
     service.sendBI();
 
-    QCOMPARE(log.linesStartingWith("[BIService]onSendToBIServer() no record from the client")
-                 .size(),
-             1);
+    QCOMPARE(
+        log.linesStartingWith("[BIService]onSendToBIServer() no record from the client").size(), 1);
     // An empty store from the start costs five unchanged passes.
     QCOMPARE(client.pendingCalls, 5);
     QCOMPARE(client.flushCalls, 5);

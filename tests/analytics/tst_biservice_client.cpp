@@ -2,6 +2,8 @@
 // reach the local database under the environment the per-machine switch
 // chose, in the client's record format. The analytics server is down (a
 // closed port on 127.0.0.1), so the records stay stored.
+#include <sqlite3.h>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -10,7 +12,6 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sqlite3.h>
 
 #include "biservice.h"
 
@@ -26,12 +27,13 @@ QStringList storedRows(const QString& path) {
         return rows;
     }
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "select environment, content from bi_logs order by _ID;", -1,
-                           &stmt, nullptr) == SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, "select environment, content from bi_logs order by _ID;", -1, &stmt,
+                           nullptr) == SQLITE_OK) {
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))) +
                         "|" +
-                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+                        QString::fromUtf8(
+                            reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
         }
     }
     sqlite3_finalize(stmt);
@@ -41,7 +43,8 @@ QStringList storedRows(const QString& path) {
 
 QStringList keysInOrder(const QString& json) {
     QStringList keys;
-    QRegularExpressionMatchIterator it = QRegularExpression("\"([a-z0-9_A-Z]+)\":").globalMatch(json);
+    QRegularExpressionMatchIterator it =
+        QRegularExpression("\"([a-z0-9_A-Z]+)\":").globalMatch(json);
     while (it.hasNext()) keys << it.next().captured(1);
     return keys;
 }
@@ -101,10 +104,11 @@ void TstBIServiceClient::stageRunIsStoredWhenTheServerIsDown() {
     QVERIFY(rows[0].contains("\"a3\":\"cpu \\\"quoted\\\"\""));
     QVERIFY(rows[0].contains("\"a12\":\"2\",\"a13\":\"1\",\"a14\":\"0\",\"a2\":\"7\""));
     QCOMPARE(keysInOrder(rows[0]),
-             QStringList({"a0", "a1", "a10", "a11", "a12", "a13", "a14", "a2", "a3", "a4", "a5",
-                          "a6", "a7", "a8", "a9", "app_id", "app_version", "category",
-                          "environment", "locale", "manufacturer", "sdk_int", "serial_num",
-                          "timestamp", "version"}));
+             QStringList({"a0",           "a1",          "a10",        "a11",         "a12",
+                          "a13",          "a14",         "a2",         "a3",          "a4",
+                          "a5",           "a6",          "a7",         "a8",          "a9",
+                          "app_id",       "app_version", "category",   "environment", "locale",
+                          "manufacturer", "sdk_int",     "serial_num", "timestamp",   "version"}));
     QCOMPARE(keysInOrder(rows[1]),
              QStringList({"app_id", "app_version", "category", "environment", "locale",
                           "manufacturer", "other_gpu_name", "other_gpu_rank", "sdk_int",

@@ -28,8 +28,7 @@ QStringList StagedFolder::databaseFiles() const {
     return files;
 }
 
-ProgramRun::ProgramRun(const QString& program, const StagedFolder& folder,
-                       QProcessEnvironment env)
+ProgramRun::ProgramRun(const QString& program, const StagedFolder& folder, QProcessEnvironment env)
     : m_program(program), m_folder(folder), m_env(std::move(env)) {
     m_env.insert("XDG_RUNTIME_DIR", folder.root() + "/xdg");
     // The result page's buttons open web pages: nothing may leave the machine.
@@ -39,11 +38,10 @@ ProgramRun::ProgramRun(const QString& program, const StagedFolder& folder,
     m_process.setWorkingDirectory(folder.runDir());
     QObject::connect(&m_process, &QProcess::readyReadStandardError,
                      [this] { m_stderr += m_process.readAllStandardError(); });
-    QObject::connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
-                     [this] {
-                         if (m_sinceClick.isValid()) m_clickToExitMs = m_sinceClick.elapsed();
-                         m_finished = true;
-                     });
+    QObject::connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), [this] {
+        if (m_sinceClick.isValid()) m_clickToExitMs = m_sinceClick.elapsed();
+        m_finished = true;
+    });
 }
 
 ProgramRun::~ProgramRun() {
@@ -118,14 +116,14 @@ int ProgramRun::exitCode() const {
 QStringList storedRows(const QString& databaseFile) {
     QStringList rows;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(databaseFile.toUtf8().constData(), &db, SQLITE_OPEN_READONLY,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(databaseFile.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(db);
         return rows;
     }
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "select environment, content from bi_logs order by _ID;", -1,
-                           &stmt, nullptr) == SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, "select environment, content from bi_logs order by _ID;", -1, &stmt,
+                           nullptr) == SQLITE_OK) {
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             const auto text = [stmt](int column) {
                 return QString::fromUtf8(

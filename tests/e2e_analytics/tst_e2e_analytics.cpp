@@ -9,8 +9,8 @@
 #include "http_test_server.h"
 #include "orvochecklib.h"
 #include "program_run.h"
-#include "two_adapter_machine.h"
 #include "test_certificates.h"
+#include "two_adapter_machine.h"
 
 namespace {
 
@@ -58,7 +58,8 @@ QList<QJsonObject> recordsOf(const std::vector<std::string>& lines, const QStrin
 
 std::vector<std::string> hostList() {
     std::vector<std::string> hosts;
-    for (const QString& h : QString(ORVO_ANALYTICS_HOSTS).split(',')) hosts.push_back(h.toStdString());
+    for (const QString& h : QString(ORVO_ANALYTICS_HOSTS).split(','))
+        hosts.push_back(h.toStdString());
     return hosts;
 }
 
@@ -104,8 +105,8 @@ void TestE2eAnalytics::initTestCase() {
     QCOMPARE(m_expected.gpus.size(), 2);
     QVERIFY(m_expected.gpus[0] != m_expected.gpus[1]);
 
-    m_content = std::make_unique<HttpTestServer>(
-        HttpResponsePlan::full(200, comparisonFile(m_expected)));
+    m_content =
+        std::make_unique<HttpTestServer>(HttpResponsePlan::full(200, comparisonFile(m_expected)));
     QVERIFY(m_certDir.isValid());
     m_certs = orvo_analytics::makeCertificates(m_certDir.path().toStdString(), hostList());
     QVERIFY(!m_certs.caFile.empty());
@@ -251,7 +252,8 @@ void TestE2eAnalytics::serverDownThenNextRun() {
     for (const QString& row : kept) {
         QVERIFY2(row.startsWith("default|"), qPrintable(row));
         const QJsonObject record = QJsonDocument::fromJson(row.mid(8).toUtf8()).object();
-        if (record.value("category") == "orvocheck_info") firstSession = record.value("a0").toString();
+        if (record.value("category") == "orvocheck_info")
+            firstSession = record.value("a0").toString();
     }
     QVERIFY(!firstSession.isEmpty());
 

@@ -1,7 +1,6 @@
 #include "two_adapter_machine.h"
 
-void buildTwoAdapterMachine(FixtureTree& tree, const char* productUuid,
-                            const char* kernelRelease) {
+void buildTwoAdapterMachine(FixtureTree& tree, const char* productUuid, const char* kernelRelease) {
     FixtureTree::PciFunction integrated;
     integrated.address = QStringLiteral("0000:00:02.0");
     integrated.vendor = 0x8086;

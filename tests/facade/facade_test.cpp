@@ -30,7 +30,8 @@ std::string dbFile(const TempDir& dir, const std::string& appId = kAppId) {
 
 int threadCount() {
     int n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator("/proc/self/task")) {
         ++n;
     }
     return n;
@@ -100,8 +101,8 @@ TEST_F(Facade, EmptyAppIdFailsAndRecordsAreRefused) {
 TEST_F(Facade, EnvelopeMembersSortWithTheHostsAndWin) {
     const DeviceIdentity device = queryDeviceIdentity();
     // The expected text below is written without JSON escaping.
-    for (const std::string* value : {&device.deviceSerial, &device.osManufacturer,
-                                     &device.osVersion}) {
+    for (const std::string* value :
+         {&device.deviceSerial, &device.osManufacturer, &device.osVersion}) {
         for (char c : *value) ASSERT_TRUE(c >= 0x20 && c < 0x7F && c != '"' && c != '\\');
     }
     ASSERT_TRUE(BiLogger::init(3, kAppId, dir.path()));
@@ -122,7 +123,8 @@ TEST_F(Facade, EnvelopeMembersSortWithTheHostsAndWin) {
     const auto rows = db.rows("select environment, content from bi_logs;");
     ASSERT_EQ(rows.size(), 1u);
     const std::string expected =
-        "default|{\"a0\":\"zero\",\"a10\":\"ten\",\"a2\":\"two\",\"app_id\":\"com.daxo.facadetest\","
+        "default|{\"a0\":\"zero\",\"a10\":\"ten\",\"a2\":\"two\",\"app_id\":\"com.daxo."
+        "facadetest\","
         "\"app_version\":\"0.0.7.1\",\"category\":\"orvocheck_test\",\"environment\":\"default\","
         "\"key\":\"cut key\",\"locale\":\"en_US\",\"manufacturer\":\"" +
         device.osManufacturer + "\",\"sdk_int\":\"" + device.osVersion + "\",\"serial_num\":\"" +

@@ -68,14 +68,15 @@ TEST_P(IdentityFromTree, ReadsTheExpectedValues) {
 
 const char kUuid[] = "4c4c4544-0042-3510-8051-b4c04f564433";
 const char kMachineId[] = "3d1219c7c4c5404aaa1f6d2a48adfda4";
-const char kDebian[] = "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\n";
+const char kDebian[] =
+    "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Trees, IdentityFromTree,
     testing::Values(
         IdentityCase{"FirmwareUuidFirst",
-                     {"4c4c4544-0042-3510-8051-b4c04f564433\n", "3d1219c7c4c5404aaa1f6d2a48adfda4\n",
-                      kDebian, nullptr, "6.1.0-13-amd64\n"},
+                     {"4c4c4544-0042-3510-8051-b4c04f564433\n",
+                      "3d1219c7c4c5404aaa1f6d2a48adfda4\n", kDebian, nullptr, "6.1.0-13-amd64\n"},
                      {kUuid, "Debian GNU/Linux", "6.1.0-13-amd64"}},
         IdentityCase{"MachineIdWhenNoFirmwareUuid",
                      {nullptr, "3d1219c7c4c5404aaa1f6d2a48adfda4\n", kDebian, nullptr, "6.1.0\n"},
@@ -95,9 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         IdentityCase{"OsReleaseWithoutNameMeansLinux",
                      {kUuid, nullptr, "ID=custom\n", nullptr, "6.8.5\n"},
                      {kUuid, "Linux", "6.8.5"}},
-        IdentityCase{"NothingReadable",
-                     {nullptr, nullptr, nullptr, nullptr, nullptr},
-                     {"", "", ""}}),
+        IdentityCase{
+            "NothingReadable", {nullptr, nullptr, nullptr, nullptr, nullptr}, {"", "", ""}}),
     [](const testing::TestParamInfo<IdentityCase>& info) { return std::string(info.param.name); });
 
 TEST(DeviceIdentity, LongAndBrokenValuesBecomeShortValidText) {
@@ -155,21 +155,31 @@ TEST_P(FitText, GivesValidShortText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, FitText,
-    testing::Values(
-        FitCase{"Trimmed", " \tabc def\r\n", "abc def"},
-        FitCase{"ZeroByteEnds", std::string("abc\0def", 7), "abc"},
-        FitCase{"StrayBytesDropped", "a\xFF" "b\x80" "c", "abc"},
-        FitCase{"OverlongDropped", "a\xC0\xAF" "b", "ab"},
-        FitCase{"SurrogateDropped", "a\xED\xA0\x80" "b", "ab"},
-        FitCase{"TruncatedSequenceDropped", "ab\xE2\x82", "ab"},
-        FitCase{"FourByteKept", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-        FitCase{"ExactlyTheLimit", std::string(99, 'x'), std::string(99, 'x')},
-        FitCase{"CutAtTheLimit", std::string(150, 'x'), std::string(99, 'x')},
-        FitCase{"CutBeforeASplitCharacter", std::string(97, 'x') + "\xE2\x82\xAC",
-                std::string(97, 'x')},
-        FitCase{"MultibyteEndingAtTheLimit", std::string(96, 'x') + "\xE2\x82\xAC",
-                std::string(96, 'x') + "\xE2\x82\xAC"},
-        FitCase{"SpaceLeftByTheCutRemoved", std::string(98, 'x') + " y", std::string(98, 'x')}),
+    testing::Values(FitCase{"Trimmed", " \tabc def\r\n", "abc def"},
+                    FitCase{"ZeroByteEnds", std::string("abc\0def", 7), "abc"},
+                    FitCase{"StrayBytesDropped",
+                            "a\xFF"
+                            "b\x80"
+                            "c",
+                            "abc"},
+                    FitCase{"OverlongDropped",
+                            "a\xC0\xAF"
+                            "b",
+                            "ab"},
+                    FitCase{"SurrogateDropped",
+                            "a\xED\xA0\x80"
+                            "b",
+                            "ab"},
+                    FitCase{"TruncatedSequenceDropped", "ab\xE2\x82", "ab"},
+                    FitCase{"FourByteKept", "\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+                    FitCase{"ExactlyTheLimit", std::string(99, 'x'), std::string(99, 'x')},
+                    FitCase{"CutAtTheLimit", std::string(150, 'x'), std::string(99, 'x')},
+                    FitCase{"CutBeforeASplitCharacter", std::string(97, 'x') + "\xE2\x82\xAC",
+                            std::string(97, 'x')},
+                    FitCase{"MultibyteEndingAtTheLimit", std::string(96, 'x') + "\xE2\x82\xAC",
+                            std::string(96, 'x') + "\xE2\x82\xAC"},
+                    FitCase{"SpaceLeftByTheCutRemoved", std::string(98, 'x') + " y",
+                            std::string(98, 'x')}),
     [](const testing::TestParamInfo<FitCase>& info) { return std::string(info.param.name); });
 
 struct LocaleCase {
