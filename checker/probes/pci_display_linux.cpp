@@ -45,7 +45,9 @@ void recordLibpciMessage(const char* kind, const char* format, va_list args) {
 // libpci's default error handler ends the process; ours returns to the
 // guarded call instead. No object with a destructor may be alive between
 // the guard and this point.
-[[noreturn]] void onLibpciError(char* format, ...) {
+// Declared with libpci's own attribute: clang counts it as part of the
+// function type that the error hook expects.
+PCI_NONRET void onLibpciError(char* format, ...) {
     {
         va_list args;
         va_start(args, format);
