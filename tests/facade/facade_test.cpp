@@ -98,6 +98,31 @@ TEST_F(Facade, EmptyAppIdFailsAndRecordsAreRefused) {
     EXPECT_EQ(BiLogger::pendingCount(), 0);
 }
 
+TEST_F(Facade, DeviceIdentityIsReadOnceEvenByAFailedInit) {
+    // Two machines that differ in their firmware UUID.
+    TempDir machineA, machineB;
+    for (const auto& [dir, uuid] :
+         {std::pair<const TempDir*, const char*>{&machineA, "uuid-a"}, {&machineB, "uuid-b"}}) {
+        std::filesystem::create_directories(dir->file("class/dmi/id"));
+        bitest::writeFile(dir->file("class/dmi/id/product_uuid"), std::string(uuid) + "\n");
+    }
+    setenv("ORVOCHECK_SYSFS_ROOT", machineA.path().c_str(), 1);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(BiLogger::init(1, "", dir.path()));
+    testing::internal::GetCapturedStderr();
+    setenv("ORVOCHECK_SYSFS_ROOT", machineB.path().c_str(), 1);
+    ASSERT_TRUE(BiLogger::init(1, kAppId, dir.path()));
+    unsetenv("ORVOCHECK_SYSFS_ROOT");
+    sendOne("cat", "k", "v");
+    BiLogger::release();
+
+    RawDb db(dbFile(dir));
+    const auto rows = db.rows("select content from bi_logs;");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NE(rows[0].find("\"serial_num\":\"uuid-a\""), std::string::npos) << rows[0];
+    EXPECT_NE(rows[0].find("\"app_version\":\"0.0.7.1\""), std::string::npos) << rows[0];
+}
+
 TEST_F(Facade, EnvelopeMembersSortWithTheHostsAndWin) {
     const DeviceIdentity device = queryDeviceIdentity();
     // The expected text below is written without JSON escaping.
