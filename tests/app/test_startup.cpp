@@ -1,5 +1,5 @@
 // Start-up and shutdown of the real wiring, run as a child process with the
-// offscreen platform in a private working directory.
+// minimal platform in a private working directory.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -37,7 +37,7 @@ void TestStartup::cleanup() {
 int TestStartup::run(const QString& document, QString* err) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", "minimal");
     env.insert("ORVOCHECK_CONTENT_URL", "");
     child.setProcessEnvironment(env);
     child.setWorkingDirectory(m_Dir->path() + "/run");
