@@ -21,10 +21,6 @@ for _ in $(seq 1 200); do
 done
 [ -s "$dir/display" ] || { echo "with_xvfb: X server did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$dir/display")"
-# Under AddressSanitizer, leaks inside the toolkit's plugins are only
-# recognised (and suppressed) with full stacks; the toolkit is built without
-# frame pointers.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0"
 unset WAYLAND_DISPLAY XAUTHORITY
 set +e
 "$@"
