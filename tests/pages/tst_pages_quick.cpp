@@ -3,8 +3,6 @@
 // so the documents under test scale and bind exactly as in the program. Web
 // pages are caught by URL handlers and listed in "openedUrls"; nothing
 // leaves the machine.
-#include "startup.h"
-
 #include <QDesktopServices>
 #include <QPointer>
 #include <QQmlComponent>
@@ -12,6 +10,8 @@
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QtQuickTest>
+
+#include "startup.h"
 
 // Stands in for the browser.
 class UrlLog : public QObject {

@@ -70,7 +70,7 @@ Item {
         function test_timerAdvancesFramesEvery30ms() {
             var panel = createTemporaryObject(panelComponent, null);
             panel.animTimer.start();
-            tryVerify(function() { return panel.imageIndex >= 10; }, 2000);
+            tryVerify(function() { return panel.imageIndex >= 10; }, 5000);
             panel.animTimer.stop();
             var stopped = panel.imageIndex;
             wait(100);
