@@ -1,13 +1,14 @@
 // The pages' artwork: the three rank icons, the consent box in its two
 // states and the frames of the checking animation.
+#include "artwork.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 #include <QtMath>
-#include <array>
 
-#include "artwork.h"
+#include <array>
 
 namespace {
 
