@@ -98,8 +98,13 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     curl_easy_setopt(h, CURLOPT_WRITEDATA, response);
     if (connectTo) curl_easy_setopt(h, CURLOPT_CONNECT_TO, connectTo.get());
     if (caFile != nullptr) {
-        curl_easy_setopt(h, CURLOPT_SSL_CTX_FUNCTION, addExtraCa);
-        curl_easy_setopt(h, CURLOPT_SSL_CTX_DATA, const_cast<char*>(caFile));
+        if (curl_easy_setopt(h, CURLOPT_SSL_CTX_FUNCTION, addExtraCa) == CURLE_OK) {
+            curl_easy_setopt(h, CURLOPT_SSL_CTX_DATA, const_cast<char*>(caFile));
+        } else {
+            // A TLS back-end without context access can only replace the
+            // bundle; the system directory (CAPATH) is still consulted.
+            curl_easy_setopt(h, CURLOPT_CAINFO, caFile);
+        }
     }
 
     const CURLcode rc = curl_easy_perform(h);
