@@ -9,6 +9,48 @@ TEST_PKGS="libgtest-dev libgmock-dev libbenchmark-dev qml-module-qttest xvfb xau
 
 PKGS="$BUILD_PKGS $RUN_PKGS $TEST_PKGS"
 
+# Windows cross build and its tests under Wine (scripts/windows-tests.sh).
+# Installed only by "install-deps.sh --windows", which that script runs, so
+# that a failure here is reported as the Windows tests' own. 32-bit programs
+# need the i386 half of Wine; apt-get source needs dpkg-dev and a deb-src entry.
+WINDOWS_PKGS="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev"
+WINDOWS_I386_PKGS="wine32"
+if [ "${1:-}" = "--windows" ]; then
+  installed() {
+    local p
+    for p in "$@"; do
+      dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || return 1
+    done
+  }
+  need_root() {
+    [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to install $*" >&2; exit 1; }
+  }
+  export DEBIAN_FRONTEND=noninteractive
+  if ! installed $WINDOWS_PKGS; then
+    need_root $WINDOWS_PKGS
+    apt-get update -qq
+    apt-get install -y --no-install-recommends $WINDOWS_PKGS
+  fi
+  if [ "${2:-}" != "--no-i386" ] && ! installed $WINDOWS_I386_PKGS; then
+    need_root $WINDOWS_I386_PKGS
+    dpkg --add-architecture i386
+    apt-get update -qq
+    apt-get install -y --no-install-recommends $WINDOWS_I386_PKGS
+  fi
+  if ! apt-get source --print-uris sqlite3 >/dev/null 2>&1; then
+    need_root "a deb-src entry"
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+      sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+        >/etc/apt/sources.list.d/orvo-deb-src.sources
+    else
+      grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' \
+        >/etc/apt/sources.list.d/orvo-deb-src.list
+    fi
+    apt-get update -qq
+  fi
+  exit 0
+fi
+
 missing=$(dpkg-query -W -f='${Package} ${Status}\n' $PKGS 2>/dev/null | awk '$4 != "installed" {print $1}' || true)
 # dpkg-query prints nothing for packages it has never heard of; count those too.
 for p in $PKGS; do

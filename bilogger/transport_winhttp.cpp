@@ -1,0 +1,145 @@
+// WinHTTP back-end of the transport: synchronous, one root handle, connection
+// and request per call, closed request first.
+#include <windows.h>
+#include <winhttp.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <new>
+
+#include "transport.h"
+#include "utf16_win.h"
+
+namespace {
+
+const wchar_t* const kUserAgent = L"ZEVURerevu Library Win32";
+
+struct HandleCloser {
+    void operator()(void* handle) const { WinHttpCloseHandle(handle); }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+void reportLastError() {
+    std::cout << "Error " << static_cast<unsigned long>(GetLastError()) << " has occurred."
+              << std::endl;
+}
+
+// Where to connect instead of host:443, from ORVOCHECK_ANALYTICS_CONNECT_TO
+// ("name:port"). WinHTTP checks the certificate against the name it connects
+// to, so the replacement must be a name the server's certificate carries.
+struct Endpoint {
+    std::string host;
+    INTERNET_PORT port = INTERNET_DEFAULT_HTTPS_PORT;
+};
+
+Endpoint endpointFor(const std::string& host) {
+    Endpoint endpoint{host, INTERNET_DEFAULT_HTTPS_PORT};
+    const char* target = std::getenv(kBiConnectToVariable);
+    if (target == nullptr || *target == '\0') return endpoint;
+    const std::string text(target);
+    const size_t colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) return endpoint;
+    const long port = std::strtol(text.c_str() + colon + 1, nullptr, 10);
+    if (port <= 0 || port > 65535) return endpoint;
+    endpoint.host = text.substr(0, colon);
+    endpoint.port = static_cast<INTERNET_PORT>(port);
+    return endpoint;
+}
+
+void readBody(HINTERNET request, std::string& response) {
+    DWORD ready = 0;
+    do {
+        ready = 0;
+        if (!WinHttpQueryDataAvailable(request, &ready)) {
+            std::cout << "Error " << static_cast<unsigned long>(GetLastError())
+                      << " in WinHttpQueryDataAvailable." << std::endl;
+            return;
+        }
+        std::unique_ptr<char[]> buffer(new (std::nothrow) char[static_cast<size_t>(ready) + 1]());
+        if (!buffer) {
+            std::cout << "Out of memory on reading https response; trying to allocate " << ready
+                      << " bytes." << std::endl;
+            return;
+        }
+        DWORD read = 0;
+        if (WinHttpReadData(request, buffer.get(), ready, &read)) {
+            // A piece is text: it ends at its first zero byte.
+            response.append(buffer.get(), strnlen(buffer.get(), read));
+        } else {
+            std::cout << "Error " << static_cast<unsigned long>(GetLastError())
+                      << " in WinHttpReadData." << std::endl;
+        }
+    } while (ready != 0);
+}
+
+}  // namespace
+
+std::uint32_t httpsPost(const std::string& host, const std::string& path, const char* body,
+                        std::size_t length, std::string* response) {
+    if (response != nullptr) response->clear();
+    const Endpoint endpoint = endpointFor(host);
+    std::wstring wideHost, widePath;
+    if (!biwin::toWide(endpoint.host, wideHost) || !biwin::toWide(path, widePath)) {
+        // Not UTF-8: nothing could be sent. Reported like any failed exchange
+        // instead of throwing out of the library.
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        reportLastError();
+        return 0;
+    }
+    if (length > MAXDWORD) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        reportLastError();
+        return 0;
+    }
+    const DWORD bodyLength = static_cast<DWORD>(length);
+
+    Handle session(WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+                               WINHTTP_NO_PROXY_BYPASS, 0));
+    if (!session) {
+        reportLastError();
+        return 0;
+    }
+    // Bounded like every other back-end, so that a server that accepts and
+    // never answers cannot hold the program's exit.
+    const BiTransportTimeouts timeouts = transportTimeouts();
+    WinHttpSetTimeouts(session.get(), 0, static_cast<int>(timeouts.connectMs),
+                       static_cast<int>(timeouts.totalMs), static_cast<int>(timeouts.totalMs));
+
+    Handle connection(WinHttpConnect(session.get(), wideHost.c_str(), endpoint.port, 0));
+    if (!connection) {
+        reportLastError();
+        return 0;
+    }
+    Handle request(WinHttpOpenRequest(connection.get(), L"POST", widePath.c_str(), nullptr,
+                                      WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                      WINHTTP_FLAG_SECURE));
+    if (!request) {
+        reportLastError();
+        return 0;
+    }
+    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                            WINHTTP_NO_REQUEST_DATA, 0, bodyLength, 0)) {
+        reportLastError();
+        return 0;
+    }
+    DWORD written = 0;
+    if (bodyLength > 0 && !WinHttpWriteData(request.get(), body, bodyLength, &written)) {
+        reportLastError();
+        return 0;
+    }
+    if (!WinHttpReceiveResponse(request.get(), nullptr)) {
+        reportLastError();
+        return 0;
+    }
+
+    DWORD status = 0;
+    DWORD statusSize = sizeof status;
+    WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                        WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusSize,
+                        WINHTTP_NO_HEADER_INDEX);
+    if (response != nullptr) readBody(request.get(), *response);
+    // The handles close in reverse order of opening: request, connection, root.
+    return static_cast<std::uint32_t>(status);
+}

@@ -1,0 +1,220 @@
+// WMI back-end of the machine-inventory source: one COM connection per query,
+// opened and closed on the calling thread.
+#include "wmi_source_win.h"
+
+#include <wbemidl.h>
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <cstdio>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+const char* const kGpuTextProperties[] = {"Name",          "DeviceID",       "PNPDeviceID",
+                                          "DriverVersion", "VideoProcessor", "VideoModeDescription",
+                                          "AdapterDACType"};
+const char* const kGpuIntegerProperties[] = {"VideoArchitecture", "AdapterRAM"};
+const char* const kMemoryProperties[] = {"Capacity"};
+
+std::string toUtf8(const wchar_t* text, int length) {
+    if (text == nullptr || length <= 0) return std::string();
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return std::string();
+    std::string out(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], bytes, nullptr, nullptr);
+    return out;
+}
+
+std::wstring toWide(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int units =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (units <= 0) return std::wstring();
+    std::wstring out(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], units);
+    return out;
+}
+
+// A BSTR owned for one call.
+class Bstr {
+public:
+    explicit Bstr(const std::wstring& text) : m_value(SysAllocString(text.c_str())) {}
+    ~Bstr() { SysFreeString(m_value); }
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    BSTR get() const { return m_value; }
+
+private:
+    BSTR m_value;
+};
+
+// A VARIANT that is cleared however the read ends.
+class Variant {
+public:
+    Variant() { VariantInit(&m_value); }
+    ~Variant() { VariantClear(&m_value); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    VARIANT* get() { return &m_value; }
+    const VARIANT& value() const { return m_value; }
+
+private:
+    VARIANT m_value;
+};
+
+// COM for this thread for the duration of one query. A thread already in
+// another apartment refuses; the query is still attempted, and only a
+// successful initialisation is undone.
+class ComApartment {
+public:
+    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(m_result)) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    HRESULT result() const { return m_result; }
+
+private:
+    HRESULT m_result;
+};
+
+WmiMessage codeMessage(const char* text, HRESULT hr) {
+    return WmiMessage{text, true, static_cast<std::uint32_t>(hr)};
+}
+
+template <size_t N>
+WmiObject readProperties(IWbemClassObject* object, const char* const (&names)[N]) {
+    WmiObject properties;
+    for (const char* name : names) {
+        Variant value;
+        const HRESULT hr = object->Get(toWide(name).c_str(), 0, value.get(), nullptr, nullptr);
+        if (SUCCEEDED(hr)) properties[name] = wmiValueFromVariant(value.value());
+    }
+    return properties;
+}
+
+WmiObject readObject(IWbemClassObject* object, const std::string& kind) {
+    if (kind == "memory") return readProperties(object, kMemoryProperties);
+    WmiObject properties = readProperties(object, kGpuTextProperties);
+    for (auto& entry : readProperties(object, kGpuIntegerProperties)) {
+        properties[entry.first] = std::move(entry.second);
+    }
+    return properties;
+}
+
+void enumerate(IEnumWbemClassObject* enumerator, const std::string& kind, WmiResult& result) {
+    for (;;) {
+        ComPtr<IWbemClassObject> object;
+        ULONG returned = 0;
+        // The HRESULT says nothing the count does not: no object ends the walk.
+        enumerator->Next(static_cast<LONG>(WBEM_INFINITE), 1, object.GetAddressOf(), &returned);
+        if (returned == 0 || !object) break;
+        result.objects.push_back(readObject(object.Get(), kind));
+    }
+}
+
+}  // namespace
+
+WmiValue wmiValueFromVariant(const VARIANT& value) {
+    switch (value.vt) {
+        case VT_BSTR:
+            return WmiValue::ofText(
+                value.bstrVal != nullptr
+                    ? toUtf8(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)))
+                    : std::string());
+        case VT_I1:
+            return WmiValue::ofInt32(value.cVal);
+        case VT_UI1:
+            return WmiValue::ofInt32(value.bVal);
+        case VT_I2:
+            return WmiValue::ofInt32(value.iVal);
+        case VT_UI2:
+            return WmiValue::ofInt32(value.uiVal);
+        case VT_I4:
+            return WmiValue::ofInt32(value.lVal);
+        case VT_INT:
+            return WmiValue::ofInt32(value.intVal);
+        case VT_UI4:
+            return WmiValue::ofInt32(static_cast<std::int32_t>(value.ulVal));
+        case VT_UINT:
+            return WmiValue::ofInt32(static_cast<std::int32_t>(value.uintVal));
+        case VT_I8: {
+            char text[32];
+            std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value.llVal));
+            return WmiValue::ofText(text);
+        }
+        case VT_UI8: {
+            char text[32];
+            std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(value.ullVal));
+            return WmiValue::ofText(text);
+        }
+        default:
+            return WmiValue::null();
+    }
+}
+
+WmiResult runWmiQuery(const std::string& query, const std::string& kind, const ProbeRoots&) {
+    WmiResult result;
+    ComApartment com;
+    if (FAILED(com.result())) {
+        result.messages.push_back(
+            codeMessage("Initializing COM object returns code: 0x", com.result()));
+    }
+
+    ComPtr<IWbemLocator> locator;
+    HRESULT hr =
+        CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
+                         reinterpret_cast<void**>(locator.GetAddressOf()));
+    if (FAILED(hr)) {
+        result.messages.push_back(
+            codeMessage("Failed to create IWbemLocator object. Error code = 0x", hr));
+        return result;
+    }
+
+    ComPtr<IWbemServices> services;
+    const Bstr ns(L"ROOT\\CIMV2");
+    hr = locator->ConnectServer(ns.get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
+                                services.GetAddressOf());
+    if (FAILED(hr)) {
+        result.messages.push_back(codeMessage("Could not connect. Error code = 0x", hr));
+        return result;
+    }
+
+    hr = CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                           RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
+    if (FAILED(hr)) {
+        result.messages.push_back(codeMessage("Could not set proxy blanket. Error code = 0x", hr));
+        return result;
+    }
+
+    ComPtr<IEnumWbemClassObject> enumerator;
+    const Bstr language(L"WQL");
+    const Bstr queryText(toWide(query));
+    hr = services->ExecQuery(language.get(), queryText.get(),
+                             WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
+                             enumerator.GetAddressOf());
+    if (FAILED(hr)) {
+        // One wording for every kind of query.
+        result.messages.push_back(
+            codeMessage("Query for operating system name failed. Error code = 0x", hr));
+        return result;
+    }
+    if (!enumerator) {
+        result.status = WmiResult::Status::NoEnumerator;
+        return result;
+    }
+
+    result.status = WmiResult::Status::Enumerated;
+    if (kind == "gpu" || kind == "memory") {
+        enumerate(enumerator.Get(), kind, result);
+    } else {
+        result.messages.push_back(
+            WmiMessage{"[OrvoCheckLib] No inventory source for kind " + kind, false, 0});
+    }
+    // The ComPtr members release the enumerator, the services and the locator,
+    // in that order, before COM is uninitialised.
+    return result;
+}
