@@ -1,14 +1,13 @@
 #include "checkmanager.h"
 
-#include "biservice.h"
-#include "content_url.h"
-
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMetaObject>
 #include <QVariant>
-
 #include <climits>
+
+#include "biservice.h"
+#include "content_url.h"
 
 CheckManager::CheckManager(QObject* windowRoot, BIService* service)
     : CheckManager(windowRoot, service, nullptr) {}
@@ -63,10 +62,9 @@ void CheckManager::setBIRecord() {
     const int orderClicks = readWindowCounter("btnOrderOrvoCount");
     serviceAddInfoRecord(m_pEngine->getCPUName(), m_pEngine->getCPURank(),
                          m_pEngine->getRepGPUName(), m_pEngine->getRepGPURank(),
-                         m_pEngine->getOSName(), m_pEngine->getOSRank(),
-                         m_pEngine->getMemorySize(), m_pEngine->getMemoryRank(),
-                         m_pEngine->getOverallRank(), orderClicks, performanceClicks,
-                         readyPcClicks, jsonVersion);
+                         m_pEngine->getOSName(), m_pEngine->getOSRank(), m_pEngine->getMemorySize(),
+                         m_pEngine->getMemoryRank(), m_pEngine->getOverallRank(), orderClicks,
+                         performanceClicks, readyPcClicks, jsonVersion);
 
     const QStringList names = m_pEngine->getGPUNames();
     const QString representative = m_pEngine->getRepGPUName();
@@ -107,8 +105,8 @@ void CheckManager::serviceAddInfoRecord(const QString& cpuName, const QString& c
                                         const QString& overallRank, qint32 orderClicks,
                                         qint32 performanceClicks, qint32 readyPcClicks,
                                         const QString& jsonVersion) {
-    m_pService->addInfoRecord(cpuName, cpuRank, repGpuName, repGpuRank, osName, osRank,
-                              memorySize, memoryRank, overallRank, orderClicks, performanceClicks,
+    m_pService->addInfoRecord(cpuName, cpuRank, repGpuName, repGpuRank, osName, osRank, memorySize,
+                              memoryRank, overallRank, orderClicks, performanceClicks,
                               readyPcClicks, jsonVersion);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "orvochecklib.h"
-
 #include <QObject>
 #include <QString>
 #include <QThread>
+
+#include "orvochecklib.h"
 
 class BIService;
 

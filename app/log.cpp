@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>

@@ -1,9 +1,5 @@
 #include "startup.h"
 
-#include "biservice.h"
-#include "checkmanager.h"
-#include "log.h"
-
 #include <QDebug>
 #include <QFont>
 #include <QFontDatabase>
@@ -11,8 +7,11 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
-
 #include <memory>
+
+#include "biservice.h"
+#include "checkmanager.h"
+#include "log.h"
 
 namespace {
 
@@ -22,7 +21,8 @@ const char kMainDocument[] = "qrc:/main.qml";
 }  // namespace
 
 void registerFontAliases() {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Fakt/Fakt-Medium.otf"));
+    const int id =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Fakt/Fakt-Medium.otf"));
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty()) {
         qWarning() << "[main] Medium font not found; \"Fakt Med\" keeps the default family";
@@ -45,14 +45,13 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 #endif
     QGuiApplication app(argc, argv);
-    qDebug() << "Use software OpenGL?"
-             << QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL);
+    qDebug() << "Use software OpenGL?" << QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL);
     registerFontAliases();
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
-    const QUrl document =
-        windowDocument.isEmpty() ? QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode)
-                                 : windowDocument;
+    const QUrl document = windowDocument.isEmpty()
+                              ? QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode)
+                              : windowDocument;
     engine->load(document);
     if (engine->rootObjects().isEmpty()) {
         qCritical() << "[main] Failed to load the window from" << document.toString();
@@ -66,8 +65,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
         CheckManager coordinator(root, &service);
         QObject::connect(root, SIGNAL(doChecking()), &coordinator, SLOT(onChecking()));
         QObject::connect(root, SIGNAL(doBI()), &coordinator, SLOT(setBIRecord()));
-        QObject::connect(engine.get(), &QQmlApplicationEngine::quit, &app,
-                         &QCoreApplication::quit);
+        QObject::connect(engine.get(), &QQmlApplicationEngine::quit, &app, &QCoreApplication::quit);
         QObject::connect(&service, &BIService::close, &app, &QCoreApplication::quit);
         exitCode = app.exec();
         // coordinator, then service, go out of scope here in that order

@@ -6,6 +6,8 @@
 // OrvoCheck's log handler copies there too) and the peak resident memory
 // (VmHWM) one second after that frame. Prints medians and the ratios
 // OrvoCheck / floor.
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,9 +16,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
-
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -93,7 +92,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: launch_bench <OrvoCheck> <floor_window> <compDefault.json> [rounds]\n");
+        std::fprintf(
+            stderr, "usage: launch_bench <OrvoCheck> <floor_window> <compDefault.json> [rounds]\n");
         return 2;
     }
     const int rounds = args.size() > 4 ? args.at(4).toInt() : 10;
@@ -109,7 +109,8 @@ int main(int argc, char* argv[]) {
             const Sample s = measure(args.at(1 + which), workDir);
             if (round < 0) continue;
             if (s.firstFrameMs < 0 || s.peakKb < 0) {
-                std::fprintf(stderr, "run %d of %s failed\n", round, qPrintable(args.at(1 + which)));
+                std::fprintf(stderr, "run %d of %s failed\n", round,
+                             qPrintable(args.at(1 + which)));
                 return 1;
             }
             frame[which].push_back(s.firstFrameMs);
@@ -117,7 +118,9 @@ int main(int argc, char* argv[]) {
             peak[which].push_back(double(s.peakKb));
         }
     }
-    auto minimum = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
+    auto minimum = [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+    };
     const double frameOrvo = median(frame[0]), frameFloor = median(frame[1]);
     const double fastOrvo = minimum(frame[0]), fastFloor = minimum(frame[1]);
     const double cpuOrvo = median(cpu[0]), cpuFloor = median(cpu[1]);
@@ -127,8 +130,8 @@ int main(int argc, char* argv[]) {
                 "CPU to frame", "peak RSS median");
     std::printf("%-10s %17.1f ms %17.1f ms %13.1f ms %14.0f KiB\n", "OrvoCheck", frameOrvo,
                 fastOrvo, cpuOrvo, peakOrvo);
-    std::printf("%-10s %17.1f ms %17.1f ms %13.1f ms %14.0f KiB\n", "floor", frameFloor,
-                fastFloor, cpuFloor, peakFloor);
+    std::printf("%-10s %17.1f ms %17.1f ms %13.1f ms %14.0f KiB\n", "floor", frameFloor, fastFloor,
+                cpuFloor, peakFloor);
     std::printf("%-10s %20.2f %20.2f %16.2f %18.2f   (target <= 1.30)\n", "ratio",
                 frameOrvo / frameFloor, fastOrvo / fastFloor, cpuOrvo / cpuFloor,
                 peakOrvo / peakFloor);

@@ -1,8 +1,8 @@
 // The program's start-up with another window document: the last argument
 // is the document's URL.
-#include "startup.h"
-
 #include <QUrl>
+
+#include "startup.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 2) return 2;

@@ -1,7 +1,5 @@
 // The coordinator against a prepared engine, a stand-in window object that
 // records the calls it receives, and a recorder of the analytics hand-over.
-#include "checkmanager.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,16 +10,17 @@
 #include <QThread>
 #include <QVariant>
 #include <QtTest>
-
 #include <memory>
+
+#include "checkmanager.h"
 
 namespace {
 
 // An engine whose results the test sets directly.
 class PreparedEngine : public OrvoCheckLib {
 public:
-    void setResults(const QString& cpu, Rank cpuRank, const QString& os, Rank osRank,
-                    double memory, Rank memoryRank, Rank overall, const QString& version) {
+    void setResults(const QString& cpu, Rank cpuRank, const QString& os, Rank osRank, double memory,
+                    Rank memoryRank, Rank overall, const QString& version) {
         m_CPUName = cpu;
         m_CPURank = cpuRank;
         m_OSName = os;
@@ -104,8 +103,8 @@ protected:
                               const QString& overallRank, qint32 orderClicks,
                               qint32 performanceClicks, qint32 readyPcClicks,
                               const QString& jsonVersion) override {
-        record(QStringList{QStringLiteral("info"), cpuName, cpuRank, repGpuName, repGpuRank,
-                           osName, osRank, memorySize, memoryRank, overallRank,
+        record(QStringList{QStringLiteral("info"), cpuName, cpuRank, repGpuName, repGpuRank, osName,
+                           osRank, memorySize, memoryRank, overallRank,
                            QString::number(orderClicks), QString::number(performanceClicks),
                            QString::number(readyPcClicks), jsonVersion}
                    .join('|'));
@@ -161,8 +160,7 @@ void TestCheckManager::slotsAreListedInOrder() {
         QCOMPARE(method.methodType(), QMetaMethod::Slot);
         slotNames.append(QString::fromLatin1(method.methodSignature()));
     }
-    QCOMPARE(slotNames,
-             QStringList({"onChecking()", "onCompareFinished()", "setBIRecord()"}));
+    QCOMPARE(slotNames, QStringList({"onChecking()", "onCompareFinished()", "setBIRecord()"}));
     QCOMPARE(meta.propertyCount(), meta.propertyOffset());
 }
 
@@ -179,10 +177,8 @@ void TestCheckManager::resultsArePostedInOrder_data() {
     QTest::newRow("16 GB") << 16.0 << "16.0GB" << QStringList{"GeForce GTX 970"} << 0
                            << "gpu|GeForce GTX 970|RANK_BAD";
     QTest::newRow("7.94 GB rounds to one decimal")
-        << 7.94 << "7.9GB" << QStringList{"GeForce GTX 970"} << 0
-        << "gpu|GeForce GTX 970|RANK_BAD";
-    QTest::newRow("no adapter") << 4.0 << "4.0GB" << QStringList{} << -1
-                                << "gpu||RANK_UNCHECKED";
+        << 7.94 << "7.9GB" << QStringList{"GeForce GTX 970"} << 0 << "gpu|GeForce GTX 970|RANK_BAD";
+    QTest::newRow("no adapter") << 4.0 << "4.0GB" << QStringList{} << -1 << "gpu||RANK_UNCHECKED";
 }
 
 void TestCheckManager::resultsArePostedInOrder() {
@@ -193,8 +189,8 @@ void TestCheckManager::resultsArePostedInOrder() {
     QFETCH(QString, gpuCall);
 
     PreparedEngine engine;
-    engine.setResults("Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz", RANK_GOOD, "Windows 10",
-                      RANK_GOOD, memory, RANK_UNKNOWN, RANK_UNKNOWN, "7");
+    engine.setResults("Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz", RANK_GOOD, "Windows 10", RANK_GOOD,
+                      memory, RANK_UNKNOWN, RANK_UNKNOWN, "7");
     QList<Rank> ranks;
     for (int i = 0; i < adapters.size(); ++i) ranks.append(i == 1 ? RANK_GOOD : RANK_BAD);
     engine.setAdapters(adapters, ranks, representative);
@@ -243,8 +239,8 @@ void TestCheckManager::analyticsHandOver() {
     QFETCH(QStringList, gpuRecords);
 
     PreparedEngine engine;
-    engine.setResults("AMD FX(tm)-8350 Eight-Core Processor", RANK_GOOD, "Windows 7",
-                      RANK_BAD, 8.0, RANK_GOOD, RANK_BAD, "2026.1");
+    engine.setResults("AMD FX(tm)-8350 Eight-Core Processor", RANK_GOOD, "Windows 7", RANK_BAD, 8.0,
+                      RANK_GOOD, RANK_BAD, "2026.1");
     QList<Rank> ranks;
     for (int i = 0; i < adapters.size(); ++i) ranks.append(i % 2 == 0 ? RANK_GOOD : RANK_BAD);
     engine.setAdapters(adapters, ranks, representative);
@@ -264,11 +260,10 @@ void TestCheckManager::analyticsHandOver() {
         const QString repName = engine.getRepGPUName();
         const QString repRank = engine.getRepGPURank();
         QStringList expected{
-            "initSession",
-            QStringList{"info", "AMD FX(tm)-8350 Eight-Core Processor", "RANK_GOOD", repName,
-                        repRank, "Windows 7", "RANK_BAD", "8.0", "RANK_GOOD", "RANK_BAD", "3",
-                        "5", "7", "2026.1"}
-                .join('|')};
+            "initSession", QStringList{"info", "AMD FX(tm)-8350 Eight-Core Processor", "RANK_GOOD",
+                                       repName, repRank, "Windows 7", "RANK_BAD", "8.0",
+                                       "RANK_GOOD", "RANK_BAD", "3", "5", "7", "2026.1"}
+                               .join('|')};
         expected += gpuRecords;
         expected += "sendBI";
         QCOMPARE(coordinator.calls(), expected);

@@ -1,8 +1,6 @@
 // The diagnostic log: line format, file name and place, flushing, the fatal
 // path and a directory that cannot be created. Opening the log is once per
 // process, so the cases that open it run in child processes of this test.
-#include "log.h"
-
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -11,8 +9,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <cstdio>
+
+#include "log.h"
 
 namespace {
 
@@ -136,8 +135,9 @@ void TestLog::linesAreWrittenAndFlushed() {
 
     const QStringList files = QDir(dir.path() + "/OrvoSetupTempLog").entryList(QDir::Files);
     QCOMPARE(files.size(), 1);
-    QVERIFY2(QRegularExpression("^OrvoCheck-log-\\d{8}-\\d{6}\\.txt$").match(files.first()).hasMatch(),
-             qPrintable(files.first()));
+    QVERIFY2(
+        QRegularExpression("^OrvoCheck-log-\\d{8}-\\d{6}\\.txt$").match(files.first()).hasMatch(),
+        qPrintable(files.first()));
     QFile file(dir.path() + "/OrvoSetupTempLog/" + files.first());
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
@@ -145,7 +145,9 @@ void TestLog::linesAreWrittenAndFlushed() {
     QCOMPARE(lines.last(), QString());
     const QString stamp = "^\\[\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3}\\] ";
     QVERIFY2(QRegularExpression(stamp + "\\[Child\\] first \"quoted\" \\(D\\)$")
-                 .match(lines.at(0)).hasMatch(), qPrintable(lines.at(0)));
+                 .match(lines.at(0))
+                 .hasMatch(),
+             qPrintable(lines.at(0)));
     QVERIFY2(QRegularExpression(stamp + "second \\(W\\)$").match(lines.at(1)).hasMatch(),
              qPrintable(lines.at(1)));
     QVERIFY2(QRegularExpression(stamp + "third \\(U\\)$").match(lines.at(2)).hasMatch(),

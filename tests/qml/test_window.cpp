@@ -1,9 +1,6 @@
 // The real window documents under an X server whose screen size the test
 // runner chose (see with_xvfb.sh and CMakeLists.txt): size and scale, the
 // window's functions, the page flow, the close button and the controls.
-#include "log.h"
-#include "startup.h"
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,8 +15,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
+
+#include "log.h"
+#include "startup.h"
 
 namespace {
 
@@ -32,8 +31,17 @@ QVariant call(QObject* object, const char* function, const QVariantList& args = 
 }
 
 QStringList windowDefaults() {
-    return {"isCheckingFinished", "isChecked", "overallRank", "cpuRank", "gpuRank",
-            "memoryRank", "osRank", "cpuName", "gpuName", "memorySize", "osName"};
+    return {"isCheckingFinished",
+            "isChecked",
+            "overallRank",
+            "cpuRank",
+            "gpuRank",
+            "memoryRank",
+            "osRank",
+            "cpuName",
+            "gpuName",
+            "memorySize",
+            "osName"};
 }
 
 }  // namespace
@@ -91,8 +99,7 @@ QQuickItem* TestWindow::findItem(const QString& name) const {
 
 QQuickItem* TestWindow::currentPage() const {
     auto* loader = findItem("pageLoader");
-    return loader ? qobject_cast<QQuickItem*>(loader->property("item").value<QObject*>())
-                  : nullptr;
+    return loader ? qobject_cast<QQuickItem*>(loader->property("item").value<QObject*>()) : nullptr;
 }
 
 QPoint TestWindow::centreOf(QQuickItem* item) const {
@@ -100,10 +107,11 @@ QPoint TestWindow::centreOf(QQuickItem* item) const {
 }
 
 void TestWindow::sizeFollowsTheScreen() {
-    const QSize expected = qEnvironmentVariable("ORVO_EXPECTED_WINDOW").isEmpty()
-                               ? QSize()
-                               : QSize(qEnvironmentVariable("ORVO_EXPECTED_WINDOW").section('x', 0, 0).toInt(),
-                                       qEnvironmentVariable("ORVO_EXPECTED_WINDOW").section('x', 1, 1).toInt());
+    const QSize expected =
+        qEnvironmentVariable("ORVO_EXPECTED_WINDOW").isEmpty()
+            ? QSize()
+            : QSize(qEnvironmentVariable("ORVO_EXPECTED_WINDOW").section('x', 0, 0).toInt(),
+                    qEnvironmentVariable("ORVO_EXPECTED_WINDOW").section('x', 1, 1).toInt());
     if (!expected.isValid()) QSKIP("ORVO_EXPECTED_WINDOW not set for this screen");
     QCOMPARE(m_Window->size(), expected);
     const int screenHeight = m_Window->screen()->size().height();
@@ -137,10 +145,11 @@ void TestWindow::defaults_data() {
     QTest::newRow("recommendGpu")
         << "recommendGpu"
         << QVariant("NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster");
-    QTest::newRow("recommendCpu")
-        << "recommendCpu" << QVariant("Intel i5-4590 or AMD FX 8350 equivalent or faster");
+    QTest::newRow("recommendCpu") << "recommendCpu"
+                                  << QVariant("Intel i5-4590 or AMD FX 8350 equivalent or faster");
     QTest::newRow("recommendMemory") << "recommendMemory" << QVariant("4GB or more");
-    QTest::newRow("recommendOS") << "recommendOS" << QVariant("Windows 7 SP1, Windows 8.1 or newer");
+    QTest::newRow("recommendOS") << "recommendOS"
+                                 << QVariant("Windows 7 SP1, Windows 8.1 or newer");
     QTest::newRow("recommendOS_64")
         << "recommendOS_64" << QVariant("Windows 7 SP1, Windows 8.1 or newer (64-bit)");
     for (const char* counter : {"btnOrderOrvoCount", "btnPerformanceCount", "btnOrvoReadyPCCount"})
@@ -229,10 +238,17 @@ void TestWindow::resultPageNotBeforeTheSecondTick() {
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString text = QString::fromLocal8Bit(log.readAll());
-    QVERIFY2(QRegularExpression("\\] The checking timer is triggered: 1 \\(D\\)\\(qrc:/main\\.qml:\\d+\\)\n")
-                 .match(text).hasMatch(), qPrintable(text.right(2000)));
-    QVERIFY(QRegularExpression("\\] Load result page \\(D\\)\\(qrc:/main\\.qml:\\d+\\)\n").match(text).hasMatch());
-    QVERIFY(QRegularExpression("\\] Start button clicked \\(D\\)\\(qrc:/pWelcome\\.qml:\\d+\\)\n").match(text).hasMatch());
+    QVERIFY2(QRegularExpression(
+                 "\\] The checking timer is triggered: 1 \\(D\\)\\(qrc:/main\\.qml:\\d+\\)\n")
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text.right(2000)));
+    QVERIFY(QRegularExpression("\\] Load result page \\(D\\)\\(qrc:/main\\.qml:\\d+\\)\n")
+                .match(text)
+                .hasMatch());
+    QVERIFY(QRegularExpression("\\] Start button clicked \\(D\\)\\(qrc:/pWelcome\\.qml:\\d+\\)\n")
+                .match(text)
+                .hasMatch());
 }
 
 void TestWindow::closing_data() {
@@ -255,8 +271,10 @@ void TestWindow::closing() {
     if (!consent) {
         // Through the consent box, as the user would.
         auto* box = currentPage()->findChild<QQuickItem*>("consentBox");
-        if (box) QTest::mouseClick(m_Window, Qt::LeftButton, Qt::NoModifier, centreOf(box));
-        else m_Window->setProperty("isChecked", false);
+        if (box)
+            QTest::mouseClick(m_Window, Qt::LeftButton, Qt::NoModifier, centreOf(box));
+        else
+            m_Window->setProperty("isChecked", false);
         QCOMPARE(m_Window->property("isChecked").toBool(), false);
     }
     QSignalSpy doBI(m_Window, SIGNAL(doBI()));

@@ -1,10 +1,10 @@
 // The header's artwork: the close button in its two states and the logo.
-#include "artwork.h"
-
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+
+#include "artwork.h"
 
 namespace {
 

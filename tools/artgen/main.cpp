@@ -2,16 +2,15 @@
 //
 // Writes every generated image under <output dir> and a resource list
 // <output dir>/<qrc name> naming them under their resource paths.
-#include "artwork.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QTextStream>
-
 #include <cstdio>
+
+#include "artwork.h"
 
 namespace {
 
