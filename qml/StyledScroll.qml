@@ -38,4 +38,49 @@ Item {
             }
         }
     }
+
+    // Keyboard scrolling, there only while there is something to scroll:
+    // arrows move a line, Page Up and Page Down a page, Home and End to the
+    // ends.
+    Item {
+        id: keyTarget
+        objectName: "scrollKeys"
+        anchors.fill: parent
+        visible: scroll.scrollBarVisible
+        activeFocusOnTab: true
+
+        function scrollTo(y) {
+            var flickable = view.flickableItem;
+            var bottom = Math.max(0, flickable.contentHeight - flickable.height);
+            flickable.contentY = Math.max(0, Math.min(bottom, y));
+        }
+
+        Keys.onPressed: {
+            var flickable = view.flickableItem;
+            var line = mainWindow.sc(20);
+            var handled = true;
+            if (event.key === Qt.Key_Down)
+                scrollTo(flickable.contentY + line);
+            else if (event.key === Qt.Key_Up)
+                scrollTo(flickable.contentY - line);
+            else if (event.key === Qt.Key_PageDown)
+                scrollTo(flickable.contentY + flickable.height);
+            else if (event.key === Qt.Key_PageUp)
+                scrollTo(flickable.contentY - flickable.height);
+            else if (event.key === Qt.Key_Home)
+                scrollTo(0);
+            else if (event.key === Qt.Key_End)
+                scrollTo(flickable.contentHeight);
+            else
+                handled = false;
+            event.accepted = handled;
+        }
+
+        Accessible.role: Accessible.Pane
+        Accessible.focusable: true
+
+        FocusMark {
+            visible: keyTarget.activeFocus
+        }
+    }
 }
