@@ -94,8 +94,9 @@ Item {
         id: consentText
         objectName: "consentText"
 
+        readonly property string leadWords: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review "
         readonly property string linkWords: "Daxo Privacy Policy"
-        readonly property string plainText: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review " + linkWords + "."
+        readonly property string plainText: leadWords + linkWords + "."
 
         x: mainWindow.sc(86)
         y: mainWindow.sc(608)
@@ -109,8 +110,7 @@ Item {
         verticalAlignment: Text.AlignTop
         wrapMode: Text.WordWrap
         enabled: !pageWelcome.checking
-        text: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review "
-              + "<a href=\"" + WebAddresses.privacyPolicy + "\" style=\"color:#00b5e2\">"
+        text: leadWords + "<a href=\"" + WebAddresses.privacyPolicy + "\" style=\"color:#00b5e2\">"
               + linkWords + "</a>."
         onLinkActivated: Qt.openUrlExternally(link)
         Accessible.role: Accessible.StaticText
