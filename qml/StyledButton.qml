@@ -37,7 +37,10 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: button.text
     Accessible.focusable: true
-    Accessible.onPressAction: button.buttonClicked()
+    Accessible.onPressAction: {
+        if (button.enabled && button.visible)
+            button.buttonClicked();
+    }
 
     Rectangle {
         id: background

@@ -862,6 +862,14 @@ void TestPagesWindow::accessibleNamesAndRoles() {
     QCOMPARE(m_Window->property("isChecked").toBool(), false);
     QVERIFY(!face->state().checked);
 
+    // Start pressed by a screen reader starts one check, like a click.
+    QSignalSpy doChecking(m_Window, SIGNAL(doChecking()));
+    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(item("startButton"));
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(doChecking.count(), 1);
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(doChecking.count(), 1);
+
     showResult("RANK_BAD");
     check(item("btnOrvoReadyPC"), QAccessible::Button, "Browse Orvo-Ready PCs");
     check(item("readyLink"), QAccessible::Link, "Orvo Ready");
