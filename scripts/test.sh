@@ -14,3 +14,7 @@ cd "$build"
 # share this one.
 xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
   ctest --output-on-failure --timeout 300 -j"$(nproc)"
+
+# The Windows back-ends: cross-built with mingw-w64 (x86_64 and i686) and run
+# under Wine, about five minutes from a clean state.
+bash "$root/scripts/windows-tests.sh"
