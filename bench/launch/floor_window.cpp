@@ -1,5 +1,6 @@
 // The smallest program of the same kind as OrvoCheck: a Qt Quick Controls 1
-// window on the same scene-graph backend, nothing else.
+// window on the same scene-graph backend, nothing else. Built twice: with an
+// empty window (the floor) and with the program's own window documents.
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -10,7 +11,7 @@ int main(int argc, char* argv[]) {
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
     QGuiApplication app(argc, argv);
     QQmlApplicationEngine engine;
-    engine.load(QUrl(QStringLiteral("qrc:/floor.qml")));
+    engine.load(QUrl(QStringLiteral(ORVO_BENCH_DOCUMENT)));
     if (engine.rootObjects().isEmpty()) return 1;
     return app.exec();
 }
