@@ -88,6 +88,7 @@ public:
     RecordingCheckManager(QObject* window, OrvoCheckLib* engine)
         : CheckManager(window, nullptr, engine) {}
     ~RecordingCheckManager() override { stopWorker(); }
+    using CheckManager::stopWorker;
 
     QStringList calls() const {
         QMutexLocker locker(&mutex);
@@ -149,7 +150,7 @@ private slots:
     void closingBeforeACheckHandsOverDefaults();
     void missingCountersReadAsZero();
     void wholeCheckWithTheShippedFile();
-    void destroyingWhileCountersAreReadDoesNotHang();
+    void shutdownWhileCountersAreReadDoesNotHang();
 };
 
 void TestCheckManager::slotsAreListedInOrder() {
@@ -339,7 +340,7 @@ void TestCheckManager::wholeCheckWithTheShippedFile() {
     QVERIFY2(calls.at(4).startsWith("overall||RANK_"), qPrintable(calls.at(4)));
 }
 
-void TestCheckManager::destroyingWhileCountersAreReadDoesNotHang() {
+void TestCheckManager::shutdownWhileCountersAreReadDoesNotHang() {
     PreparedEngine engine;
     RecordingWindow window;
     auto coordinator = std::make_unique<RecordingCheckManager>(&window, &engine);
@@ -351,8 +352,13 @@ void TestCheckManager::destroyingWhileCountersAreReadDoesNotHang() {
     while (coordinator->calls().isEmpty() && waited.elapsed() < 5000) QThread::msleep(5);
     QCOMPARE(coordinator->calls(), QStringList{"initSession"});
     QThread::msleep(50);
-    coordinator.reset();
+    // The destructor's first step; called on its own here so that the
+    // hand-over it let finish can still be inspected.
+    coordinator->stopWorker();
+    QCOMPARE(coordinator->calls().size(), 3);
+    QCOMPARE(coordinator->calls().last(), QStringLiteral("sendBI"));
     QVERIFY(!window.counterReadOffThread);
+    coordinator.reset();
 }
 
 QTEST_GUILESS_MAIN(TestCheckManager)
