@@ -104,10 +104,9 @@ DeviceIdentity queryDeviceIdentity() {
                       RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
 
     // When several objects come, the last one's values remain.
-    forEachObject(services.Get(), L"SELECT * FROM Win32_ComputerSystemProduct",
-                  [&](IWbemClassObject* object) {
-                      identity.deviceSerial = readText(object, L"UUID");
-                  });
+    forEachObject(
+        services.Get(), L"SELECT * FROM Win32_ComputerSystemProduct",
+        [&](IWbemClassObject* object) { identity.deviceSerial = readText(object, L"UUID"); });
     forEachObject(services.Get(), L"Select * from Win32_OperatingSystem",
                   [&](IWbemClassObject* object) {
                       identity.osManufacturer = readText(object, L"Manufacturer");

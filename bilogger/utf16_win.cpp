@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "utf16_win.h"
+
+#include <windows.h>
 
 namespace biwin {
 
@@ -12,8 +12,8 @@ bool toWide(const std::string& text, std::wstring& out) {
         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
     if (units <= 0) return false;
     out.resize(static_cast<size_t>(units));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, &out[0],
-                               units) == units;
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, &out[0], units) ==
+           units;
 }
 
 std::string toUtf8(const wchar_t* text, size_t units) {

@@ -103,7 +103,9 @@ TEST(PlatformFsWin, FileChecks) {
     }
     EXPECT_TRUE(bifs::fileExists(named));
     EXPECT_TRUE(bifs::removeFile(named));
-    EXPECT_FALSE(bifs::fileExists("bad\xff" "name"));
+    EXPECT_FALSE(
+        bifs::fileExists("bad\xff"
+                         "name"));
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include "cpu_probe.h"
 #include "os_probe.h"
-#include "wmi_source_win.h"
 #include "win_test_support.h"
+#include "wmi_source_win.h"
 
 namespace {
 

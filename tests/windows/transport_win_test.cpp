@@ -31,8 +31,8 @@ const std::string kRecordLine = "{\"app_id\":\"orvo-win-transport\",\"category\"
 TEST_F(WinHttpTransport, AcceptedUploadIsSuccess) {
     connectTo(servers.accepting);
     testing::internal::CaptureStdout();
-    const bool accepted =
-        postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(), kRecordLine.size());
+    const bool accepted = postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                         kRecordLine.size());
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(accepted);
     EXPECT_EQ(out, "");
@@ -43,8 +43,8 @@ TEST_F(WinHttpTransport, StatusOtherThan200IsNoSuccess) {
     EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
                         kRecordLine.size(), nullptr),
               500u);
-    EXPECT_FALSE(
-        postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(), kRecordLine.size()));
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
 }
 
 TEST_F(WinHttpTransport, LongResponseBodyIsReadWholeFromItsPieces) {
@@ -52,8 +52,8 @@ TEST_F(WinHttpTransport, LongResponseBodyIsReadWholeFromItsPieces) {
     ASSERT_GT(servers.configText.size(), 64u * 1024u);
     connectTo(servers.accepting);
     const std::string environment = "default";
-    const std::string body =
-        postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", environment.data(), environment.size());
+    const std::string body = postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/",
+                                             environment.data(), environment.size());
     EXPECT_EQ(body.size(), servers.configText.size());
     EXPECT_TRUE(body == servers.configText);
 }
@@ -63,8 +63,8 @@ TEST_F(WinHttpTransport, BodyWithZeroBytesIsSentWhole) {
     // Not a valid batch (the zero byte), so the server refuses it; what matters
     // is that the exchange completed with the full length announced.
     const std::string withZero = std::string("{\"a\":\"1\"}\n") + '\0' + "tail\n";
-    const std::uint32_t status = httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", withZero.data(),
-                                           withZero.size(), nullptr);
+    const std::uint32_t status =
+        httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", withZero.data(), withZero.size(), nullptr);
     EXPECT_NE(status, 0u);
 }
 
@@ -72,8 +72,8 @@ TEST_F(WinHttpTransport, UnreachableHostGivesOneErrorLine) {
     connectTo("127.0.0.1:1");
     const std::regex errorLine(R"(^Error \d+ has occurred\.\r?\n$)");
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(
-        postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(), kRecordLine.size()));
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(std::regex_match(out, errorLine)) << out;
 

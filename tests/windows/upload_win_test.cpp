@@ -3,9 +3,8 @@
 // configuration and uploads a batch over WinHTTP to the local server, which
 // keeps what it accepted in its own database. The facade is process-wide and
 // its workers stop for good at release(), hence one case in this program.
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <thread>

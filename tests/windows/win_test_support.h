@@ -3,8 +3,11 @@
 // and trust in its certificate authority through the prefix's root store.
 #pragma once
 
+// wincrypt.h needs windows.h first.
+// clang-format off
 #include <windows.h>
 #include <wincrypt.h>
+// clang-format on
 
 #include <gtest/gtest.h>
 
@@ -107,8 +110,8 @@ inline bool trustAuthorities(const std::string& pemFile) {
     const std::string pem = readFile(pemFile);
     const std::string begin = "-----BEGIN CERTIFICATE-----";
     const std::string end = "-----END CERTIFICATE-----";
-    HCERTSTORE store = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0,
-                                     CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
+    HCERTSTORE store =
+        CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
     if (store == nullptr) return false;
     int added = 0;
     bool failed = false;
