@@ -54,6 +54,30 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+// Both workers' stores may meet at a new file; see _ensureOpen.
+std::mutex g_createMutex;
+
+int execWithBusyRetry(sqlite3* db, const char* sql) {
+    int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+        std::this_thread::sleep_for(kBusyPause);
+        rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    }
+    return rc;
+}
+
+bool hasTable(sqlite3* db, const char* name) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "select 1 from sqlite_master where type = 'table' and name = ?1;",
+                           -1, &stmt, nullptr) != SQLITE_OK) {
+        return false;
+    }
+    sqlite3_bind_text(stmt, 1, name, -1, SQLITE_STATIC);
+    const bool found = sqlite3_step(stmt) == SQLITE_ROW;
+    sqlite3_finalize(stmt);
+    return found;
+}
+
 void setDatabasePath(std::string path) {
     std::lock_guard<std::mutex> lock(g_pathMutex);
     g_databasePath = std::move(path);
@@ -128,6 +152,10 @@ bool BiLogStore::_ensureOpen() {
 
     const std::string file = path();
     if (file.empty()) return false;
+    // Creating the file and its schema is one step for the whole process.
+    // Otherwise the other worker's store could find the new file empty, fail
+    // to create the tables being created, and delete the file under it.
+    std::lock_guard<std::mutex> createLock(g_createMutex);
     const bool existed = bifs::fileExists(file);
 
     sqlite3* db = nullptr;
@@ -139,12 +167,29 @@ bool BiLogStore::_ensureOpen() {
         sqlite3_close(db);
         return false;
     }
+    // The overflow trigger counts the whole table on every insert; a cache
+    // that holds a full table (10000 records of ~600 bytes) keeps that count
+    // in memory instead of re-reading the file each time.
+    sqlite3_exec(db, "PRAGMA cache_size = -8192;", nullptr, nullptr, nullptr);
     if (!existed) {
+        // Under a write lock, so that the script runs whole or not at all,
+        // and not again if another program has just created the schema.
+        if (execWithBusyRetry(db, "BEGIN IMMEDIATE;") != SQLITE_OK) {
+            sqlite3_close(db);
+            return false;
+        }
         char* error = nullptr;
-        if (sqlite3_exec(db, schemaScript().c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-            std::cerr << "Error executing SQLite3 statement: " << (error ? error : "") << "\n"
+        int rc = SQLITE_OK;
+        if (!hasTable(db, "bi_logs")) {
+            rc = sqlite3_exec(db, schemaScript().c_str(), nullptr, nullptr, &error);
+        }
+        if (rc == SQLITE_OK) rc = execWithBusyRetry(db, "COMMIT;");
+        if (rc != SQLITE_OK) {
+            std::cerr << "Error executing SQLite3 statement: "
+                      << (error ? error : sqlite3_errmsg(db)) << "\n"
                       << std::endl;
             sqlite3_free(error);
+            sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
             sqlite3_close(db);
             bifs::removeFile(file);
             return false;

@@ -227,6 +227,16 @@ TEST_F(StoreTest, AFileThatIsNotADatabaseIsReplaced) {
     EXPECT_EQ(store.serverConfigText(), "{}");
 }
 
+TEST_F(StoreTest, AnUnremovableNonDatabaseFailsWithItsMessage) {
+    // A folder in the database's place, with something in it, cannot be removed.
+    ASSERT_TRUE(std::filesystem::create_directory(path));
+    bitest::writeFile(path + "/keep", "x");
+    CaptureStderr();
+    EXPECT_FALSE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+    EXPECT_EQ(GetCapturedStderr(),
+              "Invalid storage path: [" + path + "], please make sure it is correct.\n");
+}
+
 TEST_F(StoreTest, AnExistingDatabaseIsKept) {
     {
         BiLogStore store;
@@ -350,6 +360,31 @@ TEST(StoreOpenTest, FirstOpeningFromTwoThreadsMakesOneConnection) {
         b.join();
         EXPECT_EQ(store.countLogs(), 10);
         RawDb raw(store.path());
+        EXPECT_EQ(raw.integer("select count(*) from server_config;"), 1);
+    }
+}
+
+TEST(StoreOpenTest, TwoStoresMeetingAtANewFileLoseNothing) {
+    TempDir dir;
+    for (int round = 0; round < 20; ++round) {
+        const std::string path = dir.file("meet" + std::to_string(round) + ".bilogclient");
+        BiLogStore writer(path), uploader(path);
+        std::atomic<bool> go{false};
+        auto work = [&go](BiLogStore& store, const std::string& name) {
+            while (!go.load()) std::this_thread::yield();
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_TRUE(store.saveLog("default", record(name + std::to_string(i))));
+            }
+        };
+        CaptureStderr();
+        std::thread a(work, std::ref(writer), "w"), b(work, std::ref(uploader), "u");
+        go = true;
+        a.join();
+        b.join();
+        EXPECT_EQ(GetCapturedStderr(), "");
+        RawDb raw(path);
+        EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 6);
+        EXPECT_EQ(raw.rows("select version from schema_ver;"), std::vector<std::string>{"1"});
         EXPECT_EQ(raw.integer("select count(*) from server_config;"), 1);
     }
 }
