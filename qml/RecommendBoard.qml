@@ -1,6 +1,6 @@
 import QtQuick 2.5
 
-// White panel listing the headset's recommended minimum specification.
+// White panel listing the headset's recommended minimum requirements.
 Rectangle {
     id: board
 

@@ -3,7 +3,7 @@ import QtQuick 2.5
 // One component row of the result page: label, rank icon, the component's
 // value in its rank colour and, for a doubtful component, a line saying why.
 Rectangle {
-    id: spec
+    id: specRow
 
     property string title: ""
     property string value: ""
@@ -37,7 +37,7 @@ Rectangle {
         fontType: "Medium"
         textFormat: Text.PlainText
         Accessible.ignored: true
-        text: spec.title
+        text: specRow.title
     }
 
     Rectangle {
@@ -56,7 +56,7 @@ Rectangle {
             height: mainWindow.sc(17)
             smooth: true
             mipmap: true
-            source: spec.rankIcon
+            source: specRow.rankIcon
         }
     }
 
@@ -69,12 +69,12 @@ Rectangle {
         y: mainWindow.sc(19)
         width: mainWindow.sc(280)
         fontSize: 16
-        fontColor: spec.rankColour
+        fontColor: specRow.rankColour
         fontType: "Medium"
         wrapMode: Text.Wrap
         textFormat: Text.PlainText
         Accessible.ignored: true
-        text: spec.value
+        text: specRow.value
     }
 
     StyledText {
@@ -88,8 +88,8 @@ Rectangle {
         fontType: "Light"
         wrapMode: Text.Wrap
         textFormat: Text.PlainText
-        visible: spec.showDetail
+        visible: specRow.showDetail
         Accessible.ignored: true
-        text: spec.detail
+        text: specRow.detail
     }
 }

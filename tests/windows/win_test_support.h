@@ -103,6 +103,17 @@ inline LocalServers localServers() {
     return servers;
 }
 
+// Test programs run side by side in one prefix: replacing a certificate that
+// is already there would take it out of the store for a moment, and another
+// program's handshake then fails. So an authority already trusted is left
+// untouched.
+inline bool addIfMissing(HCERTSTORE store, const BYTE* der, DWORD size) {
+    if (CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, der, size, CERT_STORE_ADD_NEW,
+                                         nullptr))
+        return true;
+    return GetLastError() == static_cast<DWORD>(CRYPT_E_EXISTS);
+}
+
 // Adds every certificate of a PEM file to the machine's root store of the
 // Wine prefix, the way an administrator deploys a company authority. The
 // program itself keeps verifying certificates as always.
@@ -128,8 +139,7 @@ inline bool trustAuthorities(const std::string& pemFile) {
         std::vector<BYTE> der(size);
         if (!CryptStringToBinaryA(block.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(), &size,
                                   nullptr, nullptr) ||
-            !CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, der.data(), size,
-                                              CERT_STORE_ADD_REPLACE_EXISTING, nullptr)) {
+            !addIfMissing(store, der.data(), size)) {
             failed = true;
             continue;
         }

@@ -35,32 +35,32 @@ Item {
         }
 
         function test_specHeightRule(data) {
-            var spec = createTemporaryObject(specComponent, root, {
+            var row = createTemporaryObject(specComponent, root, {
                 title: "Processor", value: "Intel Pentium G4400", rank: data.rank,
                 detail: "This processor may not be powerful enough to run Orvo."
             });
-            var value = pages.find(spec, "value");
-            var detail = pages.find(spec, "detail");
+            var value = pages.find(row, "value");
+            var detail = pages.find(row, "detail");
             compare(detail.visible, data.detail);
-            compare(spec.width, mainWindow.sc(480));
+            compare(row.width, mainWindow.sc(480));
             function expected() {
                 return mainWindow.sc(38) + (data.detail ? value.height + mainWindow.sc(12) + detail.height
                                                         : value.height);
             }
             verify(value.height > 0);
-            compare(spec.height, expected());
+            compare(row.height, expected());
             if (data.detail)
                 compare(detail.y, value.y + value.height + mainWindow.sc(12));
 
             // A value that wraps makes the row taller, and the rule still holds.
-            var oneLine = spec.height;
-            spec.value = "Intel Pentium G4400 with a name long enough to need more than one line of the value column";
+            var oneLine = row.height;
+            row.value = "Intel Pentium G4400 with a name long enough to need more than one line of the value column";
             verify(value.lineCount > 1);
-            verify(spec.height > oneLine);
-            compare(spec.height, expected());
+            verify(row.height > oneLine);
+            compare(row.height, expected());
             // So does a detail that wraps.
-            spec.detail = "A detail text that is long enough to wrap onto a second line of the row";
-            compare(spec.height, expected());
+            row.detail = "A detail text that is long enough to wrap onto a second line of the row";
+            compare(row.height, expected());
         }
 
         function test_rankColoursAndIcons_data() {
@@ -73,9 +73,9 @@ Item {
         }
 
         function test_rankColoursAndIcons(data) {
-            var spec = createTemporaryObject(specComponent, root, { value: "x", rank: data.rank });
-            verify(Qt.colorEqual(pages.find(spec, "value").color, data.colour));
-            var source = String(pages.find(spec, "icon").source);
+            var row = createTemporaryObject(specComponent, root, { value: "x", rank: data.rank });
+            verify(Qt.colorEqual(pages.find(row, "value").color, data.colour));
+            var source = String(pages.find(row, "icon").source);
             compare(source.substring(source.lastIndexOf("/") + 1), data.icon);
         }
 
