@@ -9,51 +9,24 @@
 
 #include "device_identity.h"
 #include "envelope_text.h"
+#include "com_support_win.h"
 #include "utf16_win.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
 
-class Bstr {
-public:
-    explicit Bstr(const wchar_t* text) : m_value(SysAllocString(text)) {}
-    ~Bstr() { SysFreeString(m_value); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    BSTR get() const { return m_value; }
-
-private:
-    BSTR m_value;
-};
-
-// COM for the calling thread during the queries; only a successful
-// initialisation is undone (a thread already in another apartment keeps it).
-class ComApartment {
-public:
-    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(m_result)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT m_result;
-};
+using biwin::Bstr;
+using biwin::ComApartment;
 
 // One text property, fitted for the envelope; empty when missing, null or
 // not text.
 std::string readText(IWbemClassObject* object, const wchar_t* name) {
-    VARIANT value;
-    VariantInit(&value);
-    std::string text;
-    if (SUCCEEDED(object->Get(name, 0, &value, nullptr, nullptr)) && value.vt == VT_BSTR &&
-        value.bstrVal != nullptr) {
-        text = fitEnvelopeText(biwin::toUtf8(value.bstrVal, SysStringLen(value.bstrVal)));
-    }
-    VariantClear(&value);
-    return text;
+    biwin::Variant variant;
+    if (FAILED(object->Get(name, 0, variant.get(), nullptr, nullptr))) return std::string();
+    const VARIANT& value = variant.value();
+    if (value.vt != VT_BSTR || value.bstrVal == nullptr) return std::string();
+    return fitEnvelopeText(biwin::toUtf8(value.bstrVal, SysStringLen(value.bstrVal)));
 }
 
 // Runs one query and hands every object to visit, in order.

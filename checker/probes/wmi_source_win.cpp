@@ -8,7 +8,13 @@
 
 #include <cstdio>
 
+#include "com_support_win.h"
+#include "utf16_win.h"
+
 using Microsoft::WRL::ComPtr;
+using biwin::Bstr;
+using biwin::ComApartment;
+using biwin::Variant;
 
 namespace {
 
@@ -17,69 +23,6 @@ const char* const kGpuTextProperties[] = {"Name",          "DeviceID",       "PN
                                           "AdapterDACType"};
 const char* const kGpuIntegerProperties[] = {"VideoArchitecture", "AdapterRAM"};
 const char* const kMemoryProperties[] = {"Capacity"};
-
-std::string toUtf8(const wchar_t* text, int length) {
-    if (text == nullptr || length <= 0) return std::string();
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return std::string();
-    std::string out(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], bytes, nullptr, nullptr);
-    return out;
-}
-
-std::wstring toWide(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int units =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (units <= 0) return std::wstring();
-    std::wstring out(static_cast<size_t>(units), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], units);
-    return out;
-}
-
-// A BSTR owned for one call.
-class Bstr {
-public:
-    explicit Bstr(const std::wstring& text) : m_value(SysAllocString(text.c_str())) {}
-    ~Bstr() { SysFreeString(m_value); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    BSTR get() const { return m_value; }
-
-private:
-    BSTR m_value;
-};
-
-// A VARIANT that is cleared however the read ends.
-class Variant {
-public:
-    Variant() { VariantInit(&m_value); }
-    ~Variant() { VariantClear(&m_value); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    VARIANT* get() { return &m_value; }
-    const VARIANT& value() const { return m_value; }
-
-private:
-    VARIANT m_value;
-};
-
-// COM for this thread for the duration of one query. A thread already in
-// another apartment refuses; the query is still attempted, and only a
-// successful initialisation is undone.
-class ComApartment {
-public:
-    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(m_result)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    HRESULT result() const { return m_result; }
-
-private:
-    HRESULT m_result;
-};
 
 WmiMessage codeMessage(const char* text, HRESULT hr) {
     return WmiMessage{text, true, static_cast<std::uint32_t>(hr)};
@@ -90,7 +33,7 @@ WmiObject readProperties(IWbemClassObject* object, const char* const (&names)[N]
     WmiObject properties;
     for (const char* name : names) {
         Variant value;
-        const HRESULT hr = object->Get(toWide(name).c_str(), 0, value.get(), nullptr, nullptr);
+        const HRESULT hr = object->Get(biwin::toWide(name).c_str(), 0, value.get(), nullptr, nullptr);
         if (SUCCEEDED(hr)) properties[name] = wmiValueFromVariant(value.value());
     }
     return properties;
@@ -123,7 +66,7 @@ WmiValue wmiValueFromVariant(const VARIANT& value) {
         case VT_BSTR:
             return WmiValue::ofText(
                 value.bstrVal != nullptr
-                    ? toUtf8(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)))
+                    ? biwin::toUtf8(value.bstrVal, SysStringLen(value.bstrVal))
                     : std::string());
         case VT_I1:
             return WmiValue::ofInt32(value.cVal);
@@ -192,7 +135,7 @@ WmiResult runWmiQuery(const std::string& query, const std::string& kind, const P
 
     ComPtr<IEnumWbemClassObject> enumerator;
     const Bstr language(L"WQL");
-    const Bstr queryText(toWide(query));
+    const Bstr queryText(biwin::toWide(query).c_str());
     hr = services->ExecQuery(language.get(), queryText.get(),
                              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
                              enumerator.GetAddressOf());

@@ -1,4 +1,4 @@
-// UTF-8 <-> UTF-16 for the Windows back-ends of the analytics client.
+// UTF-8 <-> UTF-16 for the Windows back-ends of the probes and the analytics client.
 #pragma once
 
 #include <string>
@@ -9,6 +9,12 @@ namespace biwin {
 bool toWide(const std::string& text, std::wstring& out);
 // Unpaired surrogates become U+FFFD.
 std::string toUtf8(const wchar_t* text, size_t units);
+// For the program's own fixed texts (queries, property names): empty when
+// not valid UTF-8.
+inline std::wstring toWide(const std::string& text) {
+    std::wstring out;
+    return toWide(text, out) ? out : std::wstring();
+}
 inline std::string toUtf8(const std::wstring& text) { return toUtf8(text.data(), text.size()); }
 
 }  // namespace biwin
