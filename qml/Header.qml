@@ -17,18 +17,43 @@ Item {
         smooth: true
         source: "images/button_close.png"
 
+        function activate() {
+            // Hidden, not closed: closing would end the event loop before
+            // the analytics step.
+            mainWindow.visible = false;
+            console.log("Close button clicked");
+            header.closeButtonClicked();
+        }
+
+        // Reachable with Tab and pressed with Space or Enter like the
+        // other buttons.
+        activeFocusOnTab: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
+                    || event.key === Qt.Key_Enter) {
+                event.accepted = true;
+                if (!event.isAutoRepeat)
+                    closeButton.activate();
+            }
+        }
+        Accessible.role: Accessible.Button
+        Accessible.name: "Close"
+        Accessible.focusable: true
+        Accessible.onPressAction: {
+            if (closeButton.enabled && closeButton.visible)
+                closeButton.activate();
+        }
+
+        FocusMark {
+            visible: closeButton.activeFocus
+        }
+
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true
             onEntered: closeButton.source = "images/button_close_hover.png"
             onExited: closeButton.source = "images/button_close.png"
-            onClicked: {
-                // Hidden, not closed: closing would end the event loop before
-                // the analytics step.
-                mainWindow.visible = false;
-                console.log("Close button clicked");
-                header.closeButtonClicked();
-            }
+            onClicked: closeButton.activate()
         }
     }
 

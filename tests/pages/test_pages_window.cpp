@@ -121,6 +121,7 @@ private slots:
     void buttonsOpenPagesThenCount_data();
     void buttonsOpenPagesThenCount();
     void keyboardOnTheResultPage();
+    void closeButtonFromTheKeyboard();
     void pushedValuesAreShownLiterally();
     void accessibleNamesAndRoles();
     void screenshots();
@@ -128,6 +129,7 @@ private slots:
 private:
     QQuickItem* item(const QString& name) const;
     QQuickItem* page() const;
+    QQuickItem* closeButton() const { return m_Window->findChild<QQuickItem*>("closeButton"); }
     int sc(int n) const { return call(m_Window, "sc", {n}).toInt(); }
     QImage grab() const { return m_Window->grabWindow(); }
     QPoint centreOf(QQuickItem* target) const;
@@ -339,7 +341,10 @@ void TestPagesWindow::keyboardOnTheWelcomePage() {
     auto* link = item("privacyLink");
     auto* start = item("startButton");
 
-    // Tab visits the consent box, the privacy link and Start, in that order.
+    // Tab visits the close button, the consent box, the privacy link and
+    // Start, in that order.
+    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QCOMPARE(focused(), closeButton());
     QTest::keyClick(m_Window, Qt::Key_Tab);
     QCOMPARE(focused(), box);
     QTest::keyClick(m_Window, Qt::Key_Space);
@@ -697,7 +702,7 @@ void TestPagesWindow::scrollBarOnlyWhenNeeded() {
     // With the bar shown, the keyboard can scroll too.
     auto* keys = item("scrollKeys");
     QVERIFY(keys && keys->isVisible());
-    item("verdictIconBox")->forceActiveFocus();
+    closeButton()->forceActiveFocus(Qt::TabFocusReason);
     QTest::keyClick(m_Window, Qt::Key_Tab);
     QCOMPARE(focused(), keys);
     const qreal bottom = column->height() - 349;
@@ -775,7 +780,10 @@ void TestPagesWindow::buttonsOpenPagesThenCount() {
 
 void TestPagesWindow::keyboardOnTheResultPage() {
     showResult("RANK_BAD");
-    // Bad verdict: the link in the message, then the ready-PC button.
+    // Bad verdict: the close button, the link in the message, then the
+    // ready-PC button.
+    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QCOMPARE(focused(), closeButton());
     QTest::keyClick(m_Window, Qt::Key_Tab);
     QCOMPARE(focused(), item("readyLink"));
     QTest::keyClick(m_Window, Qt::Key_Return);
@@ -788,11 +796,13 @@ void TestPagesWindow::keyboardOnTheResultPage() {
     QCOMPARE(m_Urls.urls.last(), kReadyPcsUrl);
     // Hidden buttons are not in the tab chain.
     QTest::keyClick(m_Window, Qt::Key_Tab);
-    QCOMPARE(focused(), item("readyLink"));
+    QCOMPARE(focused(), closeButton());
 
     // Any other verdict: the order button, then the performance test.
     call(m_Window, "setRank", {"overall", "", "RANK_GOOD"});
     item("btnOrderOrvo")->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_Window, Qt::Key_Backtab);
+    QCOMPARE(focused(), closeButton());
     QTest::keyClick(m_Window, Qt::Key_Backtab);
     QCOMPARE(focused(), item("btnPerformance"));
     QTest::keyClick(m_Window, Qt::Key_Backtab);
@@ -810,6 +820,18 @@ void TestPagesWindow::keyboardOnTheResultPage() {
     QCoreApplication::sendEvent(m_Window, &repeat);
     QTest::keyRelease(m_Window, Qt::Key_Space);
     QCOMPARE(m_Window->property("btnPerformanceCount").toInt(), 2);
+}
+
+void TestPagesWindow::closeButtonFromTheKeyboard() {
+    // Pressed from the keyboard, the close button ends the run exactly as a
+    // click does: hidden at once, analytics asked for because consent is kept.
+    showResult("RANK_GOOD");
+    QSignalSpy doBI(m_Window, SIGNAL(doBI()));
+    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QCOMPARE(focused(), closeButton());
+    QTest::keyClick(m_Window, Qt::Key_Return);
+    QVERIFY(!m_Window->isVisible());
+    QCOMPARE(doBI.count(), 1);
 }
 
 void TestPagesWindow::pushedValuesAreShownLiterally() {
@@ -848,6 +870,7 @@ void TestPagesWindow::accessibleNamesAndRoles() {
         QVERIFY(face->state().focusable);
     };
     check(item("startButton"), QAccessible::Button, "Start");
+    check(closeButton(), QAccessible::Button, "Close");
     check(item("privacyLink"), QAccessible::Link, "Daxo Privacy Policy");
     auto* box = item("consentBox");
     check(box, QAccessible::CheckBox,
@@ -885,6 +908,7 @@ void TestPagesWindow::accessibleNamesAndRoles() {
 
 void TestPagesWindow::screenshots() {
     saveShot(QStringLiteral("welcome"));
+    QTest::keyClick(m_Window, Qt::Key_Tab);
     QTest::keyClick(m_Window, Qt::Key_Tab);
     QTest::keyClick(m_Window, Qt::Key_Space);
     QTRY_VERIFY(!m_Window->property("isChecked").toBool());
