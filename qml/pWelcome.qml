@@ -1,7 +1,7 @@
 import QtQuick 2.5
 import "webaddresses.js" as WebAddresses
 
-// Welcome page: what the tool does, the recommended specification, the
+// Welcome page: what the tool does, the recommended requirements, the
 // consent box and the Start button. While a check runs, the checking overlay
 // covers the whole page and nothing under it reacts.
 Item {

@@ -594,34 +594,34 @@ void TestPagesWindow::rowsColoursAndDetails() {
     };
     int y = 238;
     for (const auto& row : rows) {
-        auto* spec = item(row.name);
-        QVERIFY(spec);
-        QCOMPARE(rectOf(spec).topLeft(), QPoint(60, y));
-        QCOMPARE(int(spec->width()), 480);
-        QCOMPARE(spec->findChild<QQuickItem*>("title")->property("text").toString(),
+        auto* rowItem = item(row.name);
+        QVERIFY(rowItem);
+        QCOMPARE(rectOf(rowItem).topLeft(), QPoint(60, y));
+        QCOMPARE(int(rowItem->width()), 480);
+        QCOMPARE(rowItem->findChild<QQuickItem*>("title")->property("text").toString(),
                  QString(row.title));
-        auto* value = spec->findChild<QQuickItem*>("value");
+        auto* value = rowItem->findChild<QQuickItem*>("value");
         QCOMPARE(rectOf(value).topLeft(), QPoint(60 + 180, y + 19));
         QCOMPARE(int(value->width()), 280);
         if (!value->property("text").toString().isEmpty()) {
             QVERIFY2(countColour(image, rectOf(value), row.colour, 2) > 10, row.name);
         }
-        auto* iconBox = spec->findChild<QQuickItem*>("iconBox");
+        auto* iconBox = rowItem->findChild<QQuickItem*>("iconBox");
         QCOMPARE(rectOf(iconBox).left(), 60 + 150);
         QCOMPARE(rectOf(iconBox).size(), QSize(24, 24));
-        auto* icon = spec->findChild<QQuickItem*>("icon");
+        auto* icon = rowItem->findChild<QQuickItem*>("icon");
         QCOMPARE(icon->property("source").toUrl().fileName(), QString(row.icon));
         QCOMPARE(icon->size(), QSizeF(17, 17));
         if (QString(row.icon).isEmpty())
             QCOMPARE(countColour(image, rectOf(iconBox), Qt::white, 0), 24 * 24);
-        auto* detail = spec->findChild<QQuickItem*>("detail");
+        auto* detail = rowItem->findChild<QQuickItem*>("detail");
         QCOMPARE(detail->isVisible(), row.detail != nullptr);
         if (row.detail) {
             QCOMPARE(detail->property("text").toString(), QString(row.detail));
             QCOMPARE(rectOf(detail).top(), rectOf(value).bottom() + 1 + 12);
             QVERIFY(countColour(image, rectOf(detail), QColor("#4a4a4a"), 30) > 10);
         }
-        y += int(spec->height()) + 5;
+        y += int(rowItem->height()) + 5;
     }
     QCOMPARE(item("osSpec")->findChild<QQuickItem*>("detail")->property("text").toString(),
              QStringLiteral("Windows 7 SP1, Windows 8.1 or newer (64-bit) is required."));
@@ -634,12 +634,12 @@ void TestPagesWindow::rowsColoursAndDetails() {
 void TestPagesWindow::rowHeights() {
     showResult("RANK_UNKNOWN", {"RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN", "RANK_UNCHECKED"});
     for (const char* name : {"gpuSpec", "cpuSpec", "memorySpec", "osSpec"}) {
-        auto* spec = item(name);
-        auto* value = spec->findChild<QQuickItem*>("value");
-        auto* detail = spec->findChild<QQuickItem*>("detail");
+        auto* rowItem = item(name);
+        auto* value = rowItem->findChild<QQuickItem*>("value");
+        auto* detail = rowItem->findChild<QQuickItem*>("detail");
         const qreal text =
             detail->isVisible() ? value->height() + 12 + detail->height() : value->height();
-        QCOMPARE(spec->height(), 38 + text);
+        QCOMPARE(rowItem->height(), 38 + text);
     }
     // The detail is hidden again once the rank is good, and the row shrinks.
     auto* cpu = item("cpuSpec");
