@@ -9,6 +9,7 @@
 #include <QSGRendererInterface>
 #include <memory>
 
+#include "art_image_provider.h"
 #include "biservice.h"
 #include "checkmanager.h"
 #include "log.h"
@@ -49,6 +50,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     registerFontAliases();
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    installArtImageProvider(*engine);
     const QUrl document = windowDocument.isEmpty()
                               ? QUrl(QString::fromLatin1(kMainDocument), QUrl::TolerantMode)
                               : windowDocument;

@@ -8,7 +8,7 @@ Item {
 
     property alias animTimer: frameTimer
     property int imageIndex: 0
-    property string imageNameBase: "images/Compatibility_checking_sequence/Compatibility_checking_%1.png"
+    property string imageNameBase: "image://art/Compatibility_checking_sequence/Compatibility_checking_%1.png"
     property string imageName: imageNameBase.arg(pad(imageIndex, 5))
 
     readonly property int frameCount: 59

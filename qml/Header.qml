@@ -15,7 +15,7 @@ Item {
         width: mainWindow.sc(14)
         height: mainWindow.sc(14)
         smooth: true
-        source: "images/button_close.png"
+        source: "image://art/button_close.png"
 
         function activate() {
             // Hidden, not closed: closing would end the event loop before
@@ -51,8 +51,8 @@ Item {
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true
-            onEntered: closeButton.source = "images/button_close_hover.png"
-            onExited: closeButton.source = "images/button_close.png"
+            onEntered: closeButton.source = "image://art/button_close_hover.png"
+            onExited: closeButton.source = "image://art/button_close.png"
             onClicked: closeButton.activate()
         }
     }
@@ -62,7 +62,7 @@ Item {
         objectName: "logo"
         x: mainWindow.sc(222)
         y: mainWindow.sc(52)
-        source: "images/logo_orvo.png"
+        source: "image://art/logo_orvo.png"
     }
 
     StyledText {

@@ -14,9 +14,9 @@ Rectangle {
     readonly property string rankColour: rank === "RANK_GOOD" ? "#00b5e2"
                                        : rank === "RANK_BAD" ? "#dc4949"
                                        : rank === "RANK_UNKNOWN" ? "#f59225" : "#000000"
-    readonly property string rankIcon: rank === "RANK_GOOD" ? "images/icon_done.png"
-                                     : rank === "RANK_BAD" ? "images/icon_failed.png"
-                                     : rank === "RANK_UNKNOWN" ? "images/icon_error.png" : ""
+    readonly property string rankIcon: rank === "RANK_GOOD" ? "image://art/icon_done.png"
+                                     : rank === "RANK_BAD" ? "image://art/icon_failed.png"
+                                     : rank === "RANK_UNKNOWN" ? "image://art/icon_error.png" : ""
 
     width: mainWindow.sc(480)
     height: mainWindow.sc(38)

@@ -30,11 +30,11 @@ Item {
 
     function verdictIcon(rank) {
         if (rank === "RANK_GOOD")
-            return "images/icon_done.png";
+            return "image://art/icon_done.png";
         if (rank === "RANK_BAD")
-            return "images/icon_failed.png";
+            return "image://art/icon_failed.png";
         if (rank === "RANK_UNKNOWN")
-            return "images/icon_error.png";
+            return "image://art/icon_error.png";
         return "";
     }
 

@@ -55,7 +55,7 @@ Item {
         height: mainWindow.sc(16)
         sourceSize.width: width
         sourceSize.height: height
-        source: mainWindow.isChecked ? "images/checkbox_checked.svg" : "images/Checkbox.png"
+        source: mainWindow.isChecked ? "image://art/checkbox_checked.svg" : "image://art/Checkbox.png"
         enabled: !pageWelcome.checking
 
         function toggle() {

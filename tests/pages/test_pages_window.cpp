@@ -18,6 +18,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "art_image_provider.h"
 #include "log.h"
 #include "startup.h"
 
@@ -158,6 +159,7 @@ void TestPagesWindow::cleanupTestCase() {
 
 void TestPagesWindow::init() {
     m_Engine = std::make_unique<QQmlApplicationEngine>();
+    installArtImageProvider(*m_Engine);
     m_Engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
     QCOMPARE(m_Engine->rootObjects().size(), 1);
     m_Window = qobject_cast<QQuickWindow*>(m_Engine->rootObjects().first());

@@ -11,6 +11,7 @@
 #include <QQuickWindow>
 #include <QtQuickTest>
 
+#include "art_image_provider.h"
 #include "startup.h"
 
 // Stands in for the browser.
@@ -48,6 +49,7 @@ public slots:
 
     void qmlEngineAvailable(QQmlEngine* engine) {
         m_Urls.clear();
+        installArtImageProvider(*engine);
         QQmlComponent component(engine, QUrl(QStringLiteral("qrc:/main.qml")));
         QObject* window = component.create();
         if (!window) qFatal("main.qml: %s", qPrintable(component.errorString()));

@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "art_image_provider.h"
 #include "log.h"
 #include "startup.h"
 
@@ -81,6 +82,7 @@ private:
 
 void TestWindow::init() {
     m_Engine = std::make_unique<QQmlApplicationEngine>();
+    installArtImageProvider(*m_Engine);
     m_Engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
     QCOMPARE(m_Engine->rootObjects().size(), 1);
     m_Window = qobject_cast<QQuickWindow*>(m_Engine->rootObjects().first());

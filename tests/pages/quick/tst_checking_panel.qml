@@ -37,9 +37,9 @@ Item {
             var panel = createTemporaryObject(panelComponent, null);
             compare(panel.imageIndex, 0);
             compare(panel.imageNameBase,
-                    "images/Compatibility_checking_sequence/Compatibility_checking_%1.png");
+                    "image://art/Compatibility_checking_sequence/Compatibility_checking_%1.png");
             compare(panel.imageName,
-                    "images/Compatibility_checking_sequence/Compatibility_checking_00000.png");
+                    "image://art/Compatibility_checking_sequence/Compatibility_checking_00000.png");
             compare(panel.animTimer.running, false);
             compare(panel.animTimer.interval, 30);
             compare(panel.animTimer.repeat, true);
@@ -60,11 +60,11 @@ Item {
             panel.imageIndex = 57;
             panel.animTimer.triggered();
             compare(panel.imageName,
-                    "images/Compatibility_checking_sequence/Compatibility_checking_00058.png");
+                    "image://art/Compatibility_checking_sequence/Compatibility_checking_00058.png");
             panel.animTimer.triggered();
             compare(panel.imageIndex, 0);
             compare(panel.imageName,
-                    "images/Compatibility_checking_sequence/Compatibility_checking_00000.png");
+                    "image://art/Compatibility_checking_sequence/Compatibility_checking_00000.png");
         }
 
         function test_timerAdvancesFramesEvery30ms() {

@@ -25,13 +25,13 @@ Item {
             var box = pages.item("consentBox");
             verify(box);
             compare(mainWindow.isChecked, true);
-            compare(String(box.source), "qrc:/images/checkbox_checked.svg");
+            compare(String(box.source), "image://art/checkbox_checked.svg");
             mouseClick(box);
             compare(mainWindow.isChecked, false);
-            compare(String(box.source), "qrc:/images/Checkbox.png");
+            compare(String(box.source), "image://art/Checkbox.png");
             mouseClick(box);
             compare(mainWindow.isChecked, true);
-            compare(String(box.source), "qrc:/images/checkbox_checked.svg");
+            compare(String(box.source), "image://art/checkbox_checked.svg");
         }
 
         function test_consentTextIsNotTheBox() {
