@@ -9,18 +9,6 @@ namespace {
 
 const QString kCompFile = QStringLiteral(ORVO_COMP_DEFAULT);
 
-class RootsOverride {
-public:
-    explicit RootsOverride(const FixtureTree& tree) {
-        qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
-        qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
-    }
-    ~RootsOverride() {
-        qunsetenv("ORVOCHECK_SYSFS_ROOT");
-        qunsetenv("ORVOCHECK_PROCFS_ROOT");
-    }
-};
-
 QJsonObject shippedRoot() {
     QFile file(kCompFile);
     if (!file.open(QIODevice::ReadOnly)) return QJsonObject();

@@ -95,13 +95,12 @@ void TestE2eAnalytics::initTestCase() {
     QVERIFY(m_tree.isValid());
     buildTwoAdapterMachine(m_tree, kFixtureUuid, kFixtureKernel);
 
-    qputenv("ORVOCHECK_SYSFS_ROOT", m_tree.sysfsRoot().toUtf8());
-    qputenv("ORVOCHECK_PROCFS_ROOT", m_tree.procfsRoot().toUtf8());
-    OrvoCheckLib lib;
-    lib.probeSystem();
-    m_expected = {lib.getCPUName(), lib.getOSName(), lib.getMemorySize(), lib.getGPUNames()};
-    qunsetenv("ORVOCHECK_SYSFS_ROOT");
-    qunsetenv("ORVOCHECK_PROCFS_ROOT");
+    {
+        RootsOverride roots(m_tree);
+        OrvoCheckLib lib;
+        lib.probeSystem();
+        m_expected = {lib.getCPUName(), lib.getOSName(), lib.getMemorySize(), lib.getGPUNames()};
+    }
     QCOMPARE(m_expected.gpus.size(), 2);
     QVERIFY(m_expected.gpus[0] != m_expected.gpus[1]);
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtGlobal>
 #include <cstdint>
 
 // A throw-away sysfs/procfs pair in a temporary directory, laid out as the
@@ -66,4 +67,17 @@ public:
 
 private:
     QByteArray m_bytes;
+};
+
+// Points the probes at a tree for the lifetime of the object.
+class RootsOverride {
+public:
+    explicit RootsOverride(const FixtureTree& tree) {
+        qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
+        qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
+    }
+    ~RootsOverride() {
+        qunsetenv("ORVOCHECK_SYSFS_ROOT");
+        qunsetenv("ORVOCHECK_PROCFS_ROOT");
+    }
 };

@@ -24,19 +24,6 @@ public:
     bool is64Bit() const { return m_Is64Bit; }
 };
 
-// Points the probes at a tree for the lifetime of the object.
-class RootsOverride {
-public:
-    explicit RootsOverride(const FixtureTree& tree) {
-        qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
-        qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
-    }
-    ~RootsOverride() {
-        qunsetenv("ORVOCHECK_SYSFS_ROOT");
-        qunsetenv("ORVOCHECK_PROCFS_ROOT");
-    }
-};
-
 FixtureTree::PciFunction nvidiaGtx970() {
     FixtureTree::PciFunction f;
     f.address = "0000:01:00.0";

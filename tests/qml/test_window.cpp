@@ -18,18 +18,11 @@
 #include <memory>
 
 #include "art_image_provider.h"
+#include "invoke_qml.h"
 #include "log.h"
 #include "startup.h"
 
 namespace {
-
-QVariant call(QObject* object, const char* function, const QVariantList& args = {}) {
-    QVariant result;
-    QGenericArgument a[3];
-    for (int i = 0; i < args.size() && i < 3; ++i) a[i] = Q_ARG(QVariant, args.at(i));
-    QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), a[0], a[1], a[2]);
-    return result;
-}
 
 QStringList windowDefaults() {
     return {"isCheckingFinished",

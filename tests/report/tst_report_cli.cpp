@@ -120,11 +120,8 @@ void TestReportCli::initTestCase() {
     QVERIFY2(QFileInfo(kProgram).isExecutable(), qPrintable(kProgram));
     // The probes in this process must see the same (empty) tree as the child.
     FixtureTree tree;
-    qputenv("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot().toUtf8());
-    qputenv("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot().toUtf8());
+    RootsOverride roots(tree);
     m_host = hostNames();
-    qunsetenv("ORVOCHECK_SYSFS_ROOT");
-    qunsetenv("ORVOCHECK_PROCFS_ROOT");
 }
 
 void TestReportCli::machines_data() {
