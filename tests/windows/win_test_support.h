@@ -114,39 +114,68 @@ inline bool addIfMissing(HCERTSTORE store, const BYTE* der, DWORD size) {
     return GetLastError() == static_cast<DWORD>(CRYPT_E_EXISTS);
 }
 
-// Adds every certificate of a PEM file to the machine's root store of the
-// Wine prefix, the way an administrator deploys a company authority. The
-// program itself keeps verifying certificates as always.
-inline bool trustAuthorities(const std::string& pemFile) {
+// The DER encoding of every certificate in a PEM file; a block that does not
+// decode leaves an empty entry.
+inline std::vector<std::vector<BYTE>> pemCertificates(const std::string& pemFile) {
     const std::string pem = readFile(pemFile);
     const std::string begin = "-----BEGIN CERTIFICATE-----";
     const std::string end = "-----END CERTIFICATE-----";
-    HCERTSTORE store =
-        CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
-    if (store == nullptr) return false;
-    int added = 0;
-    bool failed = false;
+    std::vector<std::vector<BYTE>> certificates;
     for (size_t at = pem.find(begin); at != std::string::npos; at = pem.find(begin, at + 1)) {
         const size_t stop = pem.find(end, at);
         if (stop == std::string::npos) break;
         const std::string block = pem.substr(at, stop + end.size() - at);
         DWORD size = 0;
-        if (!CryptStringToBinaryA(block.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size,
-                                  nullptr, nullptr)) {
-            failed = true;
-            continue;
+        std::vector<BYTE> der;
+        if (CryptStringToBinaryA(block.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size,
+                                 nullptr, nullptr)) {
+            der.resize(size);
+            if (!CryptStringToBinaryA(block.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(),
+                                      &size, nullptr, nullptr))
+                der.clear();
         }
-        std::vector<BYTE> der(size);
-        if (!CryptStringToBinaryA(block.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(), &size,
-                                  nullptr, nullptr) ||
-            !addIfMissing(store, der.data(), size)) {
+        certificates.push_back(std::move(der));
+    }
+    return certificates;
+}
+
+inline HCERTSTORE openMachineRootStore() {
+    return CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE,
+                         L"Root");
+}
+
+// Adds every certificate of a PEM file to the machine's root store of the
+// Wine prefix, the way an administrator deploys a company authority. The
+// program itself keeps verifying certificates as always.
+inline bool trustAuthorities(const std::string& pemFile) {
+    const std::vector<std::vector<BYTE>> certificates = pemCertificates(pemFile);
+    HCERTSTORE store = openMachineRootStore();
+    if (store == nullptr) return false;
+    bool failed = certificates.empty();
+    for (const std::vector<BYTE>& der : certificates) {
+        if (der.empty() ||
+            !addIfMissing(store, der.data(), static_cast<DWORD>(der.size())))
             failed = true;
-            continue;
-        }
-        ++added;
     }
     CertCloseStore(store, 0);
-    return added > 0 && !failed;
+    return !failed;
+}
+
+// Whether a root store opened afresh, as a new program would see it, holds
+// the certificate.
+inline bool rootStoreHolds(const std::vector<BYTE>& der) {
+    PCCERT_CONTEXT wanted = CertCreateCertificateContext(X509_ASN_ENCODING, der.data(),
+                                                         static_cast<DWORD>(der.size()));
+    if (wanted == nullptr) return false;
+    HCERTSTORE store = openMachineRootStore();
+    PCCERT_CONTEXT found =
+        store != nullptr ? CertFindCertificateInStore(store, X509_ASN_ENCODING, 0,
+                                                      CERT_FIND_EXISTING, wanted, nullptr)
+                         : nullptr;
+    if (found != nullptr) CertFreeCertificateContext(found);
+    if (store != nullptr) CertCloseStore(store, 0);
+    CertFreeCertificateContext(wanted);
+    return found != nullptr;
 }
 
 // Requires the servers and trusts their authority; fails the test otherwise.

@@ -124,18 +124,24 @@ struct AnalyticsServer::Impl {
     void log(const std::string& line) {
         if (options.print) std::cout << line << std::endl;
     }
+    static void onTlsInfo(const SSL* ssl, int where, int value);
 };
 
 namespace {
-// Counts TLS handshakes, one per connection.
 int g_exIndex = -1;
-void onTlsInfo(const SSL* ssl, int where, int) {
-    if ((where & SSL_CB_HANDSHAKE_START) == 0) return;
-    auto* counter =
-        static_cast<std::atomic<int>*>(SSL_CTX_get_ex_data(SSL_get_SSL_CTX(ssl), g_exIndex));
-    if (counter != nullptr) ++*counter;
-}
 }  // namespace
+
+// Counts TLS handshakes, one per connection, and prints the alerts either side
+// sends: a client refusing the certificate shows up only as an alert.
+void AnalyticsServer::Impl::onTlsInfo(const SSL* ssl, int where, int value) {
+    auto* impl = static_cast<Impl*>(SSL_CTX_get_ex_data(SSL_get_SSL_CTX(ssl), g_exIndex));
+    if (impl == nullptr) return;
+    if ((where & SSL_CB_HANDSHAKE_START) != 0) ++impl->connections;
+    if ((where & SSL_CB_ALERT) != 0) {
+        impl->log(std::string("TLS alert ") + ((where & SSL_CB_READ) != 0 ? "from" : "to") +
+                  " the client: " + SSL_alert_desc_string_long(value));
+    }
+}
 
 void AnalyticsServer::Impl::handle(const httplib::Request& req, httplib::Response& res) {
     ReceivedRequest r;
@@ -243,8 +249,8 @@ bool AnalyticsServer::start() {
                                                        impl.options.keyFile.c_str());
     if (!impl.server->is_valid()) return false;
     if (g_exIndex < 0) g_exIndex = SSL_CTX_get_ex_new_index(0, nullptr, nullptr, nullptr, nullptr);
-    SSL_CTX_set_ex_data(impl.server->ssl_context(), g_exIndex, &impl.connections);
-    SSL_CTX_set_info_callback(impl.server->ssl_context(), onTlsInfo);
+    SSL_CTX_set_ex_data(impl.server->ssl_context(), g_exIndex, &impl);
+    SSL_CTX_set_info_callback(impl.server->ssl_context(), Impl::onTlsInfo);
 
     impl.server->Post(".*", [&impl](const httplib::Request& req, httplib::Response& res) {
         impl.handle(req, res);

@@ -2,9 +2,11 @@
 
 #include <openssl/evp.h>
 #include <openssl/pem.h>
+#include <openssl/rand.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -33,10 +35,25 @@ bool addExtension(X509* cert, X509* issuer, int nid, const std::string& value) {
     return ok;
 }
 
-Cert newCertificate(EVP_PKEY* key, const std::string& commonName, long serial) {
+// A random positive serial number. Authorities made by different servers
+// must never share issuer name and serial number: a client trusting several
+// of them at once could otherwise take one for another.
+std::uint64_t randomSerial() {
+    std::uint64_t serial = 0;
+    if (RAND_bytes(reinterpret_cast<unsigned char*>(&serial), sizeof serial) != 1) return 0;
+    return (serial >> 1) | 1;
+}
+
+std::string hex(std::uint64_t value) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
+Cert newCertificate(EVP_PKEY* key, const std::string& commonName, std::uint64_t serial) {
     Cert cert(X509_new());
     X509_set_version(cert.get(), 2);
-    ASN1_INTEGER_set(X509_get_serialNumber(cert.get()), serial);
+    ASN1_INTEGER_set_uint64(X509_get_serialNumber(cert.get()), serial);
     X509_gmtime_adj(X509_getm_notBefore(cert.get()), -3600);
     X509_gmtime_adj(X509_getm_notAfter(cert.get()), 60L * 60 * 24 * 30);
     X509_set_pubkey(cert.get(), key);
@@ -65,9 +82,12 @@ CertificateFiles makeCertificates(const std::string& directory,
                                   const std::vector<std::string>& hosts) {
     Key caKey = newKey();
     Key serverKey = newKey();
-    if (!caKey || !serverKey) return {};
+    const std::uint64_t caSerial = randomSerial();
+    const std::uint64_t serverSerial = randomSerial();
+    if (!caKey || !serverKey || caSerial == 0 || serverSerial == 0) return {};
 
-    Cert ca = newCertificate(caKey.get(), "OrvoCheck local analytics CA", 1);
+    // Each authority carries a name of its own as well as its own key.
+    Cert ca = newCertificate(caKey.get(), "OrvoCheck local analytics CA " + hex(caSerial), caSerial);
     X509_set_issuer_name(ca.get(), X509_get_subject_name(ca.get()));
     if (!addExtension(ca.get(), ca.get(), NID_basic_constraints, "critical,CA:TRUE") ||
         !addExtension(ca.get(), ca.get(), NID_key_usage, "critical,keyCertSign,cRLSign") ||
@@ -76,7 +96,8 @@ CertificateFiles makeCertificates(const std::string& directory,
         return {};
     }
 
-    Cert server = newCertificate(serverKey.get(), hosts.empty() ? "localhost" : hosts.front(), 2);
+    Cert server = newCertificate(serverKey.get(), hosts.empty() ? "localhost" : hosts.front(),
+                                 serverSerial);
     X509_set_issuer_name(server.get(), X509_get_subject_name(ca.get()));
     std::string names = "IP:127.0.0.1";
     for (const auto& host : hosts) names += ",DNS:" + host;
