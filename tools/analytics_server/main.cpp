@@ -28,7 +28,8 @@ void usage() {
                  "  --times N         ... to the next N requests (default 1)\n"
                  "  --hang            never answer the next request\n"
                  "  --close           close the connection of the next request\n"
-                 "  --quiet           do not print requests and records\n";
+                 "  --quiet           do not print requests and records\n"
+                 "  --rsa             RSA keys instead of EC P-256 (for clients under Wine)\n";
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     std::string hosts = ANALYTICS_HOSTS;
     std::string config = "{}";
     int status = 0, times = 1;
-    bool hang = false, closeNext = false, quiet = false;
+    bool hang = false, closeNext = false, quiet = false, rsa = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
             closeNext = true;
         } else if (arg == "--quiet") {
             quiet = true;
+        } else if (arg == "--rsa") {
+            rsa = true;
         } else {
             usage();
             return arg == "--help" ? 0 : 2;
@@ -75,7 +78,9 @@ int main(int argc, char** argv) {
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
-    const orvo_analytics::CertificateFiles certs = orvo_analytics::makeCertificates(dir, names);
+    const orvo_analytics::CertificateFiles certs = orvo_analytics::makeCertificates(
+        dir, names,
+        rsa ? orvo_analytics::CertificateKeys::Rsa : orvo_analytics::CertificateKeys::Ec);
     if (certs.caFile.empty()) {
         std::cerr << "cannot write certificates into " << dir << std::endl;
         return 1;

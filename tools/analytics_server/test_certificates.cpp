@@ -22,7 +22,11 @@ struct CertDeleter {
 using Key = std::unique_ptr<EVP_PKEY, KeyDeleter>;
 using Cert = std::unique_ptr<X509, CertDeleter>;
 
-Key newKey() { return Key(EVP_PKEY_Q_keygen(nullptr, nullptr, "EC", "P-256")); }
+Key newKey(CertificateKeys keys) {
+    return Key(keys == CertificateKeys::Rsa
+                   ? EVP_PKEY_Q_keygen(nullptr, nullptr, "RSA", static_cast<size_t>(2048))
+                   : EVP_PKEY_Q_keygen(nullptr, nullptr, "EC", "P-256"));
+}
 
 bool addExtension(X509* cert, X509* issuer, int nid, const std::string& value) {
     X509V3_CTX ctx;
@@ -79,9 +83,9 @@ bool writePem(const std::string& path, X509* cert, EVP_PKEY* key) {
 }  // namespace
 
 CertificateFiles makeCertificates(const std::string& directory,
-                                  const std::vector<std::string>& hosts) {
-    Key caKey = newKey();
-    Key serverKey = newKey();
+                                  const std::vector<std::string>& hosts, CertificateKeys keys) {
+    Key caKey = newKey(keys);
+    Key serverKey = newKey(keys);
     const std::uint64_t caSerial = randomSerial();
     const std::uint64_t serverSerial = randomSerial();
     if (!caKey || !serverKey || caSerial == 0 || serverSerial == 0) return {};
