@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -139,9 +140,18 @@ inline std::vector<std::vector<BYTE>> pemCertificates(const std::string& pemFile
     return certificates;
 }
 
-inline HCERTSTORE openMachineRootStore() {
-    return CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE,
-                         L"Root");
+struct CertStoreCloser {
+    void operator()(HCERTSTORE store) const { CertCloseStore(store, 0); }
+};
+struct CertContextFreer {
+    void operator()(PCCERT_CONTEXT context) const { CertFreeCertificateContext(context); }
+};
+using CertStore = std::unique_ptr<void, CertStoreCloser>;
+using CertContext = std::unique_ptr<const CERT_CONTEXT, CertContextFreer>;
+
+inline CertStore openMachineRootStore() {
+    return CertStore(CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0,
+                                   CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root"));
 }
 
 // Adds every certificate of a PEM file to the machine's root store of the
@@ -149,32 +159,25 @@ inline HCERTSTORE openMachineRootStore() {
 // program itself keeps verifying certificates as always.
 inline bool trustAuthorities(const std::string& pemFile) {
     const std::vector<std::vector<BYTE>> certificates = pemCertificates(pemFile);
-    HCERTSTORE store = openMachineRootStore();
-    if (store == nullptr) return false;
+    const CertStore store = openMachineRootStore();
+    if (!store) return false;
     bool failed = certificates.empty();
     for (const std::vector<BYTE>& der : certificates) {
-        if (der.empty() ||
-            !addIfMissing(store, der.data(), static_cast<DWORD>(der.size())))
+        if (der.empty() || !addIfMissing(store.get(), der.data(), static_cast<DWORD>(der.size())))
             failed = true;
     }
-    CertCloseStore(store, 0);
     return !failed;
 }
 
 // Whether a root store opened afresh, as a new program would see it, holds
 // the certificate.
 inline bool rootStoreHolds(const std::vector<BYTE>& der) {
-    PCCERT_CONTEXT wanted = CertCreateCertificateContext(X509_ASN_ENCODING, der.data(),
-                                                         static_cast<DWORD>(der.size()));
-    if (wanted == nullptr) return false;
-    HCERTSTORE store = openMachineRootStore();
-    PCCERT_CONTEXT found =
-        store != nullptr ? CertFindCertificateInStore(store, X509_ASN_ENCODING, 0,
-                                                      CERT_FIND_EXISTING, wanted, nullptr)
-                         : nullptr;
-    if (found != nullptr) CertFreeCertificateContext(found);
-    if (store != nullptr) CertCloseStore(store, 0);
-    CertFreeCertificateContext(wanted);
+    const CertContext wanted(CertCreateCertificateContext(X509_ASN_ENCODING, der.data(),
+                                                          static_cast<DWORD>(der.size())));
+    const CertStore store = openMachineRootStore();
+    if (!wanted || !store) return false;
+    const CertContext found(CertFindCertificateInStore(store.get(), X509_ASN_ENCODING, 0,
+                                                       CERT_FIND_EXISTING, wanted.get(), nullptr));
     return found != nullptr;
 }
 
