@@ -16,8 +16,11 @@ Item {
         height: mainWindow.sc(14)
         smooth: true
         source: "image://art/button_close.png"
+        enabled: !mainWindow.isCheckingShown
 
         function activate() {
+            if (!closeButton.enabled || !closeButton.visible)
+                return;
             // Hidden, not closed: closing would end the event loop before
             // the analytics step.
             mainWindow.visible = false;
@@ -39,10 +42,7 @@ Item {
         Accessible.role: Accessible.Button
         Accessible.name: "Close"
         Accessible.focusable: true
-        Accessible.onPressAction: {
-            if (closeButton.enabled && closeButton.visible)
-                closeButton.activate();
-        }
+        Accessible.onPressAction: closeButton.activate()
 
         FocusMark {
             visible: closeButton.activeFocus

@@ -25,6 +25,12 @@ ApplicationWindow {
     property string recommendOS: "Windows 7 SP1, Windows 8.1 or newer"
     property string recommendOS_64: "Windows 7 SP1, Windows 8.1 or newer (64-bit)"
 
+    // True while the checking overlay covers the window. Nothing reacts then,
+    // not even to a screen reader's actions, which bypass the overlay: a close
+    // in the middle of a check would read the results while they are written.
+    readonly property bool isCheckingShown: pageLoader.item !== null
+                                            && pageLoader.item.checking === true
+
     property int btnOrderOrvoCount: 0
     property int btnPerformanceCount: 0
     property int btnOrvoReadyPCCount: 0

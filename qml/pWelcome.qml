@@ -59,6 +59,8 @@ Item {
         enabled: !pageWelcome.checking
 
         function toggle() {
+            if (!consentBox.enabled)
+                return;
             mainWindow.isChecked = !mainWindow.isChecked;
         }
 
@@ -139,7 +141,10 @@ Item {
             Accessible.role: Accessible.Link
             Accessible.name: consentText.linkWords
             Accessible.focusable: true
-            Accessible.onPressAction: Qt.openUrlExternally(WebAddresses.privacyPolicy)
+            Accessible.onPressAction: {
+                if (privacyLink.enabled)
+                    Qt.openUrlExternally(WebAddresses.privacyPolicy);
+            }
 
             FocusMark {
                 visible: privacyLink.activeFocus
