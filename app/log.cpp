@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,13 @@ struct LogState {
 LogState& logState() {
     static LogState* state = new LogState;
     return *state;
+}
+
+// Qt 5 formats dates with the system locale's digits (Arabic-Indic ones
+// under an Arabic locale, for example); file names and time stamps keep
+// ASCII digits whatever the locale.
+QString asciiDateTime(const QDateTime& when, const QString& format) {
+    return QLocale::c().toString(when, format);
 }
 
 QChar typeLetter(QtMsgType type) {
@@ -56,13 +64,13 @@ QString logDirectory() {
 
 QString logFilePath(const QDateTime& openedAt) {
     return logDirectory() + QStringLiteral("/OrvoCheck-log-") +
-           openedAt.toString(QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".txt");
+           asciiDateTime(openedAt, QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".txt");
 }
 
 QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& when) {
     QString line = QStringLiteral("[%1] %2 (%3)")
-                       .arg(when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), message,
+                       .arg(asciiDateTime(when, QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), message,
                             QString(typeLetter(type)));
     if (context.line != 0)
         line += QStringLiteral("(%1:%2)").arg(QString::fromUtf8(context.file)).arg(context.line);

@@ -12,12 +12,13 @@ class TestStartup : public QObject {
 private slots:
     void init();
     void cleanup();
+    void runEndsThroughTheDocumentsQuit_data();
     void runEndsThroughTheDocumentsQuit();
     void documentThatFailsToLoad();
     void unusableLogDirectory();
 
 private:
-    int run(const QString& document, QString* err = nullptr);
+    int run(const QString& document, QString* err = nullptr, const QString& lang = QString());
     QStringList logLines();
 
     QTemporaryDir* m_Dir = nullptr;
@@ -34,9 +35,14 @@ void TestStartup::cleanup() {
     m_Dir = nullptr;
 }
 
-int TestStartup::run(const QString& document, QString* err) {
+int TestStartup::run(const QString& document, QString* err, const QString& lang) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!lang.isEmpty()) {
+        env.remove("LC_ALL");
+        env.remove("LC_TIME");
+        env.insert("LANG", lang);
+    }
     env.insert("QT_QPA_PLATFORM", "minimal");
     env.insert("ORVOCHECK_CONTENT_URL", "");
     child.setProcessEnvironment(env);
@@ -56,12 +62,26 @@ QStringList TestStartup::logLines() {
     return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
+void TestStartup::runEndsThroughTheDocumentsQuit_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("inherited locale") << QString();
+    // Its own digits would otherwise reach the file name and time stamps.
+    QTest::newRow("Arabic locale") << "ar_EG.UTF-8";
+}
+
 void TestStartup::runEndsThroughTheDocumentsQuit() {
-    QCOMPARE(run("qrc:/quitter.qml"), 0);
+    QFETCH(QString, lang);
+    QCOMPARE(run("qrc:/quitter.qml", nullptr, lang), 0);
+    const QStringList files =
+        QDir(m_Dir->path() + "/OrvoSetupTempLog").entryList({"OrvoCheck-log-*"}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(QRegularExpression("^OrvoCheck-log-[0-9]{8}-[0-9]{6}\\.txt$").match(files.first())
+                 .hasMatch(),
+             qPrintable(files.first()));
     const QStringList lines = logLines();
     QVERIFY(lines.size() >= 3);
     const QRegularExpression first(
-        "^\\[\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\.\\d{3}\\] "
+        "^\\[[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}\\.[0-9]{3}\\] "
         "\\[main\\] Opened log file\\. Running OrvoCheck_0\\.0\\.7\\.1 \\(D\\)$");
     QVERIFY2(first.match(lines.at(0)).hasMatch(), qPrintable(lines.at(0)));
     // Only the toolkit's own messages may come between the first two lines.
