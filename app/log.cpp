@@ -73,7 +73,9 @@ QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const Q
                        .arg(asciiDateTime(when, QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), message,
                             QString(typeLetter(type)));
     if (context.line != 0)
-        line += QStringLiteral("(%1:%2)").arg(QString::fromUtf8(context.file)).arg(context.line);
+        // One pass: a file name holding "%1" stays as it is.
+        line += QStringLiteral("(%1:%2)").arg(QString::fromUtf8(context.file),
+                                              QString::number(context.line));
     return line;
 }
 

@@ -80,6 +80,9 @@ void TestLog::lineFormat_data() {
     QTest::newRow("console message with its document")
         << int(QtDebugMsg) << "qrc:/main.qml" << 156 << "Load result page"
         << "[2026-12-06 18:35:07.045] Load result page (D)(qrc:/main.qml:156)";
+    QTest::newRow("file name with place markers")
+        << int(QtDebugMsg) << "qrc:/%1%2.qml" << 7 << "m %1"
+        << "[2026-12-06 18:35:07.045] m %1 (D)(qrc:/%1%2.qml:7)";
     QTest::newRow("line without file") << int(QtWarningMsg) << QString() << 12 << "w"
                                        << "[2026-12-06 18:35:07.045] w (W)(:12)";
     QTest::newRow("file without line") << int(QtDebugMsg) << "x.cpp" << 0 << "d"
