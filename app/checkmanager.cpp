@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "biservice.h"
+#include "comparison_files.h"
 #include "content_url.h"
 
 CheckManager::CheckManager(QObject* windowRoot, BIService* service)
@@ -17,6 +18,8 @@ CheckManager::CheckManager(QObject* windowRoot, BIService* service, OrvoCheckLib
       m_pEngine(engine ? engine : &m_Engine),
       m_pWindowRoot(windowRoot),
       m_pService(service),
+      m_ProgramDir(QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                : QString()),
       m_WorkerThread(nullptr) {
     moveToThread(&m_WorkerThread);
     m_WorkerThread.start(QThread::InheritPriority);
@@ -40,8 +43,10 @@ void CheckManager::stopWorker() {
 void CheckManager::onChecking() {
     m_pEngine->probeSystem();
     connect(m_pEngine, &OrvoCheckLib::compareFinished, this, &CheckManager::onCompareFinished);
-    m_pEngine->startCompare(comparisonDownloadUrl(), QStringLiteral("comp/comp.json"),
-                            QStringLiteral("comp/compDefault.json"));
+    // The download and its save path stay under the working directory; only
+    // the fallback may come from beside the program.
+    m_pEngine->startCompare(comparisonDownloadUrl(), QLatin1String(kDownloadedComparisonFile),
+                            shippedComparisonFile(m_ProgramDir));
 }
 
 void CheckManager::onCompareFinished() {

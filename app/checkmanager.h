@@ -61,5 +61,6 @@ private:
     OrvoCheckLib* m_pEngine;  // m_Engine unless a test supplied one; not owned
     QObject* m_pWindowRoot;   // owned by the declarative engine
     BIService* m_pService;    // owned by start-up
+    QString m_ProgramDir;     // read on the main thread, used on the worker
     QThread m_WorkerThread;
 };

@@ -2,26 +2,20 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <atomic>
 
+#include "comparison_files.h"
 #include "orvochecklib.h"
-
-namespace {
-
-const char kSaveName[] = "comp/comp.json";
-const char kDefaultName[] = "comp/compDefault.json";
-
-}  // namespace
 
 CompareSource compareSourceFor(const QString& compFile, const QString& downloadUrl,
                                const QString& executableDir) {
     if (!compFile.isEmpty()) return {QString(), QString(), compFile};
-    if (QFileInfo::exists(QLatin1String(kDefaultName)) || executableDir.isEmpty())
-        return {downloadUrl, QLatin1String(kSaveName), QLatin1String(kDefaultName)};
-    const QDir dir(executableDir);
-    return {downloadUrl, dir.filePath(QLatin1String(kSaveName)),
-            dir.filePath(QLatin1String(kDefaultName))};
+    const QString shipped = shippedComparisonFile(executableDir);
+    if (shipped == QLatin1String(kShippedComparisonFile))
+        return {downloadUrl, QLatin1String(kDownloadedComparisonFile), shipped};
+    // Started from elsewhere: the download goes beside the program as well.
+    return {downloadUrl, QDir(executableDir).filePath(QLatin1String(kDownloadedComparisonFile)),
+            shipped};
 }
 
 void runCheck(OrvoCheckLib& lib, const CompareSource& source) {
