@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <sstream>
 
 #include "smbios.h"
@@ -95,6 +96,12 @@ bool fromMemoryBlocks(const ProbeRoots& roots, WmiResult& result) {
     if (!countOnlineBlocks(dir, online)) note(result, "Cannot list " + dir);
     if (online == 0) {
         note(result, "No online memory block under " + dir + "; using MemTotal");
+        return false;
+    }
+    // A damaged block size can make the product wrap, down to 0 even.
+    if (online > std::numeric_limits<std::uint64_t>::max() / blockSize) {
+        note(result, std::to_string(online) + " blocks of " + std::to_string(blockSize) +
+                         " bytes under " + dir + " overflow; using MemTotal");
         return false;
     }
     result.objects.push_back(moduleOf(online * blockSize));

@@ -91,6 +91,7 @@ private slots:
     void memorySmbiosEncodings();
     void memoryFromBlocksWhenSmbiosUnusable_data();
     void memoryFromBlocksWhenSmbiosUnusable();
+    void memoryFromMemTotal_data();
     void memoryFromMemTotal();
     void memoryUnknown();
     void cpuNameTrimmedAndCollapsed();
@@ -380,9 +381,22 @@ void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable() {
     QCOMPARE(capture.lines().filter("counting memory blocks").size(), 1);
 }
 
+void TstProbesFixture::memoryFromMemTotal_data() {
+    QTest::addColumn<quint64>("blockSize");
+    QTest::addColumn<int>("online");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no block online") << quint64(0x8000000) << 0 << "No online memory block";
+    // Two blocks of 2^63 bytes wrap to 0.
+    QTest::newRow("size times count overflows")
+        << (quint64(1) << 63) << 2 << "2 blocks of 9223372036854775808 bytes";
+}
+
 void TstProbesFixture::memoryFromMemTotal() {
+    QFETCH(quint64, blockSize);
+    QFETCH(int, online);
+    QFETCH(QString, said);
     FixtureTree tree;
-    tree.addMemoryBlocks(0x8000000, 0, 2);  // blocks present, none online
+    tree.addMemoryBlocks(blockSize, online, 2);
     tree.writeMeminfo(
         "MemFree:         8000000 kB\nMemTotal:       16303012 kB\nSwapTotal: 0 kB\n");
     RootsOverride roots(tree);
@@ -395,6 +409,7 @@ void TstProbesFixture::memoryFromMemTotal() {
              QStringList{"[OrvoCheckLib] Memory bank \"16694284288\" Bytes"});
     QVERIFY(capture.lines().contains("[OrvoCheckLib] Memory size: 15.5 GB"));
     QCOMPARE(capture.lines().filter("using MemTotal").size(), 1);
+    QCOMPARE(capture.lines().filter(said).size(), 1);
 }
 
 void TstProbesFixture::memoryUnknown() {
