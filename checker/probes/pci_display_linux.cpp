@@ -102,30 +102,51 @@ std::string deviceAddress(const pci_dev* d) {
     return text;
 }
 
-// libpci treats a devices folder it cannot open, or an entry that is not a
-// PCI address, as fatal, and would leave its folder handle behind if we
-// came back through the guard: check both here, names only, no file reads.
-bool devicesListable(const std::string& devicesDir, std::vector<WmiMessage>& messages) {
-    DIR* dir = opendir(devicesDir.c_str());
-    if (dir == nullptr) {
+struct PciAddress {
+    unsigned domain = 0, bus = 0, slot = 0;
+    int function = 0;
+    bool operator<(const PciAddress& o) const {
+        return std::tie(domain, bus, slot, function) < std::tie(o.domain, o.bus, o.slot, o.function);
+    }
+};
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+// The functions named in the devices folder, in bus order. libpci's own
+// scan gives up on the whole folder at the first entry it cannot parse (and
+// leaves its folder handle behind), which would hide every adapter: here
+// only that entry is skipped.
+bool listAddresses(const std::string& devicesDir, std::vector<PciAddress>& addresses,
+                   std::vector<WmiMessage>& messages) {
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(devicesDir.c_str()));
+    if (!dir) {
         addNote(messages, "Cannot open " + devicesDir + "; no graphics adapters listed");
         return false;
     }
-    bool listable = true;
-    while (const dirent* entry = readdir(dir)) {
+    while (const dirent* entry = readdir(dir.get())) {
         if (entry->d_name[0] == '.') continue;
-        unsigned domain = 0, bus = 0, slot = 0;
-        int function = 0;
-        if (std::sscanf(entry->d_name, "%x:%x:%x.%d", &domain, &bus, &slot, &function) != 4) {
+        PciAddress a;
+        char rest = 0;
+        if (std::sscanf(entry->d_name, "%x:%x:%x.%d%c", &a.domain, &a.bus, &a.slot, &a.function,
+                        &rest) != 4 ||
+            a.domain > 0x7fffffffu || a.bus > 0xffu || a.slot > 0x1fu || a.function < 0 ||
+            a.function > 7) {
             addNote(messages, std::string("PCI entry ") + entry->d_name +
-                                  " is not an address; no graphics adapters listed");
-            listable = false;
-            break;
+                                  " is not an address; skipped");
+            continue;
         }
+        addresses.push_back(a);
     }
-    closedir(dir);
-    return listable;
+    std::sort(addresses.begin(), addresses.end());
+    return true;
 }
+
+struct PciDevDeleter {
+    void operator()(pci_dev* d) const { pci_free_dev(d); }
+};
+using PciDev = std::unique_ptr<pci_dev, PciDevDeleter>;
 
 std::string lookupName(pci_access* access, int flags, unsigned vendorId, unsigned deviceId) {
     char buffer[512];
@@ -265,7 +286,8 @@ WmiObject describeAdapter(AdapterNames& adapterNames, pci_dev* d, int index,
 WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
     WmiResult result;
     const std::string sysfsPci = roots.sysfs + "/bus/pci";
-    if (!devicesListable(sysfsPci + "/devices", result.messages)) return result;
+    std::vector<PciAddress> addresses;
+    if (!listAddresses(sysfsPci + "/devices", addresses, result.messages)) return result;
 
     LibpciSession session;
     session.messages = &result.messages;
@@ -280,30 +302,44 @@ WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
     access->id_lookup_mode = PCI_LOOKUP_NO_HWDB;
     pci_set_param(access.get(), const_cast<char*>("sysfs.path"),
                   const_cast<char*>(sysfsPci.c_str()));
-    if (!guarded([&] { pci_init(access.get()); }) ||
-        !guarded([&] { pci_scan_bus(access.get()); })) {
+    if (!guarded([&] { pci_init(access.get()); })) {
         addNote(result.messages,
                 "libpci could not read " + sysfsPci + "; no graphics adapters listed");
         return result;
     }
 
-    std::vector<pci_dev*> displays;
-    for (pci_dev* d = access->devices; d != nullptr; d = d->next) {
+    // Freed before the access object they belong to.
+    std::vector<PciDev> displays;
+    for (const PciAddress& a : addresses) {
+        pci_dev* raw = nullptr;
+        guarded([&] {
+            raw = pci_get_dev(access.get(), static_cast<int>(a.domain), static_cast<int>(a.bus),
+                              static_cast<int>(a.slot), a.function);
+        });
+        if (raw == nullptr) continue;
+        PciDev d(raw);
         int known = 0;
-        guarded([&] { known = pci_fill_info(d, PCI_FILL_IDENT | PCI_FILL_CLASS); });
-        if ((known & PCI_FILL_CLASS) && (d->device_class >> 8) == kDisplayBaseClass) {
-            displays.push_back(d);
+        guarded([&] { known = pci_fill_info(raw, PCI_FILL_IDENT | PCI_FILL_CLASS); });
+        if (!(known & PCI_FILL_IDENT)) continue;  // libpci's error is already noted
+        // No function answers with vendor 0 or 0xffff: the entry is damaged
+        // or the device is gone.
+        if (raw->vendor_id == 0 || raw->vendor_id == 0xffff) {
+            char vendor[8];
+            std::snprintf(vendor, sizeof vendor, "%04x", static_cast<unsigned>(raw->vendor_id));
+            addNote(result.messages,
+                    deviceAddress(raw) + " reads vendor " + vendor + "; not a device, skipped");
+            continue;
+        }
+        if ((known & PCI_FILL_CLASS) && (raw->device_class >> 8) == kDisplayBaseClass) {
+            displays.push_back(std::move(d));
         }
     }
-    std::sort(displays.begin(), displays.end(), [](const pci_dev* a, const pci_dev* b) {
-        return std::make_tuple(a->domain, a->bus, a->dev, a->func) <
-               std::make_tuple(b->domain, b->bus, b->dev, b->func);
-    });
 
     AdapterNames adapterNames(access.get());
     int index = 0;
-    for (pci_dev* d : displays) {
-        result.objects.push_back(describeAdapter(adapterNames, d, ++index, sysfsPci, session));
+    for (const PciDev& d : displays) {
+        result.objects.push_back(
+            describeAdapter(adapterNames, d.get(), ++index, sysfsPci, session));
     }
     if (displays.empty()) addNote(result.messages, "No display controller under " + sysfsPci);
     result.status = WmiResult::Status::Enumerated;

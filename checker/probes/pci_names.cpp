@@ -86,9 +86,12 @@ std::string pciAdapterName(const std::string& vendorName, const std::string& dev
 
 std::string pnpDeviceId(const PciIdentity& id) {
     std::string text = "PCI\\VEN_" + hex4(id.vendorId, true) + "&DEV_" + hex4(id.deviceId, true);
-    if (id.hasSubsystem) {
-        text += "&SUBSYS_" + hex4(id.subsystemId, true) + hex4(id.subsystemVendorId, true);
-    }
+    // Always a part after the device digits, so that the device ID can be
+    // read up to its "&": an unknown subsystem is written as Windows writes
+    // a function without one.
+    text += "&SUBSYS_";
+    text += id.hasSubsystem ? hex4(id.subsystemId, true) + hex4(id.subsystemVendorId, true)
+                            : std::string("00000000");
     if (id.hasRevision) {
         char rev[4];
         std::snprintf(rev, sizeof rev, "%02X", static_cast<unsigned>(id.revision));

@@ -23,8 +23,8 @@ std::string pciAdapterName(const std::string& vendorName, const std::string& dev
                            std::uint16_t vendorId, std::uint16_t deviceId);
 
 // PCI\VEN_vvvv&DEV_dddd&SUBSYS_ssssSSSS&REV_rr in upper-case hexadecimal,
-// subsystem device before subsystem vendor; a part that is not known is
-// left out with its "&".
+// subsystem device before subsystem vendor. Unknown subsystem IDs read
+// SUBSYS_00000000; an unknown revision is left out with its "&".
 struct PciIdentity {
     std::uint16_t vendorId = 0;
     std::uint16_t deviceId = 0;

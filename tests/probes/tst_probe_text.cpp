@@ -501,8 +501,9 @@ void TstProbeText::pnpDeviceId_data() {
     QTest::addColumn<QString>("pnp");
     QTest::newRow("all") << true << true << "PCI\\VEN_10DE&DEV_13C2&SUBSYS_31601462&REV_A1";
     QTest::newRow("no revision") << true << false << "PCI\\VEN_10DE&DEV_13C2&SUBSYS_31601462";
-    QTest::newRow("no subsystem") << false << true << "PCI\\VEN_10DE&DEV_13C2&REV_A1";
-    QTest::newRow("identity only") << false << false << "PCI\\VEN_10DE&DEV_13C2";
+    QTest::newRow("no subsystem") << false << true
+                                  << "PCI\\VEN_10DE&DEV_13C2&SUBSYS_00000000&REV_A1";
+    QTest::newRow("identity only") << false << false << "PCI\\VEN_10DE&DEV_13C2&SUBSYS_00000000";
 }
 
 void TstProbeText::pnpDeviceId() {

@@ -240,9 +240,12 @@ void TstProbesFixture::identityWithoutSubsystemOrRevision() {
     QCOMPARE(engine.gpus().size(), 1);
     const GpuInfo gpu = engine.gpus().at(0);
     QCOMPARE(gpu.name, QString("NVIDIA GeForce GTX 970"));
-    QCOMPARE(gpu.pnpDeviceId, QString("PCI\\VEN_10DE&DEV_13C2"));
+    QCOMPARE(gpu.pnpDeviceId, QString("PCI\\VEN_10DE&DEV_13C2&SUBSYS_00000000"));
     QCOMPARE(gpu.vendorId, QString("10DE"));
-    QCOMPARE(gpu.pciDeviceId, QString());  // no "&" after the device digits
+    QCOMPARE(gpu.pciDeviceId, QString("13C2"));
+    // Ranked by its IDs, which the shipped file lists as good.
+    engine.startCompare(QString(), QString(), QStringLiteral(ORVO_SHIPPED_COMPARISON));
+    QCOMPARE(engine.getGPURank(0), QString("RANK_GOOD"));
     const QStringList lines = capture.lines();
     QVERIFY(lines.contains("[OrvoCheckLib] 0000:01:00.0 has no subsystem IDs"));
     QVERIFY(lines.contains("[OrvoCheckLib] 0000:01:00.0 has no readable revision"));
@@ -257,8 +260,15 @@ void TstProbesFixture::unreadableTrees_data() {
         << "no-pci" << QStringList() << "/bus/pci/devices; no graphics adapters listed";
     QTest::newRow("entry without class")
         << "no-class" << QStringList{"Intel UHD Graphics 630"} << "/0000:01:00.0/class";
+    const QStringList both{"Intel UHD Graphics 630", "NVIDIA GeForce GTX 970"};
     QTest::newRow("entry with a bad name")
-        << "bad-name" << QStringList() << "; no graphics adapters listed";
+        << "bad-name" << both << "PCI entry not-a-pci-address is not an address; skipped";
+    QTest::newRow("entry with a domain out of range")
+        << "bad-domain" << both << "PCI entry 80000000:00:00.0 is not an address; skipped";
+    QTest::newRow("vendor 0") << "vendor-0" << QStringList{"Intel UHD Graphics 630"}
+                              << "0000:01:00.0 reads vendor 0000; not a device, skipped";
+    QTest::newRow("vendor ffff") << "vendor-ffff" << QStringList{"Intel UHD Graphics 630"}
+                                 << "0000:01:00.0 reads vendor ffff; not a device, skipped";
 }
 
 // libpci ends the process on a tree it cannot parse unless told otherwise:
@@ -276,8 +286,13 @@ void TstProbesFixture::unreadableTrees() {
         QVERIFY(QDir(tree.sysfsRoot() + "/bus/pci").removeRecursively());
     } else if (damage == "no-class") {
         QVERIFY(QFile::remove(devices + "/0000:01:00.0/class"));
-    } else {
+    } else if (damage == "bad-name") {
         QVERIFY(QDir(devices).mkdir("not-a-pci-address"));
+    } else if (damage == "bad-domain") {
+        QVERIFY(QDir(devices).mkdir("80000000:00:00.0"));
+    } else {
+        tree.writeFile("sys/bus/pci/devices/0000:01:00.0/vendor",
+                       damage == "vendor-0" ? "0x0000\n" : "0xffff\n");
     }
     RootsOverride roots(tree);
 
