@@ -5,7 +5,7 @@
 CpuIdentification identifyCpu(const ProbeRoots& roots) {
     CpuIdentification result;
     std::string cpuinfo;
-    if (readWholeFile(roots.procfs + "/cpuinfo", cpuinfo)) {
+    if (readWholeFile(roots.procfs + "/cpuinfo", cpuinfo, kListFileLimit) == FileRead::Ok) {
         result.brand = cpuModelNameFromCpuinfo(cpuinfo).substr(0, kCpuBrandBytes);
     }
     return result;

@@ -31,8 +31,10 @@ std::string handleText(std::uint16_t handle) {
 bool fromSmbios(const ProbeRoots& roots, WmiResult& result) {
     const std::string path = roots.sysfs + "/firmware/dmi/tables/DMI";
     std::string table;
-    if (!readWholeFile(path, table)) {
-        note(result, "SMBIOS table " + path + " not readable; counting memory blocks");
+    const FileRead read = readWholeFile(path, table, kSmbiosTableLimit);
+    if (read != FileRead::Ok) {
+        note(result, "SMBIOS table " + path + " " + readFailure(read, kSmbiosTableLimit) +
+                         "; counting memory blocks");
         return false;
     }
     const SmbiosMemoryScan scan = smbiosMemoryDevices(table);
@@ -111,8 +113,10 @@ bool fromMemoryBlocks(const ProbeRoots& roots, WmiResult& result) {
 bool fromMemTotal(const ProbeRoots& roots, WmiResult& result) {
     const std::string path = roots.procfs + "/meminfo";
     std::string meminfo;
-    if (!readWholeFile(path, meminfo)) {
-        note(result, "Cannot read " + path + "; memory size unknown");
+    const FileRead read = readWholeFile(path, meminfo, kSmallFileLimit);
+    if (read != FileRead::Ok) {
+        note(result, "Memory information " + path + " " + readFailure(read, kSmallFileLimit) +
+                         "; memory size unknown");
         return false;
     }
     std::istringstream lines(meminfo);

@@ -191,8 +191,12 @@ private:
             }
             path.resize(path.size() - gz.size());
         }
-        m_loaded = readWholeFile(path, m_text);
-        if (!m_loaded) addNote(messages, "Cannot read " + path + "; adapters named by numbers");
+        const FileRead read = readWholeFile(path, m_text, kListFileLimit);
+        m_loaded = read == FileRead::Ok;
+        if (!m_loaded) {
+            addNote(messages, "Names file " + path + " " + readFailure(read, kListFileLimit) +
+                                  "; adapters named by numbers");
+        }
     }
 
     pci_access* m_access;

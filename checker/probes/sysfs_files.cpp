@@ -1,5 +1,6 @@
 #include "sysfs_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -18,29 +19,38 @@ File openForReading(const std::string& path) { return File(std::fopen(path.c_str
 
 }  // namespace
 
-bool readWholeFile(const std::string& path, std::string& contents) {
+FileRead readWholeFile(const std::string& path, std::string& contents, std::size_t maxBytes) {
     const File file = openForReading(path);
-    if (!file) return false;
+    if (!file) return FileRead::Unreadable;
     std::setvbuf(file.get(), nullptr, _IONBF, 0);  // straight into the string
     // Regular files (pci.ids, a megabyte) come in one read; kernel files
-    // report no size or a page and are read until they end.
+    // report no size or a page and are read until they end or pass the limit.
     long sizeHint = 0;
     if (std::fseek(file.get(), 0, SEEK_END) == 0) sizeHint = std::ftell(file.get());
     std::rewind(file.get());
+    if (sizeHint > 0 && static_cast<unsigned long>(sizeHint) > maxBytes) return FileRead::TooLarge;
     std::string data;
     std::size_t used = 0;
-    data.resize(sizeHint > 0 ? static_cast<std::size_t>(sizeHint) + 1 : 4096);
+    // One byte more than the limit tells a file of exactly the limit from a longer one.
+    const std::size_t most = maxBytes + 1;
+    data.resize(std::min(most, sizeHint > 0 ? static_cast<std::size_t>(sizeHint) + 1 : 4096));
     for (;;) {
         const std::size_t room = data.size() - used;
         const std::size_t got = std::fread(&data[used], 1, room, file.get());
         used += got;
-        if (got < room) break;
-        data.resize(data.size() * 2);
+        if (got < room || data.size() == most) break;
+        data.resize(std::min(most, data.size() * 2));
     }
-    if (std::ferror(file.get())) return false;
+    if (std::ferror(file.get())) return FileRead::Unreadable;
+    if (used > maxBytes) return FileRead::TooLarge;
     data.resize(used);
     contents.swap(data);
-    return true;
+    return FileRead::Ok;
+}
+
+std::string readFailure(FileRead outcome, std::size_t maxBytes) {
+    if (outcome == FileRead::TooLarge) return "larger than " + std::to_string(maxBytes) + " bytes";
+    return "not readable";
 }
 
 bool readTrimmedLine(const std::string& path, std::string& line) {

@@ -1,12 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 // Small readers for kernel attribute files. Each answers false (and leaves
 // its output alone) when the file cannot be opened or holds no value.
 
-bool readWholeFile(const std::string& path, std::string& contents);
+// Size limits far above any real file of each kind, so that a probe root
+// pointing at a device or a damaged tree cannot exhaust the memory.
+constexpr std::size_t kSmallFileLimit = 64 * 1024;         // attribute files, meminfo
+constexpr std::size_t kSmbiosTableLimit = 4 * 1024 * 1024;  // SMBIOS structure table
+constexpr std::size_t kListFileLimit = 32 * 1024 * 1024;    // pci.ids, cpuinfo
+
+enum class FileRead { Ok, Unreadable, TooLarge };
+
+// The whole file when it holds at most maxBytes; otherwise, or when it
+// cannot be read, the outcome says why and contents stays as it was.
+FileRead readWholeFile(const std::string& path, std::string& contents, std::size_t maxBytes);
+
+// For a debug line: "not readable" or "larger than N bytes".
+std::string readFailure(FileRead outcome, std::size_t maxBytes);
 
 // The first line, without surrounding whitespace.
 bool readTrimmedLine(const std::string& path, std::string& line);

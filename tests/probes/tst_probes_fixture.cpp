@@ -371,17 +371,26 @@ void TstProbesFixture::memorySmbiosEncodings() {
 }
 
 void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable_data() {
-    QTest::addColumn<bool>("withTable");
-    QTest::newRow("no table") << false;
-    QTest::newRow("table of empty slots") << true;
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no table") << "none" << "not readable";
+    QTest::newRow("table of empty slots") << "empty slots" << "lists no installed memory module";
+    // An endless device and a file past the limit are not read whole.
+    QTest::newRow("table is a device") << "device" << "larger than 4194304 bytes";
+    QTest::newRow("table past the limit") << "oversized" << "larger than 4194304 bytes";
 }
 
 void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable() {
-    QFETCH(bool, withTable);
+    QFETCH(QString, table);
+    QFETCH(QString, said);
     FixtureTree tree;
-    if (withTable) {
+    if (table == "empty slots") {
         tree.writeDmiTable(
             SmbiosTableBuilder().memoryDevice(0x30, 0).memoryDevice(0x31, 0).endOfTable().bytes());
+    } else if (table == "device") {
+        tree.symlink("/dev/zero", "sys/firmware/dmi/tables/DMI");
+    } else if (table == "oversized") {
+        tree.writeDmiTable(QByteArray(4 * 1024 * 1024 + 1, '\0'));
     }
     tree.addMemoryBlocks(0x8000000, 128, 3);  // 128 online blocks of 128 MiB
     tree.writeMeminfo("MemTotal:       1024 kB\n");
@@ -394,6 +403,7 @@ void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable() {
     QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] Memory bank"),
              QStringList{"[OrvoCheckLib] Memory bank \"17179869184\" Bytes"});
     QCOMPARE(capture.lines().filter("counting memory blocks").size(), 1);
+    QCOMPARE(capture.lines().filter(said).size(), 1);
 }
 
 void TstProbesFixture::memoryFromMemTotal_data() {
