@@ -42,8 +42,14 @@ void WebLoader::download(const QString& url, const QString& savePath) {
 
     const QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     m_SavePath = savePath;
+    m_CutOff = false;
     m_pReply = m_NetManager.get(request);
+    // Progress reports are rate-limited, long enough for a fast server to
+    // send far more than the cap: the size is also checked on the announced
+    // length and on every arrival.
     connect(m_pReply, &QNetworkReply::downloadProgress, this, &WebLoader::downloadProgress);
+    connect(m_pReply, &QNetworkReply::metaDataChanged, this, &WebLoader::checkAnnouncedSize);
+    connect(m_pReply, &QNetworkReply::readyRead, this, &WebLoader::checkReceivedSize);
 
     if (m_Timer.isActive()) m_Timer.stop();
     m_Timer.start(kStallIntervalMs);
@@ -53,11 +59,27 @@ void WebLoader::download(const QString& url, const QString& savePath) {
 void WebLoader::downloadProgress(qint64 received, qint64 size) {
     m_FileDownSize = static_cast<qint32>(received);
     qDebug() << "[WebLoader] Total size: " << size << ", current download size: " << received;
-    if (received > m_MaxBodyBytes || size > m_MaxBodyBytes) {
-        qDebug() << "[WebLoader] Http url download is larger than" << m_MaxBodyBytes
-                 << "bytes, and abort request!!!";
-        abortReply();
-    }
+    cutOffOversizedBody(received, size);
+}
+
+void WebLoader::checkAnnouncedSize() {
+    if (!m_pReply) return;
+    const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid()) cutOffOversizedBody(m_pReply->bytesAvailable(), length.toLongLong());
+}
+
+void WebLoader::checkReceivedSize() {
+    // The body stays in the reply until it finishes, so what it holds is
+    // everything received so far.
+    if (m_pReply) cutOffOversizedBody(m_pReply->bytesAvailable(), -1);
+}
+
+void WebLoader::cutOffOversizedBody(qint64 received, qint64 announced) {
+    if (m_CutOff || (received <= m_MaxBodyBytes && announced <= m_MaxBodyBytes)) return;
+    m_CutOff = true;
+    qDebug() << "[WebLoader] Http url download is larger than" << m_MaxBodyBytes
+             << "bytes, and abort request!!! Received:" << received << ", announced:" << announced;
+    abortReply();
 }
 
 void WebLoader::handleTimeOut() {

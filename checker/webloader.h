@@ -47,10 +47,14 @@ public slots:
 
 private slots:
     void handleTotalTimeOut();
+    void checkAnnouncedSize();
+    void checkReceivedSize();
 
 protected:
     bool saveBody(const QByteArray& body);
     void abortReply();
+    // Aborts once when the body is, or announces to be, larger than the cap.
+    void cutOffOversizedBody(qint64 received, qint64 announced);
 
     QNetworkAccessManager m_NetManager;
     QString m_SavePath;
@@ -61,4 +65,5 @@ protected:
     QTimer m_TotalTimer;
     int m_TotalTimeLimitMs;
     qint64 m_MaxBodyBytes;
+    bool m_CutOff = false;  // the cap's abort line is written once per download
 };
