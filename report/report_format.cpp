@@ -38,6 +38,14 @@ QString verdictMessage(const QString& overall) {
         "shipped one); run with --verbose to see why.");
 }
 
+// People read words; the rank texts stay in the JSON, which scripts read.
+QString rankWords(const QString& rank) {
+    if (rank == QLatin1String("RANK_GOOD")) return QStringLiteral("meets the minimum");
+    if (rank == QLatin1String("RANK_BAD")) return QStringLiteral("below the minimum");
+    if (rank == QLatin1String("RANK_UNKNOWN")) return QStringLiteral("unknown");
+    return QStringLiteral("not checked");
+}
+
 bool isDoubtful(const QString& rank) {
     return rank == QLatin1String("RANK_BAD") || rank == QLatin1String("RANK_UNKNOWN");
 }
@@ -46,6 +54,7 @@ struct Row {
     QString title;
     ComponentReport component;
     const char* detail;
+    const char* missing;  // shown when nothing was found
 };
 
 QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
@@ -57,15 +66,16 @@ QJsonObject componentJson(const ComponentReport& c) {
 }  // namespace
 
 QString formatReportTable(const ReportData& data) {
-    const QList<Row> rows = {{QStringLiteral("Graphics"), data.gpu, kDetailGpu},
-                             {QStringLiteral("Processor"), data.cpu, kDetailCpu},
-                             {QStringLiteral("Memory"), data.memory, kDetailMemory},
-                             {QStringLiteral("OS"), data.os, kDetailOs}};
+    const QList<Row> rows = {
+        {QStringLiteral("Graphics"), data.gpu, kDetailGpu, "no graphics adapter found"},
+        {QStringLiteral("Processor"), data.cpu, kDetailCpu, "-"},
+        {QStringLiteral("Memory"), data.memory, kDetailMemory, "-"},
+        {QStringLiteral("OS"), data.os, kDetailOs, "-"}};
     int titleWidth = QStringLiteral("Component").size();
     int rankWidth = QStringLiteral("Rank").size();
     for (const Row& row : rows) {
         titleWidth = qMax(titleWidth, row.title.size());
-        rankWidth = qMax(rankWidth, row.component.rank.size());
+        rankWidth = qMax(rankWidth, rankWords(row.component.rank).size());
     }
     const QString gap = QStringLiteral("  ");
     const QString indent(titleWidth + rankWidth + 2 * gap.size(), QLatin1Char(' '));
@@ -77,8 +87,10 @@ QString formatReportTable(const ReportData& data) {
     lines << (QStringLiteral("Component").leftJustified(titleWidth) + gap +
               QStringLiteral("Rank").leftJustified(rankWidth) + gap + QStringLiteral("Found"));
     for (const Row& row : rows) {
+        const QString found =
+            row.component.value.isEmpty() ? QLatin1String(row.missing) : row.component.value;
         lines << (row.title.leftJustified(titleWidth) + gap +
-                  row.component.rank.leftJustified(rankWidth) + gap + shown(row.component.value));
+                  rankWords(row.component.rank).leftJustified(rankWidth) + gap + found);
         if (isDoubtful(row.component.rank)) lines << indent + QLatin1String(row.detail);
     }
     if (data.adapters.size() > 1) {
@@ -86,11 +98,12 @@ QString formatReportTable(const ReportData& data) {
         lines << QStringLiteral("Graphics adapters:");
         for (int i = 0; i < data.adapters.size(); ++i) {
             const ComponentReport& a = data.adapters.at(i);
-            lines << QStringLiteral("  %1. %2  %3").arg(i + 1).arg(a.rank, shown(a.value));
+            lines
+                << QStringLiteral("  %1. %2  %3").arg(i + 1).arg(rankWords(a.rank), shown(a.value));
         }
     }
     lines << QString();
-    lines << QStringLiteral("Verdict: %1").arg(data.overall);
+    lines << QStringLiteral("Verdict: %1").arg(rankWords(data.overall));
     lines << verdictMessage(data.overall);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -132,16 +132,20 @@ void TestReportCli::machines_data() {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("gpuRank");
     QTest::addColumn<QString>("memoryRank");
+    QTest::addColumn<QString>("gpuWords");  // the table's words for the adapter's rank
     // 16318412 kB is just over 15.5 GiB; 2000000 kB under 2 GiB.
     QTest::newRow("good") << quint16(0x10de) << quint16(0x13c2) << QByteArray("16318412") << true
                           << 0 << "RANK_GOOD"
-                          << "RANK_GOOD";
+                          << "RANK_GOOD"
+                          << "meets the minimum";
     QTest::newRow("bad") << quint16(0x10de) << quint16(0x1401) << QByteArray("2000000") << false
                          << 1 << "RANK_BAD"
-                         << "RANK_BAD";
+                         << "RANK_BAD"
+                         << "below the minimum";
     QTest::newRow("unknown adapter") << quint16(0x1234) << quint16(0x1111) << QByteArray("16318412")
                                      << true << 2 << "RANK_UNKNOWN"
-                                     << "RANK_GOOD";
+                                     << "RANK_GOOD"
+                                     << "unknown";
 }
 
 void TestReportCli::machines() {
@@ -152,6 +156,7 @@ void TestReportCli::machines() {
     QFETCH(int, exitCode);
     QFETCH(QString, gpuRank);
     QFETCH(QString, memoryRank);
+    QFETCH(QString, gpuWords);
     FixtureTree tree;
     buildMachine(tree, {vendor, device, memKb});
     QTemporaryDir work;
@@ -163,9 +168,13 @@ void TestReportCli::machines() {
     QCOMPARE(text.exitCode, exitCode);
     const QString table = QString::fromUtf8(text.out);
     QVERIFY2(table.contains("Comparison file version: fixture-1\n"), qPrintable(table));
-    QVERIFY(table.contains(QRegularExpression("\nGraphics +" + gpuRank + " +\\S")));
-    QVERIFY(table.contains(QRegularExpression("\nMemory +" + memoryRank + " +\\d+\\.\\dGB\n")));
-    QVERIFY(table.contains("\nVerdict: " + overall + "\n"));
+    QVERIFY(table.contains(QRegularExpression("\nGraphics +" + gpuWords + " +\\S")));
+    const QString memoryWords =
+        memoryRank == "RANK_GOOD" ? "meets the minimum" : "below the minimum";
+    QVERIFY(table.contains(QRegularExpression("\nMemory +" + memoryWords + " +\\d+\\.\\dGB\n")));
+    // The verdict follows the adapter on these machines.
+    QVERIFY(table.contains("\nVerdict: " + gpuWords + "\n"));
+    QVERIFY(!table.contains("RANK_"));
     QVERIFY2(text.err.isEmpty(), text.err.constData());  // the trace only with --verbose
 
     const Run json = runReport(tree, work.path(), {"--json", "--comp", comp});
@@ -204,7 +213,7 @@ void TestReportCli::noUsableComparisonFile() {
 
     const Run text = runReport(tree, work.path(), {"--comp", comp});
     QCOMPARE(text.exitCode, 3);
-    QVERIFY(text.out.contains("\nVerdict: RANK_UNCHECKED\nCompare error!"));
+    QVERIFY(text.out.contains("\nVerdict: not checked\nCompare error!"));
     const Run json = runReport(tree, work.path(), {"--json", "--comp", comp});
     QCOMPARE(json.exitCode, 3);
     const QJsonObject o = QJsonDocument::fromJson(json.out).object();

@@ -112,10 +112,19 @@ void TestReportFormat::tableShowsRowsDetailsAndVerdict() {
             ++at;
         }
     }
-    QVERIFY(lines.contains("Verdict: RANK_BAD"));
     QVERIFY(formatReportTable(sampleData("RANK_BAD")).contains("browse the Orvo Ready website."));
     QVERIFY(formatReportTable(sampleData("RANK_UNCHECKED")).contains("Compare error!"));
     QVERIFY(formatReportTable(sampleData("RANK_GOOD")).contains("should be able to run Orvo"));
+    // Words for people, never the engine's rank names.
+    const QStringList ranks = {"RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN", "RANK_UNCHECKED"};
+    const QStringList words = {"meets the minimum", "below the minimum", "unknown", "not checked"};
+    for (int i = 0; i < ranks.size(); ++i) {
+        const QString table = formatReportTable(sampleData(ranks[i]));
+        QVERIFY2(table.contains("\nVerdict: " + words[i] + "\n"), qPrintable(table));
+        QVERIFY2(!table.contains("RANK_"), qPrintable(table));
+    }
+    QVERIFY(
+        lines.at(header + 1).contains(QRegularExpression("^Graphics +meets the minimum +NVIDIA")));
 }
 
 void TestReportFormat::tableListsEveryAdapterOnlyWhenThereAreSeveral() {
@@ -124,8 +133,8 @@ void TestReportFormat::tableListsEveryAdapterOnlyWhenThereAreSeveral() {
     d.adapters = {{"Intel UHD Graphics 630", "RANK_BAD"}, {"NVIDIA GeForce GTX 970", "RANK_GOOD"}};
     const QString table = formatReportTable(d);
     QVERIFY(
-        table.contains("Graphics adapters:\n  1. RANK_BAD  Intel UHD Graphics 630\n"
-                       "  2. RANK_GOOD  NVIDIA GeForce GTX 970\n"));
+        table.contains("Graphics adapters:\n  1. below the minimum  Intel UHD Graphics 630\n"
+                       "  2. meets the minimum  NVIDIA GeForce GTX 970\n"));
 }
 
 void TestReportFormat::tableMarksMissingValues() {
@@ -134,7 +143,8 @@ void TestReportFormat::tableMarksMissingValues() {
     d.gpu = {QString(), "RANK_UNCHECKED"};
     const QString table = formatReportTable(d);
     QVERIFY(table.contains("Comparison file version: -\n"));
-    QVERIFY(table.contains(QRegularExpression("\nGraphics +RANK_UNCHECKED +-\n")));
+    QVERIFY(
+        table.contains(QRegularExpression("\nGraphics +not checked +no graphics adapter found\n")));
 }
 
 void TestReportFormat::jsonHoldsEveryComponent() {
