@@ -106,7 +106,8 @@ struct PciAddress {
     unsigned domain = 0, bus = 0, slot = 0;
     int function = 0;
     bool operator<(const PciAddress& o) const {
-        return std::tie(domain, bus, slot, function) < std::tie(o.domain, o.bus, o.slot, o.function);
+        return std::tie(domain, bus, slot, function) <
+               std::tie(o.domain, o.bus, o.slot, o.function);
     }
 };
 
@@ -133,8 +134,8 @@ bool listAddresses(const std::string& devicesDir, std::vector<PciAddress>& addre
                         &rest) != 4 ||
             a.domain > 0x7fffffffu || a.bus > 0xffu || a.slot > 0x1fu || a.function < 0 ||
             a.function > 7) {
-            addNote(messages, std::string("PCI entry ") + entry->d_name +
-                                  " is not an address; skipped");
+            addNote(messages,
+                    std::string("PCI entry ") + entry->d_name + " is not an address; skipped");
             continue;
         }
         addresses.push_back(a);

@@ -9,7 +9,7 @@
 
 // Size limits far above any real file of each kind, so that a probe root
 // pointing at a device or a damaged tree cannot exhaust the memory.
-constexpr std::size_t kSmallFileLimit = 64 * 1024;         // attribute files, meminfo
+constexpr std::size_t kSmallFileLimit = 64 * 1024;          // attribute files, meminfo
 constexpr std::size_t kSmbiosTableLimit = 4 * 1024 * 1024;  // SMBIOS structure table
 constexpr std::size_t kListFileLimit = 32 * 1024 * 1024;    // pci.ids, cpuinfo
 

@@ -75,7 +75,8 @@ void TestStartup::runEndsThroughTheDocumentsQuit() {
     const QStringList files =
         QDir(m_Dir->path() + "/OrvoSetupTempLog").entryList({"OrvoCheck-log-*"}, QDir::Files);
     QCOMPARE(files.size(), 1);
-    QVERIFY2(QRegularExpression("^OrvoCheck-log-[0-9]{8}-[0-9]{6}\\.txt$").match(files.first())
+    QVERIFY2(QRegularExpression("^OrvoCheck-log-[0-9]{8}-[0-9]{6}\\.txt$")
+                 .match(files.first())
                  .hasMatch(),
              qPrintable(files.first()));
     const QStringList lines = logLines();

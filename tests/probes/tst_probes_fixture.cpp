@@ -373,11 +373,15 @@ void TstProbesFixture::memorySmbiosEncodings() {
 void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("said");
-    QTest::newRow("no table") << "none" << "not readable";
-    QTest::newRow("table of empty slots") << "empty slots" << "lists no installed memory module";
+    QTest::newRow("no table") << "none"
+                              << "not readable";
+    QTest::newRow("table of empty slots") << "empty slots"
+                                          << "lists no installed memory module";
     // An endless device and a file past the limit are not read whole.
-    QTest::newRow("table is a device") << "device" << "larger than 4194304 bytes";
-    QTest::newRow("table past the limit") << "oversized" << "larger than 4194304 bytes";
+    QTest::newRow("table is a device") << "device"
+                                       << "larger than 4194304 bytes";
+    QTest::newRow("table past the limit") << "oversized"
+                                          << "larger than 4194304 bytes";
 }
 
 void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable() {
