@@ -141,6 +141,8 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     api.easySetopt(h, CURLOPT_URL, url.c_str());
     api.easySetopt(h, CURLOPT_PROTOCOLS_STR, "https");
     api.easySetopt(h, CURLOPT_PORT, 443L);
+    // The exchange is HTTP/1.1, as on Windows, even when the server offers HTTP/2.
+    api.easySetopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     api.easySetopt(h, CURLOPT_POST, 1L);
     api.easySetopt(h, CURLOPT_POSTFIELDS, body != nullptr ? body : "");
     api.easySetopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(length));

@@ -164,4 +164,10 @@ TEST_F(TransportTest, EveryRequestUsesANewConnection) {
     EXPECT_EQ(server->requests().back().host, BI_ANALYTICS_HOST_STAGE);
 }
 
+TEST_F(TransportTest, EveryRequestIsHttp11ThoughTheServerOffersHttp2) {
+    EXPECT_NE(postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7), "");
+    EXPECT_TRUE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", "{}\n", 3));
+    EXPECT_EQ(server->negotiatedProtocols(), (std::vector<std::string>{"http/1.1", "http/1.1"}));
+}
+
 }  // namespace
