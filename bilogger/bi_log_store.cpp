@@ -243,12 +243,14 @@ void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::strin
     }
 }
 
-std::string BiLogStore::_getFirstString(const std::string& sql) {
+std::string BiLogStore::_getFirstString(const std::string& sql, bool* found) {
+    if (found != nullptr) *found = false;
     Statement st{prepare(sql)};
     if (st.stmt == nullptr) return std::string();
     int retries = 0;
     const int rc = stepWithBusyRetry(st.stmt, retries);
     if (rc == SQLITE_ROW) {
+        if (found != nullptr) *found = true;
         const unsigned char* text = sqlite3_column_text(st.stmt, 0);
         const int bytes = sqlite3_column_bytes(st.stmt, 0);
         return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes))
@@ -357,9 +359,12 @@ void BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
     _runQueryWithoutResult(sql);
 }
 
-std::string BiLogStore::firstEnvironment() {
-    if (!_ensureOpen()) return std::string();
-    return _getFirstString("select environment from bi_logs limit 1;");
+std::optional<std::string> BiLogStore::firstEnvironment() {
+    if (!_ensureOpen()) return std::nullopt;
+    bool found = false;
+    std::string environment = _getFirstString("select environment from bi_logs limit 1;", &found);
+    if (!found) return std::nullopt;
+    return environment;
 }
 
 int BiLogStore::countLogs() {

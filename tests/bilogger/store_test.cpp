@@ -52,7 +52,7 @@ TEST_F(StoreTest, NewFileHoldsTheSchemaAndTheInitialRows) {
     EXPECT_EQ(store.serverConfigText(), "{}");
     EXPECT_EQ(store.expireEpoch(), 0);
     EXPECT_EQ(store.validCountdown(), 0);
-    EXPECT_EQ(store.firstEnvironment(), "");
+    EXPECT_EQ(store.firstEnvironment(), std::nullopt);
 }
 
 TEST_F(StoreTest, SavedRecordsKeepTimeEnvironmentAndContent) {
@@ -449,7 +449,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "_runQueryWithoutResult failed, result = 5, retry = 30\n"},
         BusyCase{"FirstInteger", [](BiLogStore& s) { EXPECT_EQ(s.countLogs(), 0); },
                  "_getFirstInteger failed, result = 5, retry = 30\n"},
-        BusyCase{"FirstString", [](BiLogStore& s) { EXPECT_EQ(s.firstEnvironment(), ""); },
+        BusyCase{"FirstString", [](BiLogStore& s) { EXPECT_EQ(s.firstEnvironment(), std::nullopt); },
                  "_getFirstString failed, result = 5, retry = 30\n"}),
     [](const testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
 

@@ -109,6 +109,14 @@ TEST_F(UploadTest, EnvironmentsFollowEachOtherWithOneConfiguration) {
     EXPECT_EQ(store->countLogs(), 0);
 }
 
+TEST_F(UploadTest, ARecordWithoutEnvironmentNameBlocksNoOther) {
+    fill(1, "");
+    fill(2, "default", 500, 10);
+    pass();
+    EXPECT_EQ(server->records().size(), 3u);
+    EXPECT_EQ(store->countLogs(), 0);
+}
+
 TEST_F(UploadTest, DevelopmentAppAndOldVersionSendEverythingToStaging) {
     for (const char* text :
          {R"({"dev_app_id":["com.daxo.orvocheck"],"url":{"default":"https://eu.collector.test/"}})",
