@@ -1,5 +1,8 @@
 #include "bi_worker.h"
 
+#include <exception>
+#include <iostream>
+
 void BiAutoResetEvent::set() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -48,6 +51,19 @@ bool BiWorker::queueEmpty() const {
     return m_queue.empty();
 }
 
+// An exception leaving the thread would end the process. A failed task has
+// changed nothing it did not finish (records are deleted only once the
+// server took them), so the worker goes on with the next one.
+void BiWorker::runGuarded(BiTaskBase& task) {
+    try {
+        task.run(store, stopRequested);
+    } catch (const std::exception& e) {
+        std::cerr << "analytics task failed: " << e.what() << std::endl;
+    } catch (...) {
+        std::cerr << "analytics task failed" << std::endl;
+    }
+}
+
 void BiWorker::threadMain() {
     for (;;) {
         // The stop test comes before the wait: a stopping worker still runs
@@ -56,7 +72,7 @@ void BiWorker::threadMain() {
         m_wakeEvent.wait();
         std::unique_ptr<BiTaskBase> task;
         while (pop(task)) {
-            task->run(store, stopRequested);
+            runGuarded(*task);
             task.reset();
         }
     }

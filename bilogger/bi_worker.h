@@ -51,6 +51,7 @@ private:
     friend void submit(BiWorker& worker, BiTaskBase* task);
     friend void stopWorker(BiWorker& worker);
     void threadMain();
+    void runGuarded(BiTaskBase& task);
     bool pop(std::unique_ptr<BiTaskBase>& task);
     bool queueEmpty() const;
 

@@ -109,6 +109,17 @@ TEST_F(UploadTest, EnvironmentsFollowEachOtherWithOneConfiguration) {
     EXPECT_EQ(store->countLogs(), 0);
 }
 
+TEST_F(UploadTest, HugeLimitsFromTheServerAreIgnored) {
+    server->setConfigText(R"({"package_size":2147483647,"package_line":2147483647})");
+    fill(25);
+    BiWorker worker(store->path());
+    submit(worker, new BiTaskFlush(config));
+    EXPECT_TRUE(server->waitForRequests(3, std::chrono::seconds(30)));
+    stopWorker(worker);
+    EXPECT_EQ(server->records().size(), 25u);
+    EXPECT_EQ(uploads().size(), 2u) << "the default limits apply";
+}
+
 TEST_F(UploadTest, ARecordWithoutEnvironmentNameBlocksNoOther) {
     fill(1, "");
     fill(2, "default", 500, 10);
@@ -190,8 +201,8 @@ TEST_F(UploadTest, ARecordLongerThanABatchTravelsAlone) {
     for (const bool compress : {true, false}) {
         SCOPED_TRACE(compress);
         BiServerConfig fresh;
-        server->setConfigText(compress ? R"({"package_size":1000})"
-                                       : R"({"package_size":1000,"compress":false})");
+        server->setConfigText(compress ? R"({"package_size":1024})"
+                                       : R"({"package_size":1024,"compress":false})");
         BiLogStore own(dir.file(compress ? "big1.bilogclient" : "big2.bilogclient"));
         ASSERT_TRUE(own.saveLog("default", record(1, 300)));
         ASSERT_TRUE(own.saveLog("default", record(2, 5000)));

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -97,6 +98,27 @@ TEST(WorkerTest, SubmissionOrderIsKept) {
     stopWorker(worker);
     RawDb raw(path);
     EXPECT_EQ(raw.rows("select content from bi_logs order by _ID;"), expected);
+}
+
+TEST(WorkerTest, ATaskThatThrowsIsReportedAndTheWorkerGoesOn) {
+    struct Throwing : BiTaskBase {
+        std::function<void()> fail;
+        explicit Throwing(std::function<void()> f) : BiTaskBase("default"), fail(std::move(f)) {}
+        void run(BiLogStore&, const std::atomic<bool>&) override { fail(); }
+    };
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    testing::internal::CaptureStderr();
+    submit(worker, new Throwing([] { throw std::bad_alloc(); }));
+    submit(worker, new BiTaskSend("default", record(1)));
+    submit(worker, new Throwing([] { throw 7; }));
+    submit(worker, new BiTaskSend("default", record(2)));
+    stopWorker(worker);
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("analytics task failed: std::bad_alloc"), std::string::npos) << err;
+    EXPECT_NE(err.find("analytics task failed\n"), std::string::npos) << err;
+    EXPECT_EQ(RawDb(path).integer("select count(*) from bi_logs;"), 2);
 }
 
 TEST(WorkerTest, AfterStopNothingIsQueuedAndNoThreadStarts) {
