@@ -28,6 +28,11 @@ BiWorker::~BiWorker() {
     store.close();
 }
 
+void BiWorker::setThreadStarter(ThreadStarter starter) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_startThread = std::move(starter);
+}
+
 bool BiWorker::threadStarted() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_thread.joinable();
@@ -78,17 +83,28 @@ void BiWorker::threadMain() {
     }
 }
 
-void submit(BiWorker& worker, BiTaskBase* task) {
+bool submit(BiWorker& worker, BiTaskBase* task) {
     std::unique_ptr<BiTaskBase> owned(task);
     {
         std::lock_guard<std::mutex> lock(worker.m_mutex);
-        if (worker.stopRequested.load()) return;
-        worker.m_queue.push_back(std::move(owned));
+        if (worker.stopRequested.load()) return false;
         if (!worker.m_thread.joinable()) {
-            worker.m_thread = std::thread(&BiWorker::threadMain, &worker);
+            // The thread first needs this lock, so it cannot miss the task
+            // queued below.
+            std::function<void()> body = [&worker] { worker.threadMain(); };
+            try {
+                worker.m_thread = worker.m_startThread ? worker.m_startThread(std::move(body))
+                                                       : std::thread(std::move(body));
+            } catch (const std::exception& e) {
+                std::cerr << "cannot start an analytics worker thread: " << e.what()
+                          << std::endl;
+                return false;
+            }
         }
+        worker.m_queue.push_back(std::move(owned));
     }
     worker.m_wakeEvent.set();
+    return true;
 }
 
 void stopWorker(BiWorker& worker) {

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "bi_server_config.h"
@@ -119,6 +120,27 @@ TEST(WorkerTest, ATaskThatThrowsIsReportedAndTheWorkerGoesOn) {
     EXPECT_NE(err.find("analytics task failed: std::bad_alloc"), std::string::npos) << err;
     EXPECT_NE(err.find("analytics task failed\n"), std::string::npos) << err;
     EXPECT_EQ(RawDb(path).integer("select count(*) from bi_logs;"), 2);
+}
+
+TEST(WorkerTest, AThreadThatCannotStartLeavesNothingHalfStarted) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    worker.setThreadStarter([](std::function<void()>) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    });
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(submit(worker, new BiTaskSend("default", record(1))));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot start an analytics worker"),
+              std::string::npos);
+    EXPECT_FALSE(worker.threadStarted());
+    EXPECT_EQ(worker.queuedTasks(), 0u);
+
+    worker.setThreadStarter(nullptr);
+    EXPECT_TRUE(submit(worker, new BiTaskSend("default", record(2))));
+    stopWorker(worker);
+    EXPECT_EQ(RawDb(path).rows("select content from bi_logs;"),
+              std::vector<std::string>{record(2)});
 }
 
 TEST(WorkerTest, AfterStopNothingIsQueuedAndNoThreadStarts) {
