@@ -418,6 +418,19 @@ TEST_F(BusyTest, ABriefLockIsWaitedFor) {
     EXPECT_EQ(GetCapturedStderr(), "");
 }
 
+TEST_F(BusyTest, ADatabaseLockedAtStartUpIsKept) {
+    {
+        BiLogStore store;
+        for (const char* text : {"a", "b", "c"}) ASSERT_TRUE(store.saveLog("default", record(text)));
+    }
+    lockFor(std::chrono::milliseconds(3600));
+    CaptureStderr();
+    EXPECT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+    GetCapturedStderr();
+    releaser.join();
+    EXPECT_EQ(BiLogStore().countLogs(), 3);
+}
+
 struct BusyCase {
     const char* name;
     std::function<void(BiLogStore&)> operation;
