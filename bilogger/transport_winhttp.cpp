@@ -4,7 +4,6 @@
 #include <winhttp.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -48,30 +47,36 @@ Endpoint endpointFor(const std::string& host) {
     return endpoint;
 }
 
-void readBody(HINTERNET request, std::string& response) {
+// False when the body is longer than the client reads.
+bool readBody(HINTERNET request, std::string& response) {
+    BiResponseBody body(&response);
     DWORD ready = 0;
     do {
         ready = 0;
         if (!WinHttpQueryDataAvailable(request, &ready)) {
             std::cout << "Error " << static_cast<unsigned long>(GetLastError())
                       << " in WinHttpQueryDataAvailable." << std::endl;
-            return;
+            return true;
         }
         std::unique_ptr<char[]> buffer(new (std::nothrow) char[static_cast<size_t>(ready) + 1]());
         if (!buffer) {
             std::cout << "Out of memory on reading https response; trying to allocate " << ready
                       << " bytes." << std::endl;
-            return;
+            return true;
         }
         DWORD read = 0;
         if (WinHttpReadData(request, buffer.get(), ready, &read)) {
-            // A piece is text: it ends at its first zero byte.
-            response.append(buffer.get(), strnlen(buffer.get(), read));
+            if (!body.append(buffer.get(), read)) {
+                SetLastError(ERROR_INSUFFICIENT_BUFFER);
+                reportLastError();
+                return false;
+            }
         } else {
             std::cout << "Error " << static_cast<unsigned long>(GetLastError())
                       << " in WinHttpReadData." << std::endl;
         }
     } while (ready != 0);
+    return true;
 }
 
 }  // namespace
@@ -139,7 +144,7 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                         WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusSize,
                         WINHTTP_NO_HEADER_INDEX);
-    if (response != nullptr) readBody(request.get(), *response);
+    if (response != nullptr && !readBody(request.get(), *response)) return 0;
     // The handles close in reverse order of opening: request, connection, root.
     return static_cast<std::uint32_t>(status);
 }

@@ -49,7 +49,7 @@ TEST_F(WinHttpTransport, StatusOtherThan200IsNoSuccess) {
 
 TEST_F(WinHttpTransport, LongResponseBodyIsReadWholeFromItsPieces) {
     // The configuration the server answers is far larger than one read.
-    ASSERT_GT(servers.configText.size(), 64u * 1024u);
+    ASSERT_GT(servers.configText.size(), 32u * 1024u);
     connectTo(servers.accepting);
     const std::string environment = "default";
     const std::string body = postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/",
@@ -102,6 +102,23 @@ TEST_F(WinHttpTransport, PathThatIsNotUtf8IsReportedNotThrown) {
     EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/log/\xff/", "x", 1, nullptr), 0u);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.find("Error 1113 has occurred."), 0u) << out;
+}
+
+// Each case its own server, which the test script started.
+std::string serverOf(const char* variable) {
+    const std::string endpoint = wintest::environment(variable);
+    EXPECT_FALSE(endpoint.empty()) << variable << " is not set: run scripts/windows-tests.sh";
+    return endpoint;
+}
+
+TEST_F(WinHttpTransport, AnAnswerLongerThanTheLimitIsAFailedRequest) {
+    connectTo(serverOf("ORVO_WIN_TEST_OVERSIZED_SERVER"));
+    std::string response;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7, &response), 0u);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(response.empty());
+    EXPECT_EQ(out.find("Error 122 has occurred."), 0u) << out;
 }
 
 }  // namespace
