@@ -147,6 +147,7 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     api.easySetopt(h, CURLOPT_HTTPHEADER, headers.get());
     api.easySetopt(h, CURLOPT_PROXY, "");  // direct, whatever the environment says
     api.easySetopt(h, CURLOPT_NOPROXY, "*");
+    api.easySetopt(h, CURLOPT_FOLLOWLOCATION, 0L);  // a 3xx is the answer
     api.easySetopt(h, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
     api.easySetopt(h, CURLOPT_TIMEOUT_MS, timeouts.totalMs);
     api.easySetopt(h, CURLOPT_NOSIGNAL, 1L);

@@ -121,4 +121,25 @@ TEST_F(WinHttpTransport, AnAnswerLongerThanTheLimitIsAFailedRequest) {
     EXPECT_EQ(out.find("Error 122 has occurred."), 0u) << out;
 }
 
+TEST_F(WinHttpTransport, ARedirectIsTheAnswerSoNothingIsDeleted) {
+    // The server redirects to one that would answer; an upload pass deletes
+    // records only when postForSuccess is true.
+    connectTo(serverOf("ORVO_WIN_TEST_REDIRECTING_SERVER"));
+    EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7, nullptr), 302u);
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
+}
+
+TEST_F(WinHttpTransport, AServerThatNeverAnswersEndsTheRequestAtTheDeadline) {
+    connectTo(serverOf("ORVO_WIN_TEST_SILENT_SERVER"));
+    setTransportTimeouts(BiTransportTimeouts{1000, 2000});
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
+    const std::string out = testing::internal::GetCapturedStdout();
+    // A time-out: Windows says ERROR_WINHTTP_TIMEOUT, Wine the socket's WSAETIMEDOUT.
+    EXPECT_TRUE(std::regex_match(out, std::regex(R"(^Error (12002|10060) has occurred\.\r?\n$)")))
+        << out;
+}
+
 }  // namespace

@@ -147,9 +147,9 @@ void AnalyticsServer::Impl::onTlsInfo(const SSL* ssl, int where, int value) {
 }
 
 // Prefers HTTP/2 whenever the client offers it, as a real front end would.
-int AnalyticsServer::Impl::selectProtocol(SSL*, const unsigned char** out,
-                                          unsigned char* outLength, const unsigned char* in,
-                                          unsigned int inLength, void* arg) {
+int AnalyticsServer::Impl::selectProtocol(SSL*, const unsigned char** out, unsigned char* outLength,
+                                          const unsigned char* in, unsigned int inLength,
+                                          void* arg) {
     static const unsigned char offered[] = "\x02h2\x08http/1.1";
     auto* impl = static_cast<Impl*>(arg);
     unsigned char* chosen = nullptr;
@@ -195,6 +195,7 @@ void AnalyticsServer::Impl::handle(const httplib::Request& req, httplib::Respons
         r.status = answer->status;
         res.status = answer->status;
         res.set_content(answer->body, "text/plain");
+        if (!answer->location.empty()) res.set_header("Location", answer->location);
     } else if (answer->kind == ScriptedAnswer::Kind::Pieces) {
         r.status = 200;
         res.status = 200;

@@ -55,6 +55,7 @@ struct ScriptedAnswer {
     Kind kind = Kind::Status;
     int status = 200;
     std::string body;                      // Status: body of the answer
+    std::string location;                  // Status: Location header, if not empty
     std::vector<std::string> pieces;       // Pieces: body sent in these pieces
     std::chrono::milliseconds pause{100};  // Pieces: pause between pieces
 };
