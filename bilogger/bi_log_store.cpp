@@ -69,7 +69,8 @@ int execWithBusyRetry(sqlite3* db, const char* sql) {
 // Whether the file holds the record table: 1 yes, 0 no, -1 when the schema
 // cannot be read (still locked after the usual retries, or damaged).
 int hasRecordTable(sqlite3* db) {
-    const char* const sql = "select 1 from sqlite_master where type = 'table' and name = 'bi_logs';";
+    const char* const sql =
+        "select 1 from sqlite_master where type = 'table' and name = 'bi_logs';";
     Statement st;
     int rc = sqlite3_prepare_v2(db, sql, -1, &st.stmt, nullptr);
     for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
@@ -91,8 +92,8 @@ enum class FileVerdict { Usable, Busy, NotADatabase };
 // SQLite calls no database, or damaged, may be thrown away.
 FileVerdict checkExistingFile(const std::string& path) {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         const char* const check = "pragma schema_version; select count(*) from sqlite_master;";
         rc = sqlite3_exec(db, check, nullptr, nullptr, nullptr);

@@ -96,8 +96,7 @@ bool submit(BiWorker& worker, BiTaskBase* task) {
                 worker.m_thread = worker.m_startThread ? worker.m_startThread(std::move(body))
                                                        : std::thread(std::move(body));
             } catch (const std::exception& e) {
-                std::cerr << "cannot start an analytics worker thread: " << e.what()
-                          << std::endl;
+                std::cerr << "cannot start an analytics worker thread: " << e.what() << std::endl;
                 return false;
             }
         }

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "bi_hmac_sha256.h"
 #include "device_identity.h"
 #include "device_identity_linux.h"
 #include "envelope_text.h"
@@ -110,13 +109,6 @@ TEST(DeviceIdentity, TheMachineIdIsSentOnlyAsAnIdOfTheApplication) {
     EXPECT_EQ(appSpecificMachineId(kMachineId, "com.daxo.other"),
               "a891d00b-a17c-4151-94e9-2663b3d479af");
     EXPECT_EQ(appSpecificMachineId("", kAppId), "");
-    // RFC 4231 case 6: a key longer than a block is hashed first.
-    const BiDigest256 mac = hmacSha256(std::string(131, '\xaa'),
-                                       "Test Using Larger Than Block-Size Key - Hash Key First");
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    for (const std::uint8_t b : mac) hex += {digits[b >> 4], digits[b & 15]};
-    EXPECT_EQ(hex, "60e431591ee0b67f0d8a26aacbf5b77f8e0bc6213728c5140546040f0ee37f54");
 }
 
 TEST(DeviceIdentity, LongAndBrokenValuesBecomeShortValidText) {
