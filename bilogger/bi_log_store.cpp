@@ -66,16 +66,49 @@ int execWithBusyRetry(sqlite3* db, const char* sql) {
     return rc;
 }
 
-bool hasTable(sqlite3* db, const char* name) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "select 1 from sqlite_master where type = 'table' and name = ?1;",
-                           -1, &stmt, nullptr) != SQLITE_OK) {
-        return false;
+// Whether the file holds the record table: 1 yes, 0 no, -1 when the schema
+// cannot be read (still locked after the usual retries, or damaged).
+int hasRecordTable(sqlite3* db) {
+    const char* const sql =
+        "select 1 from sqlite_master where type = 'table' and name = 'bi_logs';";
+    Statement st;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &st.stmt, nullptr);
+    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+        std::this_thread::sleep_for(kBusyPause);
+        rc = sqlite3_prepare_v2(db, sql, -1, &st.stmt, nullptr);
     }
-    sqlite3_bind_text(stmt, 1, name, -1, SQLITE_STATIC);
-    const bool found = sqlite3_step(stmt) == SQLITE_ROW;
-    sqlite3_finalize(stmt);
-    return found;
+    if (rc != SQLITE_OK) return -1;
+    int retries = 0;
+    rc = stepWithBusyRetry(st.stmt, retries);
+    if (rc == SQLITE_ROW) return 1;
+    return rc == SQLITE_DONE ? 0 : -1;
+}
+
+// What the start-up check makes of an existing file.
+enum class FileVerdict { Usable, Busy, NotADatabase };
+
+// Reading the schema, not only the header, also catches a file cut short.
+// Another connection's lock is waited for like any busy statement; only a file
+// SQLite calls no database, or damaged, may be thrown away.
+FileVerdict checkExistingFile(const std::string& path) {
+    sqlite3* db = nullptr;
+    int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (rc == SQLITE_OK) {
+        const char* const check = "pragma schema_version; select count(*) from sqlite_master;";
+        rc = sqlite3_exec(db, check, nullptr, nullptr, nullptr);
+        for (int retries = 0; (rc & 0xFF) == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+            std::this_thread::sleep_for(kBusyPause);
+            rc = sqlite3_exec(db, check, nullptr, nullptr, nullptr);
+        }
+        rc = rc & 0xFF;
+    } else {
+        rc = SQLITE_NOTADB;  // cannot even be opened for writing
+    }
+    sqlite3_close(db);
+    if (rc == SQLITE_OK) return FileVerdict::Usable;
+    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) return FileVerdict::NotADatabase;
+    return FileVerdict::Busy;
 }
 
 void setDatabasePath(std::string path) {
@@ -113,15 +146,14 @@ bool prepareDatabaseFile(const std::string& storagePath, const std::string& appI
     setDatabasePath(path);
 
     if (bifs::fileExists(path)) {
-        sqlite3* db = nullptr;
-        bool usable = false;
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX,
-                            nullptr) == SQLITE_OK) {
-            usable =
-                sqlite3_exec(db, "pragma schema_version;", nullptr, nullptr, nullptr) == SQLITE_OK;
+        const FileVerdict verdict = checkExistingFile(path);
+        if (verdict == FileVerdict::Busy) {
+            // Kept: the stores wait again at each statement and report what
+            // they cannot save.
+            std::cerr << "Database busy at start-up, kept: [" << path << "]" << std::endl;
+            return true;
         }
-        sqlite3_close(db);
-        if (usable) return true;
+        if (verdict == FileVerdict::Usable) return true;
         bifs::removeFile(path);
     }
     if (bifs::fileExists(path)) {
@@ -171,16 +203,22 @@ bool BiLogStore::_ensureOpen() {
     // that holds a full table (10000 records of ~600 bytes) keeps that count
     // in memory instead of re-reading the file each time.
     sqlite3_exec(db, "PRAGMA cache_size = -8192;", nullptr, nullptr, nullptr);
-    if (!existed) {
-        // Under a write lock, so that the script runs whole or not at all,
-        // and not again if another program has just created the schema.
-        if (execWithBusyRetry(db, "BEGIN IMMEDIATE;") != SQLITE_OK) {
-            sqlite3_close(db);
-            return false;
-        }
+    const int recordTable = hasRecordTable(db);
+    if (recordTable < 0) {
+        // Locked for longer than the retries wait, or damaged: kept as it is,
+        // and the next operation tries again.
+        std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
+        sqlite3_close(db);
+        return false;
+    }
+    if (recordTable == 0) {
+        // A new file, or one left without tables by a run killed while it
+        // created them (SQLite rolls back what it had begun): the schema is
+        // created under a write lock, so that the script runs whole or not
+        // at all, and not again if another program has just created it.
         char* error = nullptr;
-        int rc = SQLITE_OK;
-        if (!hasTable(db, "bi_logs")) {
+        int rc = execWithBusyRetry(db, "BEGIN IMMEDIATE;");
+        if (rc == SQLITE_OK && hasRecordTable(db) == 0) {
             rc = sqlite3_exec(db, schemaScript().c_str(), nullptr, nullptr, &error);
         }
         if (rc == SQLITE_OK) rc = execWithBusyRetry(db, "COMMIT;");
@@ -191,7 +229,9 @@ bool BiLogStore::_ensureOpen() {
             sqlite3_free(error);
             sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
             sqlite3_close(db);
-            bifs::removeFile(file);
+            // Only the file made just now goes; one that was there before is
+            // left as it is for the next attempt.
+            if (!existed) bifs::removeFile(file);
             return false;
         }
         m_db.store(db);
@@ -243,12 +283,14 @@ void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::strin
     }
 }
 
-std::string BiLogStore::_getFirstString(const std::string& sql) {
+std::string BiLogStore::_getFirstString(const std::string& sql, bool* found) {
+    if (found != nullptr) *found = false;
     Statement st{prepare(sql)};
     if (st.stmt == nullptr) return std::string();
     int retries = 0;
     const int rc = stepWithBusyRetry(st.stmt, retries);
     if (rc == SQLITE_ROW) {
+        if (found != nullptr) *found = true;
         const unsigned char* text = sqlite3_column_text(st.stmt, 0);
         const int bytes = sqlite3_column_bytes(st.stmt, 0);
         return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes))
@@ -357,9 +399,12 @@ void BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
     _runQueryWithoutResult(sql);
 }
 
-std::string BiLogStore::firstEnvironment() {
-    if (!_ensureOpen()) return std::string();
-    return _getFirstString("select environment from bi_logs limit 1;");
+std::optional<std::string> BiLogStore::firstEnvironment() {
+    if (!_ensureOpen()) return std::nullopt;
+    bool found = false;
+    std::string environment = _getFirstString("select environment from bi_logs limit 1;", &found);
+    if (!found) return std::nullopt;
+    return environment;
 }
 
 int BiLogStore::countLogs() {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,7 +68,9 @@ public:
     // number of records taken; batch is replaced.
     int selectBatch(const std::string& environment, int maxBytes, int maxRows, BiBatch& batch);
     void deleteByIds(const std::vector<std::int64_t>& ids);
-    std::string firstEnvironment();
+    // The environment of any stored record; none when nothing is stored (or
+    // it cannot be read). An empty name is a name like any other.
+    std::optional<std::string> firstEnvironment();
     int countLogs();
     std::string serverConfigText();
     int expireEpoch();
@@ -82,7 +85,7 @@ public:
 
 private:
     void _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
-    std::string _getFirstString(const std::string& sql);
+    std::string _getFirstString(const std::string& sql, bool* found = nullptr);
     int _getFirstInteger(const std::string& sql);
     sqlite3_stmt* prepare(const std::string& sql);
 

@@ -19,6 +19,17 @@ constexpr int kDefaultVersion = 1;
 constexpr int kDefaultPackageSize = 20480;
 constexpr int kDefaultPackageLine = 20;
 
+// Numbers from the server are used only within sane bounds: a batch limit of
+// 2 GiB would be allocated as such. A value outside counts as missing.
+struct Bounds {
+    int low;
+    int high;
+};
+constexpr Bounds kAnyNumber{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+constexpr Bounds kExpireTimeBounds{0, 30 * 24 * 3600};
+constexpr Bounds kPackageSizeBounds{1024, 1024 * 1024};
+constexpr Bounds kPackageLineBounds{1, 500};
+
 // A member of an unexpected type counts as missing; null reads as false,
 // 0 or empty text.
 const Json::Value* member(const Json::Value& root, const char* key) {
@@ -33,11 +44,16 @@ bool boolMember(const Json::Value& root, const char* key, bool fallback) {
     return v->isBool() ? v->asBool() : fallback;
 }
 
-int intMember(const Json::Value& root, const char* key, int fallback) {
+int intMember(const Json::Value& root, const char* key, int fallback, Bounds bounds) {
     const Json::Value* v = member(root, key);
     if (v == nullptr) return fallback;
-    if (v->isNull()) return 0;
-    return v->isInt() ? v->asInt() : fallback;
+    int value = 0;
+    if (v->isInt()) {
+        value = v->asInt();
+    } else if (!v->isNull()) {
+        return fallback;
+    }
+    return value >= bounds.low && value <= bounds.high ? value : fallback;
 }
 
 std::int32_t clampEpoch(std::int64_t t) {
@@ -128,7 +144,7 @@ bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
         }
     }
 
-    const int expireTime = intMember(root, "expire_time", kDefaultExpireTime);
+    const int expireTime = intMember(root, "expire_time", kDefaultExpireTime, kExpireTimeBounds);
     if (fromServer) {
         nextRefreshEpoch = clampEpoch(static_cast<std::int64_t>(now()) + expireTime);
         store.setServerConfigText(text);
@@ -136,7 +152,7 @@ bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
         store.setExpireEpoch(nextRefreshEpoch);
     }
 
-    const int version = intMember(root, "version", kDefaultVersion);
+    const int version = intMember(root, "version", kDefaultVersion, kAnyNumber);
     if (const Json::Value* devIds = member(root, "dev_app_id");
         devIds != nullptr && devIds->isArray()) {
         const std::string ownId = appId();
@@ -149,9 +165,8 @@ bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
     }
     if (version < 1) useStageHost = true;
 
-    packageSize = intMember(root, "package_size", kDefaultPackageSize);
-    packageLine = intMember(root, "package_line", kDefaultPackageLine);
-    if (packageLine < 1) packageLine = kDefaultPackageLine;
+    packageSize = intMember(root, "package_size", kDefaultPackageSize, kPackageSizeBounds);
+    packageLine = intMember(root, "package_line", kDefaultPackageLine, kPackageLineBounds);
     return true;
 }
 

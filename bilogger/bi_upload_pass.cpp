@@ -1,5 +1,7 @@
 // The upload pass of a flush task: configuration, duplicates, then batches of
 // each environment, oldest first, until 500 records have been selected.
+#include <optional>
+
 #include "bi_gzip.h"
 #include "bi_log_store.h"
 #include "bi_server_config.h"
@@ -16,8 +18,9 @@ const char* const kUploadPath = "/log/f/";
 
 void BiTaskFlush::run(BiLogStore& store, const std::atomic<bool>& stopRequested) {
     if (stopRequested.load()) return;
-    environment = store.firstEnvironment();
-    if (stopRequested.load() || environment.empty()) return;
+    const std::optional<std::string> first = store.firstEnvironment();
+    if (stopRequested.load() || !first) return;
+    environment = *first;
     if (!config.refresh(store, environment)) return;
     store.removeDuplicates();
 
@@ -52,9 +55,11 @@ void BiTaskFlush::run(BiLogStore& store, const std::atomic<bool>& stopRequested)
         } else {
             // An environment with rows left that selects nothing is failing
             // to be read; repeating it would spin until the worker stops.
-            const std::string next = store.firstEnvironment();
-            if (!next.empty() && next != environment) count = 1;
-            environment = next;
+            const std::optional<std::string> next = store.firstEnvironment();
+            if (next && *next != environment) {
+                count = 1;
+                environment = *next;
+            }
         }
         batch.clear();
         gzipped.clear();

@@ -1,5 +1,8 @@
 #include "bi_worker.h"
 
+#include <exception>
+#include <iostream>
+
 void BiAutoResetEvent::set() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -25,6 +28,11 @@ BiWorker::~BiWorker() {
     store.close();
 }
 
+void BiWorker::setThreadStarter(ThreadStarter starter) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_startThread = std::move(starter);
+}
+
 bool BiWorker::threadStarted() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_thread.joinable();
@@ -48,6 +56,19 @@ bool BiWorker::queueEmpty() const {
     return m_queue.empty();
 }
 
+// An exception leaving the thread would end the process. A failed task has
+// changed nothing it did not finish (records are deleted only once the
+// server took them), so the worker goes on with the next one.
+void BiWorker::runGuarded(BiTaskBase& task) {
+    try {
+        task.run(store, stopRequested);
+    } catch (const std::exception& e) {
+        std::cerr << "analytics task failed: " << e.what() << std::endl;
+    } catch (...) {
+        std::cerr << "analytics task failed" << std::endl;
+    }
+}
+
 void BiWorker::threadMain() {
     for (;;) {
         // The stop test comes before the wait: a stopping worker still runs
@@ -56,23 +77,33 @@ void BiWorker::threadMain() {
         m_wakeEvent.wait();
         std::unique_ptr<BiTaskBase> task;
         while (pop(task)) {
-            task->run(store, stopRequested);
+            runGuarded(*task);
             task.reset();
         }
     }
 }
 
-void submit(BiWorker& worker, BiTaskBase* task) {
+bool submit(BiWorker& worker, BiTaskBase* task) {
     std::unique_ptr<BiTaskBase> owned(task);
     {
         std::lock_guard<std::mutex> lock(worker.m_mutex);
-        if (worker.stopRequested.load()) return;
-        worker.m_queue.push_back(std::move(owned));
+        if (worker.stopRequested.load()) return false;
         if (!worker.m_thread.joinable()) {
-            worker.m_thread = std::thread(&BiWorker::threadMain, &worker);
+            // The thread first needs this lock, so it cannot miss the task
+            // queued below.
+            std::function<void()> body = [&worker] { worker.threadMain(); };
+            try {
+                worker.m_thread = worker.m_startThread ? worker.m_startThread(std::move(body))
+                                                       : std::thread(std::move(body));
+            } catch (const std::exception& e) {
+                std::cerr << "cannot start an analytics worker thread: " << e.what() << std::endl;
+                return false;
+            }
         }
+        worker.m_queue.push_back(std::move(owned));
     }
     worker.m_wakeEvent.set();
+    return true;
 }
 
 void stopWorker(BiWorker& worker) {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -44,19 +45,26 @@ public:
     bool threadStarted() const;
     size_t queuedTasks() const;
 
+    // How the worker's thread is started; tests replace it to run out of
+    // threads. Null restores std::thread. Set it before the first submit.
+    using ThreadStarter = std::function<std::thread(std::function<void()>)>;
+    void setThreadStarter(ThreadStarter starter);
+
     std::atomic<bool> stopRequested{false};
     BiLogStore store;
 
 private:
-    friend void submit(BiWorker& worker, BiTaskBase* task);
+    friend bool submit(BiWorker& worker, BiTaskBase* task);
     friend void stopWorker(BiWorker& worker);
     void threadMain();
+    void runGuarded(BiTaskBase& task);
     bool pop(std::unique_ptr<BiTaskBase>& task);
     bool queueEmpty() const;
 
     mutable std::mutex m_mutex;  // queue, thread creation, stop vs submit
     std::deque<std::unique_ptr<BiTaskBase>> m_queue;
     std::thread m_thread;
+    ThreadStarter m_startThread;
     BiAutoResetEvent m_wakeEvent;
 };
 
@@ -65,8 +73,10 @@ extern BiWorker recordWriter;
 extern BiWorker uploader;
 
 // Queues task on worker (taking ownership) and starts the worker's thread if
-// needed. A stopped worker drops the task.
-void submit(BiWorker& worker, BiTaskBase* task);
+// needed. False when the task was dropped: the worker is stopped, or its
+// thread cannot be started (then nothing stays queued, and a later submit
+// tries again).
+bool submit(BiWorker& worker, BiTaskBase* task);
 // Sets the worker's stop flag, waits for its thread to drain its queue and
 // end, then closes its store.
 void stopWorker(BiWorker& worker);

@@ -123,7 +123,7 @@ bool BiLogger::init(int version, std::string appId, std::string storagePath) {
     if (s.initialised) uploader.store._ensureOpen();
     // The envelope's machine values are asked for once per process, even when
     // the store cannot be used, so that a later init has them.
-    if (s.device.deviceSerial.empty()) s.device = queryDeviceIdentity();
+    if (s.device.deviceSerial.empty()) s.device = queryDeviceIdentity(appId);
     s.appVersion = programFileVersion();
     if (!s.initialised) std::cerr << "init fail, BiLogger will not function." << std::endl;
     return s.initialised;

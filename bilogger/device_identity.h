@@ -14,8 +14,10 @@ struct DeviceIdentity {
 };
 
 // Reads the three machine values. Blocking file or system calls only; call it
-// from the thread that runs the facade's init.
-DeviceIdentity queryDeviceIdentity();
+// from the thread that runs the facade's init. appId keys a device ID that a
+// back-end derives from a machine secret (Linux's machine-id), so that it is
+// of no use to other programs; the Windows back-end does not need it.
+DeviceIdentity queryDeviceIdentity(const std::string& appId);
 
 // The running program's own version text, "major.minor.patch.build".
 std::string programFileVersion();

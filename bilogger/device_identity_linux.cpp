@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "bi_hmac_sha256.h"
 #include "envelope_text.h"
 
 #ifndef BILOGGER_PROGRAM_VERSION
@@ -91,13 +92,32 @@ std::string osReleaseName(const std::string& osReleaseText) {
     return name;  // the last assignment wins, as in the shell
 }
 
-DeviceIdentity queryDeviceIdentityAt(const LinuxIdentitySources& sources) {
+std::string appSpecificMachineId(const std::string& machineId, const std::string& appId) {
+    if (machineId.empty()) return {};
+    BiDigest256 id = hmacSha256(appId, machineId);
+    id[6] = static_cast<std::uint8_t>((id[6] & 0x0F) | 0x40);  // version 4
+    id[8] = static_cast<std::uint8_t>((id[8] & 0x3F) | 0x80);  // RFC 4122 variant
+    static const char hex[] = "0123456789abcdef";
+    std::string text;
+    for (size_t i = 0; i < 16; ++i) {
+        if (i == 4 || i == 6 || i == 8 || i == 10) text += '-';
+        text += hex[id[i] >> 4];
+        text += hex[id[i] & 0x0F];
+    }
+    return text;
+}
+
+DeviceIdentity queryDeviceIdentityAt(const LinuxIdentitySources& sources,
+                                     const std::string& appId) {
     DeviceIdentity identity;
     // product_uuid is the firmware's machine UUID, the same value Windows
     // reports, but only root may read it; machine-id is the per-installation
-    // ID every user can read.
-    identity.deviceSerial = firstReadableValue(
-        {sources.sysfsRoot + "/class/dmi/id/product_uuid", sources.etcRoot + "/machine-id"});
+    // ID every user can read, sent only in a form derived for this program.
+    identity.deviceSerial = firstReadableValue({sources.sysfsRoot + "/class/dmi/id/product_uuid"});
+    if (identity.deviceSerial.empty()) {
+        identity.deviceSerial =
+            appSpecificMachineId(firstReadableValue({sources.etcRoot + "/machine-id"}), appId);
+    }
 
     std::string osRelease;
     if (readSmallFile(sources.etcRoot + "/os-release", osRelease) ||
@@ -117,8 +137,8 @@ DeviceIdentity queryDeviceIdentityAt(const LinuxIdentitySources& sources) {
     return identity;
 }
 
-DeviceIdentity queryDeviceIdentity() {
-    return queryDeviceIdentityAt(LinuxIdentitySources::fromEnvironment());
+DeviceIdentity queryDeviceIdentity(const std::string& appId) {
+    return queryDeviceIdentityAt(LinuxIdentitySources::fromEnvironment(), appId);
 }
 
 // ELF files carry no version resource; the build compiles the project's

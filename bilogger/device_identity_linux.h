@@ -16,7 +16,12 @@ struct LinuxIdentitySources {
     static LinuxIdentitySources fromEnvironment();
 };
 
-DeviceIdentity queryDeviceIdentityAt(const LinuxIdentitySources& sources);
+DeviceIdentity queryDeviceIdentityAt(const LinuxIdentitySources& sources, const std::string& appId);
+
+// machine-id(5) must not be shown to others: what is sent is HMAC-SHA256 of it
+// keyed with the application ID, its first 16 bytes written as a version 4
+// UUID. Stable per machine and application; empty for an empty machine ID.
+std::string appSpecificMachineId(const std::string& machineId, const std::string& appId);
 
 // The NAME of an os-release file's text (shell-style quoting undone), or empty.
 std::string osReleaseName(const std::string& osReleaseText);

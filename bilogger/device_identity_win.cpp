@@ -52,7 +52,7 @@ void forEachObject(IWbemServices* services, const wchar_t* query, Visit visit) {
 
 }  // namespace
 
-DeviceIdentity queryDeviceIdentity() {
+DeviceIdentity queryDeviceIdentity(const std::string& /*appId*/) {
     DeviceIdentity identity;
     ComApartment com;
     // Process-wide security can be set once; when the program (or a library

@@ -22,6 +22,26 @@ std::string postForResponse(const std::string& host, const std::string& path, co
 bool postForSuccess(const std::string& host, const std::string& path, const char* body,
                     std::size_t length);
 
+// Most bytes of a response body that are read. The client's answers (the
+// configuration) are a few hundred bytes; a longer one is a failed exchange:
+// status 0, empty text, one "Error <code> has occurred." line.
+constexpr std::size_t kBiMaxResponseBytes = 64 * 1024;
+
+// Collects a response body piece by piece, shared by the back-ends. Each
+// piece is text: it is kept up to its first zero byte.
+class BiResponseBody {
+public:
+    explicit BiResponseBody(std::string* text) : m_text(text) {}
+    // False, and the text emptied, once more than kBiMaxResponseBytes came.
+    bool append(const char* data, std::size_t bytes);
+    bool overflowed() const { return m_overflowed; }
+
+private:
+    std::string* m_text;
+    std::size_t m_received = 0;
+    bool m_overflowed = false;
+};
+
 // Upper bounds of one exchange, so that a server that accepts and never
 // answers cannot hold the program's exit for ever.
 struct BiTransportTimeouts {

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <cstring>
 
 #include "transport.h"
 
@@ -20,6 +21,18 @@ BiTransportTimeouts transportTimeouts() {
 void setTransportTimeouts(const BiTransportTimeouts& timeouts) {
     g_connectMs.store(timeouts.connectMs);
     g_totalMs.store(timeouts.totalMs);
+}
+
+bool BiResponseBody::append(const char* data, std::size_t bytes) {
+    if (m_overflowed) return false;
+    m_received += bytes;
+    if (m_received > kBiMaxResponseBytes) {
+        m_overflowed = true;
+        if (m_text != nullptr) m_text->clear();
+        return false;
+    }
+    if (m_text != nullptr) m_text->append(data, strnlen(data, bytes));
+    return true;
 }
 
 std::string postForResponse(const std::string& host, const std::string& path, const char* body,

@@ -10,7 +10,6 @@
 #include <openssl/x509.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <memory>
 
@@ -88,14 +87,11 @@ const char* environmentValue(const char* name) {
     return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-// Each piece of the body is appended up to its first zero byte: the
-// response is a text.
+// A short count makes libcurl end the exchange with a write error.
 size_t appendPiece(char* data, size_t size, size_t count, void* userdata) {
     const size_t bytes = size * count;
-    if (userdata != nullptr) {
-        static_cast<std::string*>(userdata)->append(data, strnlen(data, bytes));
-    }
-    return bytes;
+    if (userdata == nullptr) return bytes;  // an upload: the answer is not read
+    return static_cast<BiResponseBody*>(userdata)->append(data, bytes) ? bytes : 0;
 }
 
 // Adds the extra CA bundle to the system store that libcurl has already
@@ -126,6 +122,7 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     CURL* h = curl.get();
     const std::string url = "https://" + host + path;
     const BiTransportTimeouts timeouts = transportTimeouts();
+    BiResponseBody responseBody(response);
 
     // No headers of our own; remove the ones libcurl would add by itself.
     std::unique_ptr<curl_slist, ListDeleter> headers;
@@ -141,6 +138,8 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     api.easySetopt(h, CURLOPT_URL, url.c_str());
     api.easySetopt(h, CURLOPT_PROTOCOLS_STR, "https");
     api.easySetopt(h, CURLOPT_PORT, 443L);
+    // The exchange is HTTP/1.1, as on Windows, even when the server offers HTTP/2.
+    api.easySetopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     api.easySetopt(h, CURLOPT_POST, 1L);
     api.easySetopt(h, CURLOPT_POSTFIELDS, body != nullptr ? body : "");
     api.easySetopt(h, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(length));
@@ -148,13 +147,14 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     api.easySetopt(h, CURLOPT_HTTPHEADER, headers.get());
     api.easySetopt(h, CURLOPT_PROXY, "");  // direct, whatever the environment says
     api.easySetopt(h, CURLOPT_NOPROXY, "*");
+    api.easySetopt(h, CURLOPT_FOLLOWLOCATION, 0L);  // a 3xx is the answer
     api.easySetopt(h, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connectMs);
     api.easySetopt(h, CURLOPT_TIMEOUT_MS, timeouts.totalMs);
     api.easySetopt(h, CURLOPT_NOSIGNAL, 1L);
     api.easySetopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
     api.easySetopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
     api.easySetopt(h, CURLOPT_WRITEFUNCTION, appendPiece);
-    api.easySetopt(h, CURLOPT_WRITEDATA, response);
+    api.easySetopt(h, CURLOPT_WRITEDATA, response != nullptr ? &responseBody : nullptr);
     if (connectTo) api.easySetopt(h, CURLOPT_CONNECT_TO, connectTo.get());
     if (caFile != nullptr) {
         const bool canAdd = api.sslCtxGetCertStore != nullptr && api.storeLoadLocations != nullptr;
@@ -173,5 +173,6 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     if (rc != CURLE_OK) {
         std::cout << "Error " << static_cast<unsigned>(rc) << " has occurred." << std::endl;
     }
+    if (responseBody.overflowed()) return 0;
     return static_cast<std::uint32_t>(status);
 }

@@ -3,8 +3,9 @@
 #include <windows.h>
 #include <winhttp.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -48,30 +49,66 @@ Endpoint endpointFor(const std::string& host) {
     return endpoint;
 }
 
-void readBody(HINTERNET request, std::string& response) {
+// One deadline for the whole exchange, name resolution included, as the
+// total time-out of the libcurl back-end. WinHTTP's own time-outs are per
+// operation (and the wait for the response headers has one of its own), so
+// before each blocking call the request's time-outs are set to the time left.
+class Deadline {
+public:
+    explicit Deadline(const BiTransportTimeouts& timeouts)
+        : m_end(GetTickCount64() + static_cast<ULONGLONG>(std::max(timeouts.totalMs, 1L))),
+          m_connectMs(timeouts.connectMs) {}
+
+    // False, with ERROR_WINHTTP_TIMEOUT as the last error, once it has passed.
+    bool arm(HINTERNET request) const {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= m_end) {
+            SetLastError(ERROR_WINHTTP_TIMEOUT);
+            return false;
+        }
+        const int left = static_cast<int>(std::min<ULONGLONG>(m_end - now, INT_MAX));
+        const int connect = static_cast<int>(std::min<long>(left, std::max(m_connectMs, 1L)));
+        DWORD headers = static_cast<DWORD>(left);
+        return WinHttpSetTimeouts(request, left, connect, left, left) &&
+               WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headers,
+                                sizeof headers);
+    }
+
+private:
+    ULONGLONG m_end;
+    long m_connectMs;
+};
+
+// False when the body is longer than the client reads.
+bool readBody(HINTERNET request, const Deadline& deadline, std::string& response) {
+    BiResponseBody body(&response);
     DWORD ready = 0;
     do {
         ready = 0;
-        if (!WinHttpQueryDataAvailable(request, &ready)) {
+        if (!deadline.arm(request) || !WinHttpQueryDataAvailable(request, &ready)) {
             std::cout << "Error " << static_cast<unsigned long>(GetLastError())
                       << " in WinHttpQueryDataAvailable." << std::endl;
-            return;
+            return true;
         }
         std::unique_ptr<char[]> buffer(new (std::nothrow) char[static_cast<size_t>(ready) + 1]());
         if (!buffer) {
             std::cout << "Out of memory on reading https response; trying to allocate " << ready
                       << " bytes." << std::endl;
-            return;
+            return true;
         }
         DWORD read = 0;
-        if (WinHttpReadData(request, buffer.get(), ready, &read)) {
-            // A piece is text: it ends at its first zero byte.
-            response.append(buffer.get(), strnlen(buffer.get(), read));
+        if (deadline.arm(request) && WinHttpReadData(request, buffer.get(), ready, &read)) {
+            if (!body.append(buffer.get(), read)) {
+                SetLastError(ERROR_INSUFFICIENT_BUFFER);
+                reportLastError();
+                return false;
+            }
         } else {
             std::cout << "Error " << static_cast<unsigned long>(GetLastError())
                       << " in WinHttpReadData." << std::endl;
         }
     } while (ready != 0);
+    return true;
 }
 
 }  // namespace
@@ -102,10 +139,8 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
         return 0;
     }
     // Bounded like every other back-end, so that a server that accepts and
-    // never answers cannot hold the program's exit.
-    const BiTransportTimeouts timeouts = transportTimeouts();
-    WinHttpSetTimeouts(session.get(), 0, static_cast<int>(timeouts.connectMs),
-                       static_cast<int>(timeouts.totalMs), static_cast<int>(timeouts.totalMs));
+    // never answers (or a name that never resolves) cannot hold the exit.
+    const Deadline deadline(transportTimeouts());
 
     Handle connection(WinHttpConnect(session.get(), wideHost.c_str(), endpoint.port, 0));
     if (!connection) {
@@ -119,17 +154,27 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
         reportLastError();
         return 0;
     }
-    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+    // A redirect is the answer, as with libcurl: a 3xx is not 200, so an
+    // upload sent elsewhere is never taken as accepted.
+    DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
+    if (!WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects,
+                          sizeof noRedirects)) {
+        reportLastError();
+        return 0;
+    }
+    if (!deadline.arm(request.get()) ||
+        !WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
                             WINHTTP_NO_REQUEST_DATA, 0, bodyLength, 0)) {
         reportLastError();
         return 0;
     }
     DWORD written = 0;
-    if (bodyLength > 0 && !WinHttpWriteData(request.get(), body, bodyLength, &written)) {
+    if (bodyLength > 0 && (!deadline.arm(request.get()) ||
+                           !WinHttpWriteData(request.get(), body, bodyLength, &written))) {
         reportLastError();
         return 0;
     }
-    if (!WinHttpReceiveResponse(request.get(), nullptr)) {
+    if (!deadline.arm(request.get()) || !WinHttpReceiveResponse(request.get(), nullptr)) {
         reportLastError();
         return 0;
     }
@@ -139,7 +184,7 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
     WinHttpQueryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                         WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusSize,
                         WINHTTP_NO_HEADER_INDEX);
-    if (response != nullptr) readBody(request.get(), *response);
+    if (response != nullptr && !readBody(request.get(), deadline, *response)) return 0;
     // The handles close in reverse order of opening: request, connection, root.
     return static_cast<std::uint32_t>(status);
 }

@@ -131,21 +131,34 @@ declare -A dirs=([x86_64]=$build_root/build-win64 [i686]=$build_root/build-win32
 for arch in $ARCHS; do build_arch "$arch" "${dirs[$arch]}"; done
 
 # Servers for the transport and upload tests: one answering normally with a
-# configuration far longer than one read, one refusing everything, and one
-# whose authority nobody trusts. WinHTTP checks the certificate against the
-# name it connects to and does not match IP addresses, so the tests connect
-# to "localhost", a name the servers' certificates carry.
-python3 -c 'import json; print(json.dumps({"compress": True, "pad": "x" * 100000}), end="")' \
-  >"$work/config.json"
+# configuration far longer than one read (but within what the client reads),
+# one refusing everything, one whose authority nobody trusts, one answering a
+# configuration longer than the client reads, one redirecting everything to
+# the first, and one that never answers. WinHTTP checks the certificate
+# against the name it connects to and does not match IP addresses, so the
+# tests connect to "localhost", a name the servers' certificates carry.
+pad_config() {
+  python3 -c 'import json, sys
+print(json.dumps({"compress": True, "pad": "x" * int(sys.argv[1])}), end="")' "$1"
+}
+pad_config 50000 >"$work/config.json"
 start_server accepting --config "$(cat "$work/config.json")"
 export ORVO_WIN_TEST_SERVER=localhost:$server_port
+accepting_port=$server_port
 start_server refusing --status 500 --times 1000000
 export ORVO_WIN_TEST_REFUSING_SERVER=localhost:$server_port
 start_server untrusted
 export ORVO_WIN_TEST_UNTRUSTED_SERVER=localhost:$server_port
+start_server oversized --config "$(pad_config 70000)"
+export ORVO_WIN_TEST_OVERSIZED_SERVER=localhost:$server_port
+start_server redirecting --status 302 --times 1000 \
+  --location "https://localhost:$accepting_port/init/0/"
+export ORVO_WIN_TEST_REDIRECTING_SERVER=localhost:$server_port
+start_server silent --hang --times 1000
+export ORVO_WIN_TEST_SILENT_SERVER=localhost:$server_port
 winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
-# Each server makes its own authority; the tests trust those of the first two.
-cat "$work/accepting/ca.pem" "$work/refusing/ca.pem" >"$work/trusted-ca.pem"
+# Each server makes its own authority; the tests trust all but the untrusted one's.
+cat "$work"/{accepting,refusing,oversized,redirecting,silent}/ca.pem >"$work/trusted-ca.pem"
 export ORVO_WIN_TEST_CA_FILE=$(winpath "$work/trusted-ca.pem")
 export ORVO_WIN_TEST_CONFIG_FILE=$(winpath "$work/config.json")
 export ORVO_WIN_TEST_RECORDS_FILE=$(winpath "$work/accepting/records.db")

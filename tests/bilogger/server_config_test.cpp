@@ -100,13 +100,13 @@ TEST_F(ConfigTest, ACachedTextThatCannotBeParsedIsReplacedAtOnce) {
     store->setServerConfigText("{\"package_size\":");
     store->setExpireEpoch(static_cast<int>(kStart + 5000));
     store->setValidCountdown(5000);
-    server->setConfigText("{\"package_size\":999}");
+    server->setConfigText("{\"package_size\":1999}");
     auto config = newConfig();
     CaptureStderr();
     EXPECT_TRUE(config->refresh(*store, "default"));
     EXPECT_NE(GetCapturedStderr().find("Failed to parse server config: "), std::string::npos);
     EXPECT_EQ(server->requestsTo("/init/").size(), 1u);
-    EXPECT_EQ(config->packageSize, 999);
+    EXPECT_EQ(config->packageSize, 1999);
     EXPECT_EQ(config->packageLine, 20);
 }
 
@@ -172,8 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
         ApplyCase{"NotAnObject", "[1,2,3]", true, kNoHosts, false, 20480, 20},
         ApplyCase{"Number", "42", true, kNoHosts, false, 20480, 20},
         ApplyCase{"AllSet",
-                  R"({"compress":false,"package_size":1000,"package_line":5,"version":3})", false,
-                  kNoHosts, false, 1000, 5},
+                  R"({"compress":false,"package_size":2000,"package_line":5,"version":3})", false,
+                  kNoHosts, false, 2000, 5},
         ApplyCase{
             "WrongTypes",
             R"({"compress":"no","package_size":"big","package_line":[1],)"
@@ -184,7 +184,11 @@ INSTANTIATE_TEST_SUITE_P(
         ApplyCase{"OutOfRange", R"({"package_size":99999999999,"package_line":-99999999999})", true,
                   kNoHosts, false, 20480, 20},
         ApplyCase{"NullMembers", R"({"compress":null,"package_size":null,"package_line":null})",
-                  false, kNoHosts, false, 0, 20},
+                  false, kNoHosts, false, 20480, 20},
+        ApplyCase{"LimitsBeyondTheirBounds", R"({"package_size":1023,"package_line":501})", true,
+                  kNoHosts, false, 20480, 20},
+        ApplyCase{"LimitsAtTheirBounds", R"({"package_size":1048576,"package_line":1})", true,
+                  kNoHosts, false, 1048576, 1},
         ApplyCase{"PackageLineBelowOne", R"({"package_line":0})", true, kNoHosts, false, 20480, 20},
         ApplyCase{"NegativePackageLine", R"({"package_line":-4})", true, kNoHosts, false, 20480,
                   20},

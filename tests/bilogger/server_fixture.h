@@ -30,6 +30,7 @@ protected:
         options.keyFile = certs.keyFile;
         options.databaseFile = dir.file("server-records.db");
         options.print = false;
+        options.offerHttp2 = true;
         server = std::make_unique<orvo_analytics::AnalyticsServer>(options);
         ASSERT_TRUE(server->start());
         setenv(kBiConnectToVariable, ("127.0.0.1:" + std::to_string(server->port())).c_str(), 1);

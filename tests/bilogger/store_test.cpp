@@ -52,7 +52,7 @@ TEST_F(StoreTest, NewFileHoldsTheSchemaAndTheInitialRows) {
     EXPECT_EQ(store.serverConfigText(), "{}");
     EXPECT_EQ(store.expireEpoch(), 0);
     EXPECT_EQ(store.validCountdown(), 0);
-    EXPECT_EQ(store.firstEnvironment(), "");
+    EXPECT_EQ(store.firstEnvironment(), std::nullopt);
 }
 
 TEST_F(StoreTest, SavedRecordsKeepTimeEnvironmentAndContent) {
@@ -418,6 +418,16 @@ TEST_F(BusyTest, ABriefLockIsWaitedFor) {
     EXPECT_EQ(GetCapturedStderr(), "");
 }
 
+TEST_F(BusyTest, ADatabaseLockedAtStartUpIsKept) {
+    ASSERT_TRUE(BiLogStore().saveLog("default", record("kept")));
+    lockFor(std::chrono::milliseconds(3600));
+    CaptureStderr();
+    EXPECT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+    GetCapturedStderr();
+    releaser.join();
+    EXPECT_EQ(BiLogStore().countLogs(), 1);
+}
+
 struct BusyCase {
     const char* name;
     std::function<void(BiLogStore&)> operation;
@@ -449,7 +459,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "_runQueryWithoutResult failed, result = 5, retry = 30\n"},
         BusyCase{"FirstInteger", [](BiLogStore& s) { EXPECT_EQ(s.countLogs(), 0); },
                  "_getFirstInteger failed, result = 5, retry = 30\n"},
-        BusyCase{"FirstString", [](BiLogStore& s) { EXPECT_EQ(s.firstEnvironment(), ""); },
+        BusyCase{"FirstString", [](BiLogStore& s) { EXPECT_FALSE(s.firstEnvironment()); },
                  "_getFirstString failed, result = 5, retry = 30\n"}),
     [](const testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
 

@@ -82,6 +82,18 @@ TEST_F(TransportTest, PiecesAreJoinedAndEachStopsAtAZeroByte) {
     EXPECT_EQ(postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/1/", "default", 7), "abc");
 }
 
+TEST_F(TransportTest, AnAnswerLongerThanTheLimitIsAFailedRequest) {
+    for (const size_t length : {kBiMaxResponseBytes, kBiMaxResponseBytes + 1}) {
+        const bool fits = length <= kBiMaxResponseBytes;
+        server->script(bitest::statusAnswer(200, std::string(length, 'x')));
+        CaptureStdout();
+        EXPECT_EQ(postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7).size(),
+                  fits ? length : 0u);
+        const std::string out = GetCapturedStdout();
+        EXPECT_TRUE(fits ? out.empty() : std::regex_match(out, kOneErrorLine)) << out;
+    }
+}
+
 TEST_F(TransportTest, BinaryBodyIsSentWhole) {
     std::string gz;
     ASSERT_TRUE(gzipBatch("{\"x\":\"y\"}\n", 20480, gz));
@@ -162,6 +174,12 @@ TEST_F(TransportTest, EveryRequestUsesANewConnection) {
     }
     EXPECT_EQ(server->connectionCount(), 3);
     EXPECT_EQ(server->requests().back().host, BI_ANALYTICS_HOST_STAGE);
+}
+
+TEST_F(TransportTest, EveryRequestIsHttp11ThoughTheServerOffersHttp2) {
+    EXPECT_NE(postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7), "");
+    EXPECT_TRUE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", "{}\n", 3));
+    EXPECT_EQ(server->negotiatedProtocols(), (std::vector<std::string>{"http/1.1", "http/1.1"}));
 }
 
 }  // namespace

@@ -109,6 +109,43 @@ TEST_F(UploadTest, EnvironmentsFollowEachOtherWithOneConfiguration) {
     EXPECT_EQ(store->countLogs(), 0);
 }
 
+TEST_F(UploadTest, AnEmptyOrCutShortDatabaseFileIsReplacedAndTheRunUploads) {
+    // What a run killed while creating the file leaves: nothing, or part of it.
+    ASSERT_TRUE(store->saveLog("default", record(0)));
+    store->close();
+    const std::string whole = bitest::readFile(store->path());
+    for (const size_t kept : {size_t{0}, size_t{50}, size_t{4096}}) {
+        bitest::TempDir storage;
+        bitest::writeFile(storage.file("com.daxo.cut.bilogclient"), whole.substr(0, kept));
+        ASSERT_TRUE(prepareDatabaseFile(storage.path(), "com.daxo.cut"));
+        BiLogStore run;  // on the process-wide path, as the workers' stores
+        ASSERT_TRUE(run.saveLog("default", record(static_cast<int>(kept) + 1)));
+        BiServerConfig fresh;
+        BiTaskFlush(fresh).run(run, stop);
+    }
+    resetDatabasePath();
+    EXPECT_EQ(server->records().size(), 3u);
+}
+
+TEST_F(UploadTest, HugeLimitsFromTheServerAreIgnored) {
+    server->setConfigText(R"({"package_size":2147483647,"package_line":2147483647})");
+    fill(25);
+    BiWorker worker(store->path());
+    submit(worker, new BiTaskFlush(config));
+    EXPECT_TRUE(server->waitForRequests(3, std::chrono::seconds(30)));
+    stopWorker(worker);
+    EXPECT_EQ(server->records().size(), 25u);
+    EXPECT_EQ(uploads().size(), 2u) << "the default limits apply";
+}
+
+TEST_F(UploadTest, ARecordWithoutEnvironmentNameBlocksNoOther) {
+    fill(1, "");
+    fill(2, "default", 500, 10);
+    pass();
+    EXPECT_EQ(server->records().size(), 3u);
+    EXPECT_EQ(store->countLogs(), 0);
+}
+
 TEST_F(UploadTest, DevelopmentAppAndOldVersionSendEverythingToStaging) {
     for (const char* text :
          {R"({"dev_app_id":["com.daxo.orvocheck"],"url":{"default":"https://eu.collector.test/"}})",
@@ -182,8 +219,8 @@ TEST_F(UploadTest, ARecordLongerThanABatchTravelsAlone) {
     for (const bool compress : {true, false}) {
         SCOPED_TRACE(compress);
         BiServerConfig fresh;
-        server->setConfigText(compress ? R"({"package_size":1000})"
-                                       : R"({"package_size":1000,"compress":false})");
+        server->setConfigText(compress ? R"({"package_size":1024})"
+                                       : R"({"package_size":1024,"compress":false})");
         BiLogStore own(dir.file(compress ? "big1.bilogclient" : "big2.bilogclient"));
         ASSERT_TRUE(own.saveLog("default", record(1, 300)));
         ASSERT_TRUE(own.saveLog("default", record(2, 5000)));

@@ -4,7 +4,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "bi_server_config.h"
@@ -97,6 +99,40 @@ TEST(WorkerTest, SubmissionOrderIsKept) {
     stopWorker(worker);
     RawDb raw(path);
     EXPECT_EQ(raw.rows("select content from bi_logs order by _ID;"), expected);
+}
+
+TEST(WorkerTest, ATaskThatThrowsIsReportedAndTheWorkerGoesOn) {
+    struct Throwing : BiTaskBase {
+        Throwing() : BiTaskBase("default") {}
+        void run(BiLogStore&, const std::atomic<bool>&) override { throw std::bad_alloc(); }
+    };
+    TempDir dir;
+    BiWorker worker(dir.file("w.bilogclient"));
+    testing::internal::CaptureStderr();
+    submit(worker, new Throwing);
+    submit(worker, new BiTaskSend("default", record(1)));
+    stopWorker(worker);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("analytics task failed: std::bad_alloc"),
+              std::string::npos);
+    EXPECT_EQ(RawDb(dir.file("w.bilogclient")).integer("select count(*) from bi_logs;"), 1);
+}
+
+TEST(WorkerTest, AThreadThatCannotStartLeavesNothingHalfStarted) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path);
+    worker.setThreadStarter([](std::function<void()>) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    });
+    EXPECT_FALSE(submit(worker, new BiTaskSend("default", record(1))));
+    EXPECT_FALSE(worker.threadStarted());
+    EXPECT_EQ(worker.queuedTasks(), 0u);
+
+    worker.setThreadStarter(nullptr);
+    EXPECT_TRUE(submit(worker, new BiTaskSend("default", record(2))));
+    stopWorker(worker);
+    EXPECT_EQ(RawDb(path).rows("select content from bi_logs;"),
+              std::vector<std::string>{record(2)});
 }
 
 TEST(WorkerTest, AfterStopNothingIsQueuedAndNoThreadStarts) {

@@ -124,7 +124,7 @@ TEST_F(Facade, DeviceIdentityIsReadOnceEvenByAFailedInit) {
 }
 
 TEST_F(Facade, EnvelopeMembersSortWithTheHostsAndWin) {
-    const DeviceIdentity device = queryDeviceIdentity();
+    const DeviceIdentity device = queryDeviceIdentity(kAppId);
     // The expected text below is written without JSON escaping.
     for (const std::string* value :
          {&device.deviceSerial, &device.osManufacturer, &device.osVersion}) {

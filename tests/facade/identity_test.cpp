@@ -55,12 +55,14 @@ struct IdentityCase {
 
 void PrintTo(const IdentityCase& c, std::ostream* os) { *os << c.name; }
 
+const char kAppId[] = "com.daxo.orvocheck";
+
 class IdentityFromTree : public testing::TestWithParam<IdentityCase> {};
 
 TEST_P(IdentityFromTree, ReadsTheExpectedValues) {
     const IdentityCase& c = GetParam();
     TempDir dir;
-    const DeviceIdentity got = queryDeviceIdentityAt(makeTree(dir, c.tree));
+    const DeviceIdentity got = queryDeviceIdentityAt(makeTree(dir, c.tree), kAppId);
     EXPECT_EQ(got.deviceSerial, c.expected.deviceSerial);
     EXPECT_EQ(got.osManufacturer, c.expected.osManufacturer);
     EXPECT_EQ(got.osVersion, c.expected.osVersion);
@@ -68,6 +70,9 @@ TEST_P(IdentityFromTree, ReadsTheExpectedValues) {
 
 const char kUuid[] = "4c4c4544-0042-3510-8051-b4c04f564433";
 const char kMachineId[] = "3d1219c7c4c5404aaa1f6d2a48adfda4";
+// HMAC-SHA256 of kMachineId keyed with kAppId, as a version 4 UUID (computed
+// with Python's hmac module).
+const char kMachineSerial[] = "43b4db64-1f82-43fe-b2b0-5e9485a2340b";
 const char kDebian[] =
     "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\n";
 
@@ -80,10 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                      {kUuid, "Debian GNU/Linux", "6.1.0-13-amd64"}},
         IdentityCase{"MachineIdWhenNoFirmwareUuid",
                      {nullptr, "3d1219c7c4c5404aaa1f6d2a48adfda4\n", kDebian, nullptr, "6.1.0\n"},
-                     {kMachineId, "Debian GNU/Linux", "6.1.0"}},
+                     {kMachineSerial, "Debian GNU/Linux", "6.1.0"}},
         IdentityCase{"MachineIdWhenFirmwareUuidBlank",
                      {"  \n", "3d1219c7c4c5404aaa1f6d2a48adfda4\n", kDebian, nullptr, "6.1.0\n"},
-                     {kMachineId, "Debian GNU/Linux", "6.1.0"}},
+                     {kMachineSerial, "Debian GNU/Linux", "6.1.0"}},
         IdentityCase{"UsrLibOsReleaseWhenEtcHasNone",
                      {kUuid, nullptr, nullptr, "NAME=Fedora\nVERSION_ID=40\n", "6.8.5\n"},
                      {kUuid, "Fedora", "6.8.5"}},
@@ -100,6 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
             "NothingReadable", {nullptr, nullptr, nullptr, nullptr, nullptr}, {"", "", ""}}),
     [](const testing::TestParamInfo<IdentityCase>& info) { return std::string(info.param.name); });
 
+TEST(DeviceIdentity, TheMachineIdIsSentOnlyAsAnIdOfTheApplication) {
+    EXPECT_EQ(appSpecificMachineId(kMachineId, "com.daxo.other"),
+              "a891d00b-a17c-4151-94e9-2663b3d479af");
+    EXPECT_EQ(appSpecificMachineId("", kAppId), "");
+}
+
 TEST(DeviceIdentity, LongAndBrokenValuesBecomeShortValidText) {
     TempDir dir;
     // 98 ASCII bytes and a two-byte letter: the letter would make 100 bytes.
@@ -108,7 +119,7 @@ TEST(DeviceIdentity, LongAndBrokenValuesBecomeShortValidText) {
     const std::string uuid = "\xFF" + std::string(kUuid) + "\xC0\xAF";
     const LinuxIdentitySources sources =
         makeTree(dir, {uuid.c_str(), nullptr, osRelease.c_str(), nullptr, "6.1\n"});
-    const DeviceIdentity got = queryDeviceIdentityAt(sources);
+    const DeviceIdentity got = queryDeviceIdentityAt(sources, kAppId);
     EXPECT_EQ(got.deviceSerial, kUuid);
     EXPECT_EQ(got.osManufacturer, std::string(98, 'n'));
 }
@@ -128,7 +139,7 @@ TEST(DeviceIdentity, EnvironmentRootsReplaceSysfsAndProcfs) {
 }
 
 TEST(DeviceIdentity, LiveSystemGivesFittedValues) {
-    const DeviceIdentity live = queryDeviceIdentity();
+    const DeviceIdentity live = queryDeviceIdentity("com.daxo.orvocheck");
     for (const std::string* value : {&live.deviceSerial, &live.osManufacturer, &live.osVersion}) {
         EXPECT_LE(value->size(), kEnvelopeTextLimit);
         EXPECT_EQ(fitEnvelopeText(*value), *value);

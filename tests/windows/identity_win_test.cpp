@@ -22,7 +22,7 @@ HRESULT setProcessSecurity() {
 
 TEST(IdentityWin, MachineValuesAreReadFromWmi) {
     for (int round = 0; round < 2; ++round) {
-        const DeviceIdentity identity = queryDeviceIdentity();
+        const DeviceIdentity identity = queryDeviceIdentity("com.daxo.orvocheck");
         EXPECT_FALSE(identity.deviceSerial.empty()) << round;
         EXPECT_FALSE(identity.osManufacturer.empty()) << round;
         EXPECT_TRUE(std::regex_match(identity.osVersion, std::regex(R"(\d+\.\d+\.\d+)")))
@@ -41,7 +41,7 @@ TEST(IdentityWin, SecurityAlreadySetIsNoFailure) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
     const HRESULT first = setProcessSecurity();
     EXPECT_TRUE(SUCCEEDED(first) || first == RPC_E_TOO_LATE) << std::hex << first;
-    const DeviceIdentity identity = queryDeviceIdentity();
+    const DeviceIdentity identity = queryDeviceIdentity("com.daxo.orvocheck");
     CoUninitialize();
     EXPECT_FALSE(identity.deviceSerial.empty());
     EXPECT_FALSE(identity.osVersion.empty());
@@ -51,7 +51,7 @@ TEST(IdentityWin, MachineValuesSurviveAnApartmentOfAnotherKind) {
     // A thread that already uses the single-threaded model cannot enter the
     // multithreaded one; the queries still run in the apartment it has.
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    const DeviceIdentity identity = queryDeviceIdentity();
+    const DeviceIdentity identity = queryDeviceIdentity("com.daxo.orvocheck");
     CoUninitialize();
     EXPECT_FALSE(identity.osVersion.empty());
 }

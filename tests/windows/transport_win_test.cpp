@@ -49,7 +49,7 @@ TEST_F(WinHttpTransport, StatusOtherThan200IsNoSuccess) {
 
 TEST_F(WinHttpTransport, LongResponseBodyIsReadWholeFromItsPieces) {
     // The configuration the server answers is far larger than one read.
-    ASSERT_GT(servers.configText.size(), 64u * 1024u);
+    ASSERT_GT(servers.configText.size(), 32u * 1024u);
     connectTo(servers.accepting);
     const std::string environment = "default";
     const std::string body = postForResponse(BI_ANALYTICS_HOST_DEFAULT, "/init/0/",
@@ -102,6 +102,44 @@ TEST_F(WinHttpTransport, PathThatIsNotUtf8IsReportedNotThrown) {
     EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/log/\xff/", "x", 1, nullptr), 0u);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.find("Error 1113 has occurred."), 0u) << out;
+}
+
+// Each case its own server, which the test script started.
+std::string serverOf(const char* variable) {
+    const std::string endpoint = wintest::environment(variable);
+    EXPECT_FALSE(endpoint.empty()) << variable << " is not set: run scripts/windows-tests.sh";
+    return endpoint;
+}
+
+TEST_F(WinHttpTransport, AnAnswerLongerThanTheLimitIsAFailedRequest) {
+    connectTo(serverOf("ORVO_WIN_TEST_OVERSIZED_SERVER"));
+    std::string response;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7, &response), 0u);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(response.empty());
+    EXPECT_EQ(out.find("Error 122 has occurred."), 0u) << out;
+}
+
+TEST_F(WinHttpTransport, ARedirectIsTheAnswerSoNothingIsDeleted) {
+    // The server redirects to one that would answer; an upload pass deletes
+    // records only when postForSuccess is true.
+    connectTo(serverOf("ORVO_WIN_TEST_REDIRECTING_SERVER"));
+    EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7, nullptr), 302u);
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
+}
+
+TEST_F(WinHttpTransport, AServerThatNeverAnswersEndsTheRequestAtTheDeadline) {
+    connectTo(serverOf("ORVO_WIN_TEST_SILENT_SERVER"));
+    setTransportTimeouts(BiTransportTimeouts{1000, 2000});
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
+    const std::string out = testing::internal::GetCapturedStdout();
+    // A time-out: Windows says ERROR_WINHTTP_TIMEOUT, Wine the socket's WSAETIMEDOUT.
+    EXPECT_TRUE(std::regex_match(out, std::regex(R"(^Error (12002|10060) has occurred\.\r?\n$)")))
+        << out;
 }
 
 }  // namespace

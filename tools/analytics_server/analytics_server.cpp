@@ -118,6 +118,7 @@ struct AnalyticsServer::Impl {
     std::vector<std::string> records;
     bool stopping = false;
     std::atomic<int> connections{0};
+    std::vector<std::string> protocols;
 
     void handle(const httplib::Request& req, httplib::Response& res);
     void answerNormally(ReceivedRequest& r, httplib::Response& res);
@@ -125,6 +126,8 @@ struct AnalyticsServer::Impl {
         if (options.print) std::cout << line << std::endl;
     }
     static void onTlsInfo(const SSL* ssl, int where, int value);
+    static int selectProtocol(SSL* ssl, const unsigned char** out, unsigned char* outLength,
+                              const unsigned char* in, unsigned int inLength, void* arg);
 };
 
 namespace {
@@ -141,6 +144,26 @@ void AnalyticsServer::Impl::onTlsInfo(const SSL* ssl, int where, int value) {
         impl->log(std::string("TLS alert ") + ((where & SSL_CB_READ) != 0 ? "from" : "to") +
                   " the client: " + SSL_alert_desc_string_long(value));
     }
+}
+
+// Prefers HTTP/2 whenever the client offers it, as a real front end would.
+int AnalyticsServer::Impl::selectProtocol(SSL*, const unsigned char** out, unsigned char* outLength,
+                                          const unsigned char* in, unsigned int inLength,
+                                          void* arg) {
+    static const unsigned char offered[] = "\x02h2\x08http/1.1";
+    auto* impl = static_cast<Impl*>(arg);
+    unsigned char* chosen = nullptr;
+    std::string name;
+    int result = SSL_TLSEXT_ERR_NOACK;
+    if (SSL_select_next_proto(&chosen, outLength, offered, sizeof offered - 1, in, inLength) ==
+        OPENSSL_NPN_NEGOTIATED) {
+        *out = chosen;
+        name.assign(reinterpret_cast<const char*>(chosen), *outLength);
+        result = SSL_TLSEXT_ERR_OK;
+    }
+    std::lock_guard<std::mutex> lock(impl->mutex);
+    impl->protocols.push_back(name);
+    return result;
 }
 
 void AnalyticsServer::Impl::handle(const httplib::Request& req, httplib::Response& res) {
@@ -172,6 +195,7 @@ void AnalyticsServer::Impl::handle(const httplib::Request& req, httplib::Respons
         r.status = answer->status;
         res.status = answer->status;
         res.set_content(answer->body, "text/plain");
+        if (!answer->location.empty()) res.set_header("Location", answer->location);
     } else if (answer->kind == ScriptedAnswer::Kind::Pieces) {
         r.status = 200;
         res.status = 200;
@@ -251,6 +275,9 @@ bool AnalyticsServer::start() {
     if (g_exIndex < 0) g_exIndex = SSL_CTX_get_ex_new_index(0, nullptr, nullptr, nullptr, nullptr);
     SSL_CTX_set_ex_data(impl.server->ssl_context(), g_exIndex, &impl);
     SSL_CTX_set_info_callback(impl.server->ssl_context(), Impl::onTlsInfo);
+    if (impl.options.offerHttp2) {
+        SSL_CTX_set_alpn_select_cb(impl.server->ssl_context(), Impl::selectProtocol, &impl);
+    }
 
     impl.server->Post(".*", [&impl](const httplib::Request& req, httplib::Response& res) {
         impl.handle(req, res);
@@ -310,6 +337,11 @@ std::vector<std::string> AnalyticsServer::records() const {
 }
 
 int AnalyticsServer::connectionCount() const { return m_impl->connections.load(); }
+
+std::vector<std::string> AnalyticsServer::negotiatedProtocols() const {
+    std::lock_guard<std::mutex> lock(m_impl->mutex);
+    return m_impl->protocols;
+}
 
 bool AnalyticsServer::waitForRequests(size_t count, std::chrono::milliseconds limit) const {
     std::unique_lock<std::mutex> lock(m_impl->mutex);

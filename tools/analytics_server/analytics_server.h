@@ -30,6 +30,9 @@ struct ServerOptions {
     std::string bindAddress = "127.0.0.1";
     int port = 0;       // 0: any free port
     bool print = true;  // print every request and record on stdout
+    // Offer HTTP/2 ahead of HTTP/1.1 in the TLS handshake (ALPN) and note
+    // what each connection chose; the server itself only speaks HTTP/1.1.
+    bool offerHttp2 = false;
 };
 
 // One request as it arrived.
@@ -52,6 +55,7 @@ struct ScriptedAnswer {
     Kind kind = Kind::Status;
     int status = 200;
     std::string body;                      // Status: body of the answer
+    std::string location;                  // Status: Location header, if not empty
     std::vector<std::string> pieces;       // Pieces: body sent in these pieces
     std::chrono::milliseconds pause{100};  // Pieces: pause between pieces
 };
@@ -78,6 +82,9 @@ public:
     // Every record line accepted so far, in order of arrival.
     std::vector<std::string> records() const;
     int connectionCount() const;
+    // The protocol chosen in each handshake ("" when the client named none),
+    // with offerHttp2 only.
+    std::vector<std::string> negotiatedProtocols() const;
     // Waits until `count` requests have arrived; false on time-out.
     bool waitForRequests(size_t count, std::chrono::milliseconds limit) const;
 

@@ -26,6 +26,7 @@ void usage() {
                  "  --config TEXT     configuration text answered to /init/<n>/ (default {})\n"
                  "  --status N        answer status N ...\n"
                  "  --times N         ... to the next N requests (default 1)\n"
+                 "  --location URL    ... with this Location header (a redirect)\n"
                  "  --hang            never answer the next request\n"
                  "  --close           close the connection of the next request\n"
                  "  --quiet           do not print requests and records\n"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     std::string dir = ".";
     std::string hosts = ANALYTICS_HOSTS;
     std::string config = "{}";
+    std::string location;
     int status = 0, times = 1;
     bool hang = false, closeNext = false, quiet = false, rsa = false;
     for (int i = 1; i < argc; ++i) {
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
             config = argv[++i];
         } else if (arg == "--status" && hasValue) {
             status = std::atoi(argv[++i]);
+        } else if (arg == "--location" && hasValue) {
+            location = argv[++i];
         } else if (arg == "--times" && hasValue) {
             times = std::atoi(argv[++i]);
         } else if (arg == "--hang") {
@@ -97,6 +101,7 @@ int main(int argc, char** argv) {
     if (status != 0) {
         orvo_analytics::ScriptedAnswer a;
         a.status = status;
+        a.location = location;
         server.script(a, times);
     }
     if (hang || closeNext) {
