@@ -119,8 +119,8 @@ def classify(vendor, name, rules, figures):
         return "none", family[1]
     ranked = []
     for product in products_of(name) or [name]:
-        figure = next((f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)),
-                      family[0])
+        figure = family[0] if family[0] == NO_3D else next(  # a chip without 3D has no faster product
+            (f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)), family[0])
         ranked.append((product, figure))
     graphics = [(p, f) for p, f in ranked if f != NO_GRAPHICS]
     if not graphics:
