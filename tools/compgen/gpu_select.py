@@ -13,8 +13,8 @@ VERDICTS = ("good", "bad", "none")
 # cooling), so a card within a tenth of the slower reference is its equivalent.
 REFERENCES = ("GeForce GTX 970", "Radeon R9 290")
 BAR_SHARE = 0.9
-NO_GRAPHICS = "none"  # the figure of a chip or product without graphics pipeline or display output
-NO_3D = "no-3d"  # the figure of a display engine without 3D acceleration: it runs no 3D benchmark
+NO_GRAPHICS = "none"  # the figure of a chip or product without display output and without a figure
+NO_3D = "no-3d"  # the figure of a chip without 3D acceleration for Windows: it runs no 3D benchmark
 
 
 def read_pciids(path):
@@ -124,7 +124,7 @@ def classify(vendor, name, rules, figures):
         ranked.append((product, figure))
     graphics = [(p, f) for p, f in ranked if f != NO_GRAPHICS]
     if not graphics:
-        return "none", family[1] + "; no graphics pipeline or display output"
+        return "none", family[1] + "; no display output and no figure"
     product, figure = min(graphics, key=lambda pf: figures.g3d[pf[1]])
     g3d = figures.g3d[figure]
     verdict = figures.verdict(g3d)
