@@ -43,7 +43,7 @@ PCIIDS_HEADER = [
     "list: good, bad, or none (judged but on neither list; the reason says why).",
 ]
 EXTRA_HEADER = [
-    "Display adapters the packaged pci.ids does not know yet, named as a newer pci.ids names them.",
+    "Display adapters the packaged pci.ids does not know, named as a newer pci.ids or the hardware report names them.",
     "list and reason are what gpu_rules.tsv gives for the name (compgen.py rank-extra); check fails otherwise.",
 ]
 
