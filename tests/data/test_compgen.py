@@ -15,7 +15,7 @@ sys.path.insert(0, TOOL)
 
 import compgen  # noqa: E402
 from comp_writer import render  # noqa: E402
-from gpu_select import classify, read_pciids, read_rules, select  # noqa: E402
+from gpu_select import Figures, classify, read_pciids, read_rules, select  # noqa: E402
 from list_checks import check_document, check_sources  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table  # noqa: E402
@@ -32,6 +32,7 @@ PCIIDS = """\
 \t1401  GM206 [GeForce GTX 960]
 \t13f2  GM204GL [Tesla M60]
 \t1c21  GP106M [GeForce GTX 1050 Ti Mobile]
+\t1f91  GM204M [GeForce GTX 980M / Max-Q]
 \t0020  NV4 [Riva TNT]
 1002  Advanced Micro Devices, Inc. [AMD/ATI]
 \t67df  Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]
@@ -47,8 +48,10 @@ RULES = """\
 10de\tfamily\t^GM206\tbad\tGM206
 10de\tproduct\tGTX 96[05]\\b|GTX 1050\tbad\tbelow
 10de\tproduct\tTesla\tnone\tno outputs
+10de\tproduct\t980M Max-Q\tbad\tbelow
 1002\tfamily\t^Ellesmere\tgood\tEllesmere
 """
+FIGURES = "GeForce GTX 970\t9636\tx\nRadeon R9 290\t8139\tx\ngood\t9000\tx\nbad\t6000\tx\n"  # rules name these
 
 
 def write(path, text):
@@ -63,6 +66,8 @@ class GpuSelection(unittest.TestCase):
         self.rules = os.path.join(self.tmp, "rules.tsv")
         write(self.pciids, PCIIDS)
         write(self.rules, RULES)
+        self.figures = os.path.join(self.tmp, "figures.tsv")
+        write(self.figures, FIGURES)
 
     def tearDown(self):
         shutil.rmtree(self.tmp)
@@ -71,15 +76,18 @@ class GpuSelection(unittest.TestCase):
         version, devices = read_pciids(self.pciids)
         self.assertEqual(version, "2099.01.02")
         self.assertEqual(devices["10de"][0], ("13c2", "GM204 [GeForce GTX 970]"))
-        self.assertEqual(len(devices["10de"]), 8)  # the subsystem line is not a device
+        self.assertEqual(len(devices["10de"]), 9)  # the subsystem line is not a device
         self.assertNotIn("00", [d for d, _ in devices["1002"]])
 
     def test_each_device_lands_on_the_list_its_family_and_products_give(self):
-        rules = read_rules(self.rules)
+        figures = Figures(self.figures)
+        self.assertEqual(figures.bar, 7325)  # 90 % of the slower reference
+        rules = read_rules(self.rules, figures)
         cases = [
             ("10de", "GM204 [GeForce GTX 970]", "good"),
-            ("10de", "GM204M [GeForce GTX 960 OEM / 970M]", "none"),  # mixed products
-            ("10de", "GM204", "none"),  # qualifying family, product unknown
+            ("10de", "GM204M [GeForce GTX 960 OEM / 970M]", "bad"),  # ranked by the weaker product
+            ("10de", "GM204M [GeForce GTX 980M / Max-Q]", "bad"),  # the variant is the "980M Max-Q"
+            ("10de", "GM204", "good"),  # at its family's figure
             ("10de", "GM206 [GeForce GTX 960]", "bad"),
             ("10de", "GM204GL [Tesla M60]", "none"),
             ("10de", "GP106M [GeForce GTX 1050 Ti Mobile]", "bad"),  # below the bar in a good family
@@ -87,27 +95,29 @@ class GpuSelection(unittest.TestCase):
         ]
         for vendor, name, expected in cases:
             with self.subTest(name=name):
-                self.assertEqual(classify(vendor, name, rules)[0], expected)
+                self.assertEqual(classify(vendor, name, rules, figures)[0], expected)
         for vendor, name in (("10de", "GM204 High Definition Audio Controller"),
                              ("10de", "NV4 [Riva TNT]"), ("8086", "GM204 [GeForce GTX 970]")):
             with self.subTest(name=name):
-                self.assertIsNone(classify(vendor, name, rules))
+                self.assertIsNone(classify(vendor, name, rules, figures))
 
     def test_selection_writes_upper_case_ids_with_provenance(self):
-        version, rows = select(self.pciids, self.rules)
+        version, rows = select(self.pciids, self.rules, self.figures)
         by_id = {(r[0], r[1]): r for r in rows}
         self.assertEqual(by_id[("10DE", "13C2")][2:5],
                          ["good", "GM204 [GeForce GTX 970]", "pci.ids 2099.01.02"])
         self.assertNotIn(("10DE", "0FBB"), by_id)
-        self.assertEqual(len(rows), 7)
+        self.assertEqual(len(rows), 8)
 
     def test_rule_mistakes_are_refused(self):
-        for bad in ("10de\tfamily\t^GM\tnone\tx\n", "10de\tproduct\t^GM\tgood\tx\n",
+        for bad in ("10de\tfamily\t^GM\tGTX 980\tx\n", "10de\tbrand\t^GM\tgood\tx\n",
                     "10de\tfamily\t(\tgood\tx\n", "10de\tfamily\t^GM good x\n"):
             with self.subTest(rule=bad):
                 write(self.rules, bad)
                 with self.assertRaises(TableError):
-                    read_rules(self.rules)
+                    read_rules(self.rules, Figures(self.figures))
+        write(self.figures, "GeForce GTX 970\t9636\tx\n")
+        self.assertRaises(TableError, Figures, self.figures)  # a reference without figure
 
 
 def minimal_tables(folder):
@@ -122,6 +132,8 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
+    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", "")):
+        write(os.path.join(folder, name), text)
 
 
 class Generation(unittest.TestCase):
@@ -156,6 +168,8 @@ class Generation(unittest.TestCase):
             ("cpu_models.tsv", "plain\tgood\ti9-14900K with a name far too long for CPUID\t-\tx\n",
              "longer than a brand string"),
             ("gpu_extra.tsv", "10DE\t13C2\tbad\tdup\tx\tx\n", "already listed"),
+            ("gpu_extra.tsv", "10DE\t1C02\tbad\tGP106\tx\tx\n", "no adapter the rules judge"),
+            ("gpu_rank_changes.tsv", "10DE\t13C1\tgood\tbad\tx\n", "is none now, not bad"),
         ]
         for table, line, expected in cases:
             with self.subTest(line=line):
@@ -239,8 +253,8 @@ class ShippedTables(unittest.TestCase):
             self.assertIn(pair, good)  # GTX 970, GTX 1070, R9 290, RX 480, RTX 4090, Arc A770
         for pair in (("10DE", "1401"), ("10DE", "1C82"), ("1002", "67FF"), ("8086", "3E92")):
             self.assertIn(pair, bad)  # GTX 960, GTX 1050 Ti, RX 560, UHD 630
-        for pair in (("10DE", "10F0"), ("1002", "AAF0"), ("10DE", "20B0")):
-            self.assertNotIn(pair, good | bad)  # audio functions, A100
+        for pair in (("10DE", "10F0"), ("1002", "AAF0"), ("8086", "56C0")):
+            self.assertNotIn(pair, good | bad)  # audio functions, a media card without outputs
 
     def test_reference_systems(self):
         good = set(self.doc["OS"]["Good list"])

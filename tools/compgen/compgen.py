@@ -9,6 +9,7 @@
   compgen.py pciids-sync [--pciids PATH]
                                        exit 1 when data/gpu_pciids.tsv is not what import-pciids
                                        writes from PATH; 77 when PATH is another pci.ids version
+  compgen.py rank-extra                re-rank data/gpu_extra.tsv by gpu_rules.tsv and gpu_figures.tsv
 
 The tables, not the JSON, are what reviewers edit: every entry is one line
 with its source. See data/*.tsv for the columns.
@@ -25,7 +26,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
-from gpu_select import GPU_COLUMNS, select  # noqa: E402
+from gpu_select import BAR_SHARE, GPU_COLUMNS, rank_rows, select  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table, write_table  # noqa: E402
@@ -40,6 +41,10 @@ PCIIDS_HEADER = [
     "Display adapters picked from pci.ids %s by data/gpu_rules.tsv (compgen.py import-pciids).",
     "Regenerate with that command and review the diff; do not edit by hand (add missing adapters to gpu_extra.tsv).",
     "list: good, bad, or none (judged but on neither list; the reason says why).",
+]
+EXTRA_HEADER = [
+    "Display adapters the packaged pci.ids does not know, named as a newer pci.ids or the hardware report names them.",
+    "list and reason are what gpu_rules.tsv gives for the name (compgen.py rank-extra); check fails otherwise.",
 ]
 
 
@@ -79,6 +84,7 @@ def cmd_check(args):
         problems += check_document(load_document(args.file), src)
     for p in problems:
         print("compgen: " + p)
+    print("compgen: graphics bar G3D %d (%d %% of the weaker reference)" % (src.figures.bar, 100 * BAR_SHARE))
     counts = "OS %d/%d, CPU %d/%d, GPU %d/%d (good/bad)" % (
         len(src.os["good"]), len(src.os["bad"]), len(src.cpu["good"]), len(src.cpu["bad"]),
         len(src.gpu["good"]), len(src.gpu["bad"]))
@@ -87,7 +93,8 @@ def cmd_check(args):
 
 
 def _write_pciids_table(path, pciids, data_dir):
-    version, rows = select(pciids, os.path.join(data_dir, "gpu_rules.tsv"))
+    version, rows = select(pciids, os.path.join(data_dir, "gpu_rules.tsv"),
+                           os.path.join(data_dir, "gpu_figures.tsv"))
     header = [PCIIDS_HEADER[0] % version] + PCIIDS_HEADER[1:]
     write_table(path, header, GPU_COLUMNS, rows)
     return version, rows
@@ -122,6 +129,15 @@ def cmd_pciids_sync(args):
     return 1
 
 
+def cmd_rank_extra(args):
+    path = os.path.join(args.data, "gpu_extra.tsv")
+    rows = rank_rows(read_table(path, GPU_COLUMNS), os.path.join(args.data, "gpu_rules.tsv"),
+                     os.path.join(args.data, "gpu_figures.tsv"))
+    write_table(path, EXTRA_HEADER, GPU_COLUMNS, rows)
+    print("compgen: %d adapters of %s ranked" % (len(rows), path))
+    return 0
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--data", default=DATA, help="folder of the source tables")
@@ -141,6 +157,8 @@ def main(argv=None):
     p = sub.add_parser("pciids-sync")
     p.add_argument("--pciids", default=DEFAULT_PCIIDS)
     p.set_defaults(run=cmd_pciids_sync)
+    p = sub.add_parser("rank-extra")
+    p.set_defaults(run=cmd_rank_extra)
     args = parser.parse_args(argv)
     try:
         return args.run(args)

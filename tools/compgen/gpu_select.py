@@ -1,12 +1,20 @@
-"""Picks display adapters from pci.ids by chip family (see data/gpu_rules.tsv)."""
+"""Ranks display adapters by their 3D benchmark figure (see data/gpu_rules.tsv, data/gpu_figures.tsv)."""
 
 import re
 
 from tables import TableError, read_table
 
-RULE_COLUMNS = ["vendor", "kind", "pattern", "verdict", "note"]
+RULE_COLUMNS = ["vendor", "kind", "pattern", "figure", "note"]
+FIGURE_COLUMNS = ["product", "g3d", "source"]
 GPU_COLUMNS = ["vendor", "device", "list", "name", "source", "reason"]
 VERDICTS = ("good", "bad", "none")
+# The stated minimum names two cards; an adapter is good when its figure reaches this share of the
+# weaker of them. One benchmark run differs from the next by several per cent (drivers, processor,
+# cooling), so a card within a tenth of the slower reference is its equivalent.
+REFERENCES = ("GeForce GTX 970", "Radeon R9 290")
+BAR_SHARE = 0.9
+NO_GRAPHICS = "none"  # the figure of a chip or product without display output and without a figure
+NO_3D = "no-3d"  # the figure of a chip without 3D acceleration for Windows: it runs no 3D benchmark
 
 
 def read_pciids(path):
@@ -37,71 +45,114 @@ def read_pciids(path):
     return version, devices
 
 
-def read_rules(path):
+class Figures:
+    """The benchmark figure of every product a rule names, and the bar derived from them."""
+
+    def __init__(self, path):
+        self.g3d = {}
+        for row in read_table(path, FIGURE_COLUMNS):
+            if row["product"] in self.g3d:
+                raise TableError("%s: %r has a figure already" % (row.where(), row["product"]))
+            if not re.fullmatch(r"[1-9][0-9]*", row["g3d"]):
+                raise TableError("%s: the figure %r is not a whole number" % (row.where(), row["g3d"]))
+            self.g3d[row["product"]] = int(row["g3d"])
+        self.g3d[NO_3D] = 0
+        missing = [r for r in REFERENCES if r not in self.g3d]
+        if missing:
+            raise TableError("%s: no figure for the reference %s" % (path, ", ".join(missing)))
+        self.bar = int(BAR_SHARE * min(self.g3d[r] for r in REFERENCES))
+
+    def verdict(self, figure):
+        return "good" if figure >= self.bar else "bad"
+
+
+def read_rules(path, figures):
     rules = []
     for row in read_table(path, RULE_COLUMNS):
-        kind = row["kind"]
+        kind, figure = row["kind"], row["figure"]
         if kind not in ("skip", "family", "product"):
             raise TableError("%s: unknown kind %r" % (row.where(), kind))
-        if kind == "family" and row["verdict"] not in ("good", "bad"):
-            raise TableError("%s: a family is good or bad" % row.where())
-        if kind == "product" and row["verdict"] not in ("bad", "none"):
-            raise TableError("%s: a product rule is bad or none" % row.where())
+        if kind == "skip":
+            figure = None
+        elif figure == NO_GRAPHICS:
+            pass
+        elif figure not in figures.g3d:
+            raise TableError("%s: no figure for %r in gpu_figures.tsv" % (row.where(), figure))
         try:
             pattern = re.compile(row["pattern"])
         except re.error as e:
             raise TableError("%s: bad pattern: %s" % (row.where(), e))
-        rules.append((row["vendor"].lower(), kind, pattern, row["verdict"], row["note"]))
+        rules.append((row["vendor"].lower(), kind, pattern, figure, row["note"]))
     return rules
 
 
 def products_of(name):
-    """The products a pci.ids name lists in its trailing brackets, one per '/' part."""
+    """The products a pci.ids name lists in its trailing brackets, one per '/' part.
+
+    A part without a model number ("GeForce RTX 3070 Mobile / Max-Q") is a variant of
+    the part before it and is named in full ("GeForce RTX 3070 Max-Q")."""
     m = re.search(r"\[([^\[\]]*)\]\s*$", name)
     if not m:
         return []
-    return [p.strip() for p in m.group(1).split("/") if p.strip()]
+    products = []
+    for part in (p.strip() for p in m.group(1).split("/")):
+        if part and products and not re.search(r"\d", part):
+            part = re.sub(r"\s+(Mobile|Laptop GPU|Max-Q)$", "", products[-1]) + " " + part
+        if part:
+            products.append(part)
+    return products
 
 
-def classify(vendor, name, rules):
-    """Returns (list, reason) for one device, or None when it is no adapter we judge."""
+def classify(vendor, name, rules, figures):
+    """Returns (list, reason) for one device, or None when it is no adapter we judge.
+
+    Every product the name lists is taken at its own figure (a product rule) or at its
+    family's; the ID is ranked by the weakest of them, as one ID may be any of them."""
     mine = [r for r in rules if r[0] == vendor]
     if any(kind == "skip" and pat.search(name) for _, kind, pat, _, _ in mine):
         return None
-    family = next(((verdict, note) for _, kind, pat, verdict, note in mine
+    family = next(((figure, note) for _, kind, pat, figure, note in mine
                    if kind == "family" and pat.search(name)), None)
     if family is None:
         return None
-    family_verdict, family_note = family
-    products = products_of(name)
-    if not products:
-        if family_verdict == "good":
-            return "none", family_note + "; pci.ids names no product"
-        return family_verdict, family_note
-    verdicts = []
-    notes = []
-    for product in products:
-        rule = next(((verdict, note) for _, kind, pat, verdict, note in mine
-                     if kind == "product" and pat.search(product)), None)
-        if rule is None:
-            verdicts.append(family_verdict)
-        else:
-            verdicts.append(rule[0])
-            notes.append("%s: %s" % (product, rule[1]))
-    if family_verdict == "bad":
-        # Below-the-bar families stay bad whatever their products are called.
-        return "bad", family_note
-    if len(set(verdicts)) > 1:
-        return "none", family_note + "; mixed: " + "; ".join(notes)
-    if verdicts[0] != family_verdict:
-        return verdicts[0], family_note + "; " + "; ".join(notes)
-    return family_verdict, family_note
+    if family[0] == NO_GRAPHICS:
+        return "none", family[1]
+    ranked = []
+    for product in products_of(name) or [name]:
+        figure = family[0] if family[0] == NO_3D else next(  # a chip without 3D has no faster product
+            (f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)), family[0])
+        ranked.append((product, figure))
+    graphics = [(p, f) for p, f in ranked if f != NO_GRAPHICS]
+    if not graphics:
+        return "none", family[1] + "; no display output and no figure"
+    product, figure = min(graphics, key=lambda pf: figures.g3d[pf[1]])
+    g3d = figures.g3d[figure]
+    verdict = figures.verdict(g3d)
+    reason = "%s; G3D %d (%s) %s %d" % (family[1], g3d, figure, ">=" if verdict == "good" else "<",
+                                         figures.bar)
+    if len({f for _, f in graphics}) > 1:
+        reason += "; weakest of its products: " + product
+    return verdict, reason
 
 
-def select(pciids_path, rules_path):
+def rank_rows(rows, rules_path, figures_path):
+    """The rows (of gpu_extra.tsv) with list and reason as the rules give them for each name."""
+    figures = Figures(figures_path)
+    rules = read_rules(rules_path, figures)
+    ranked = []
+    for row in rows:
+        judged = classify(row["vendor"].lower(), row["name"], rules, figures)
+        if judged is None:
+            raise TableError("%s: %r is no adapter the rules judge" % (row.where(), row["name"]))
+        ranked.append([row["vendor"], row["device"], judged[0], row["name"], row["source"], judged[1]])
+    return ranked
+
+
+def select(pciids_path, rules_path, figures_path):
     """Rows of the pci.ids adapter table: one per judged device, in pci.ids order."""
     version, devices = read_pciids(pciids_path)
-    rules = read_rules(rules_path)
+    figures = Figures(figures_path)
+    rules = read_rules(rules_path, figures)
     vendors = []
     for r in rules:
         if r[0] not in vendors:
@@ -109,7 +160,7 @@ def select(pciids_path, rules_path):
     rows = []
     for vendor in vendors:
         for device, name in devices.get(vendor, []):
-            judged = classify(vendor, name, rules)
+            judged = classify(vendor, name, rules, figures)
             if judged is None:
                 continue
             verdict, reason = judged

@@ -5,7 +5,11 @@ reports everything that is wrong.
 """
 
 import json
+import os
 import re
+
+from gpu_select import rank_rows
+from tables import TableError
 
 MIN_CPU_GOOD = 400
 BRAND_MAX = 48  # CPUID leaves 0x80000002-0x80000004 hold at most 48 bytes
@@ -42,6 +46,27 @@ def check_sources(src):
                                 % (row.where(), key[0], key[1], seen[key].where()))
             else:
                 seen[key] = row
+    return problems + check_gpu_ranks(src)
+
+
+def check_gpu_ranks(src):
+    """The extra adapters are ranked as the rules say, and every recorded rank change still holds."""
+    problems = []
+    try:
+        fresh = rank_rows(src.gpu_extra, os.path.join(src.data_dir, "gpu_rules.tsv"),
+                          os.path.join(src.data_dir, "gpu_figures.tsv"))
+    except TableError as e:
+        return [str(e)]
+    for row, ranked in zip(src.gpu_extra, fresh):
+        if (row["list"], row["reason"]) != (ranked[2], ranked[5]):
+            problems.append("GPU %s: the rules give %s (%s); run compgen.py rank-extra"
+                            % (row.where(), ranked[2], ranked[5]))
+    now = {(r["vendor"], r["device"]): r["list"] for r in src.gpu_all}
+    for row in src.gpu_changes:
+        key = (row["vendor"], row["device"])
+        if now.get(key, "none") != row["now"]:
+            problems.append("GPU %s: %s:%s is %s now, not %s" % (row.where(), key[0], key[1],
+                                                                now.get(key, "none"), row["now"]))
     return problems
 
 

@@ -3,10 +3,11 @@
 import os
 import re
 
-from gpu_select import GPU_COLUMNS
+from gpu_select import GPU_COLUMNS, Figures
 from tables import TableError, read_table
 
 LISTS = ("good", "bad")
+CHANGE_COLUMNS = ["vendor", "device", "was", "now", "why"]
 
 
 class Sources:
@@ -25,8 +26,11 @@ class Sources:
             raise TableError("meta.tsv: 'Memory good min' is not a number")
         self.os = self._names(read_table(self._path("os.tsv"), ["list", "name", "source"]))
         self.cpu = self._names(self._cpu_rows())
-        self.gpu = self._pairs(read_table(self._path("gpu_pciids.tsv"), GPU_COLUMNS)
-                               + read_table(self._path("gpu_extra.tsv"), GPU_COLUMNS))
+        self.figures = Figures(self._path("gpu_figures.tsv"))
+        self.gpu_extra = read_table(self._path("gpu_extra.tsv"), GPU_COLUMNS)
+        self.gpu_all = read_table(self._path("gpu_pciids.tsv"), GPU_COLUMNS) + self.gpu_extra
+        self.gpu = self._pairs(self.gpu_all)
+        self.gpu_changes = read_table(self._path("gpu_rank_changes.tsv"), CHANGE_COLUMNS)
 
     def _path(self, name):
         return os.path.join(self.data_dir, name)
