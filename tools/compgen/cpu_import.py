@@ -42,7 +42,7 @@ _NOISE = [
     r"\s+apu\b.*$", r"\b(processor|cpu)\b", r"\b(eight|six|quad|dual|triple|\d+)[- ]?cores?\b",
     r"\bdualcore\b",
 ]
-_FIRST_GEN = re.compile(r"\b(i[357]) (?:([lmqux]) )?(\d{3})\b")
+_FIRST_GEN = re.compile(r"\b(i[357]) (?:([klmqux]) )?(\d{3})\b")
 
 
 def model_key(name):
@@ -57,7 +57,7 @@ def model_key(name):
         s = re.sub(pattern, " ", s)
     s = re.sub(r"\b(intel|amd|genuine)\b", " ", s)  # PassMark drops the vendor on some old names
     s = collapse(s)
-    suffix = {"l": "lm", "m": "m", "q": "qm", "u": "um", "x": "x"}
+    suffix = {"k": "k", "l": "lm", "m": "m", "q": "qm", "u": "um", "x": "x"}
 
     def first_gen(m):
         return "%s-%s%s" % (m.group(1), m.group(3), suffix.get(m.group(2) or "", ""))
