@@ -34,7 +34,8 @@ void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 void BM_CompareShippedFile(benchmark::State& state) {
     const QByteArray env = qgetenv("ORVO_BENCH_COMP");
-    const QString path = env.isEmpty() ? QStringLiteral(ORVO_COMP_DEFAULT) : QString::fromLocal8Bit(env);
+    const QString path =
+        env.isEmpty() ? QStringLiteral(ORVO_COMP_DEFAULT) : QString::fromLocal8Bit(env);
     if (!QFile::exists(path)) {
         state.SkipWithError("the comparison file does not exist");
         return;
