@@ -164,7 +164,8 @@ class Generation(unittest.TestCase):
                 minimal_tables(self.tmp)
                 self.append("cpu_bench.tsv", "X\t%s\t%d\tx\n" % (single or "-", multi))
                 self.append("cpu_brands.tsv", "Some CPU\tX\tx\n")
-                self.assertIn("Some CPU", Sources(self.tmp).document()["CPU"][expected.capitalize() + " list"])
+                cpu = Sources(self.tmp).document()["CPU"]
+                self.assertIn("Some CPU", cpu[expected.capitalize() + " list"])
 
     def test_table_faults_are_reported(self):
         cases = [
