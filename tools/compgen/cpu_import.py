@@ -3,7 +3,8 @@
 Inputs are local git snapshots of three public collections, read with git:
   --lscpu     linuxhw/LsCPU      real lscpu dumps, one file per reported machine
   --xmrig     hinto-janaiyo/xmrig-benchmarks   brand strings of XMRig benchmark submissions
-  --passmark  lainbo/cpu-mark    PassMark CPU Mark and Single Thread Rating tables
+  --passmark  lainbo/cpu-mark    PassMark CPU Mark and Single Thread Rating tables (August 2022,
+              and June 2023 for the models the 2022 tables lack)
 
 It writes data/cpu_brands.tsv (every reported brand string mapped to its
 benchmark entry) and data/cpu_bench.tsv (the figures of those entries), and
@@ -17,6 +18,11 @@ import zlib
 from collections import Counter
 
 PASSMARK_FILES = ("src/assets/staticData/cpuData.js", "src/assets/staticData/cpuSingleCoreData.js")
+# The same collection's later PassMark tables. This is their last commit with the whole
+# Single Thread Rating table (later ones keep its first 300 lines, then it turned to
+# Geekbench). They only add models: figures the 2022 tables have stay, so no rank moves.
+PASSMARK_2023 = ("10c6b6b", "src/assets/staticData/cpuMData.json",
+                 "src/assets/staticData/cpuSData.json")
 # Reports whose id falls in this share of the hash space are held out of the
 # brand table and feed the real-world coverage sample instead.
 HELD_OUT_OF_16 = 4
@@ -73,7 +79,8 @@ def clock(name):
 
 
 def read_passmark(repo):
-    """{PassMark name: (single, multi)} from the last commit that holds both tables."""
+    """{PassMark name: (single, multi, source)}: the August 2022 tables, then the models
+    only the June 2023 tables have."""
     commit = git(repo, "log", "--all", "--format=%H", "-1", "--", PASSMARK_FILES[0]).strip()
     commit = git(repo, "rev-parse", commit + "^").strip()
     marks = []
@@ -82,8 +89,16 @@ def read_passmark(repo):
         marks.append({collapse(n): m for n, m in
                       re.findall(r"nameDetail: '([^']*)',\s*mark: (\d+)", text)})
     multi, single = marks
-    figures = {n: (single.get(n, "-"), m) for n, m in multi.items()}
-    return commit[:7], figures
+    source = "PassMark via lainbo/cpu-mark@%s" % commit[:7]
+    figures = {n: (single.get(n, "-"), m, source) for n, m in multi.items()}
+    later, multi_path, single_path = PASSMARK_2023
+    multi, single = ({collapse(e["nameDetail"]): str(e["mark"])
+                      for e in json.loads(git(repo, "show", "%s:%s" % (later, path)))}
+                     for path in (multi_path, single_path))
+    source = "PassMark via lainbo/cpu-mark@%s (June 2023)" % later
+    for n, m in multi.items():
+        figures.setdefault(n, (single.get(n, "-"), m, source))
+    return figures
 
 
 def passmark_index(figures):
@@ -143,7 +158,7 @@ def build(lscpu_repo, xmrig_repo, passmark_repo, rule_matches, needed_keys):
     rule_matches(brand) tells whether a written rule ranks a brand without a figure;
     reported brands with neither a figure nor a rule are left out and returned.
     needed_keys: models other tables name (references, witnesses, family patterns)."""
-    pm_commit, figures = read_passmark(passmark_repo)
+    figures = read_passmark(passmark_repo)
     index = passmark_index(figures)
     reports = read_lscpu(lscpu_repo)
     lscpu_src = "linuxhw/LsCPU@%s" % head(lscpu_repo)
@@ -169,11 +184,10 @@ def build(lscpu_repo, xmrig_repo, passmark_repo, rule_matches, needed_keys):
         brands.append([brand, key or "-", sources[brand]])
         if key:
             used.add(key)
-    pm_src = "PassMark via lainbo/cpu-mark@%s" % pm_commit
     missing = [k for k in used if k not in figures]
     if missing:
         raise ValueError("not in the PassMark tables: %s" % ", ".join(sorted(missing)))
-    bench = [[k, figures[k][0], figures[k][1], pm_src] for k in sorted(used, key=str.casefold)]
+    bench = [[k] + list(figures[k]) for k in sorted(used, key=str.casefold)]
     held = sorted(((p, b) for p, b in reports if held_out(p)), key=lambda r: zlib.crc32(r[0].encode()))
     sample = [[b, "%s %s" % (lscpu_src, p)] for p, b in held[:SAMPLE_SIZE]]
     return brands, bench, sample, left_out
