@@ -121,12 +121,18 @@ class GpuSelection(unittest.TestCase):
 
 
 def minimal_tables(folder):
-    write(os.path.join(folder, "meta.tsv"), "Version\t2099.01.02\tx\nMemory good min\t4\tx\n")
+    write(os.path.join(folder, "meta.tsv"), "Version\t2099.01.02\tx\nMemory good min\t4\tx\n"
+          "CPU reference 1\tREF\tx\nCPU reference 2\tFX\tx\nCPU share\t0.9\tx\n")
+    write(os.path.join(folder, "cpu_bench.tsv"), "REF\t2000\t5000\tx\nFX\t1500\t6000\tx\n"
+          "SLOW\t1000\t1000\tx\nOLD\t-\t4000\tx\n")
+    write(os.path.join(folder, "cpu_rules.tsv"), "good\ti5-14\tREF\tx\n")
+    write(os.path.join(folder, "cpu_brands.tsv"), "")
+    write(os.path.join(folder, "cpu_changes.tsv"), "")
     write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
     write(os.path.join(folder, "cpu_families.tsv"),
           "intel\tIntel(R) Core(TM) {model} CPU @ {arg}GHz\tx\nplain\tIntel(R) Core(TM) {model}\tx\n")
     write(os.path.join(folder, "cpu_models.tsv"),
-          "intel\tgood\ti5-4590\t3.30\tx\nplain\tgood\ti5-14400\t-\tx\nintel\tbad\ti3-4130\t3.40\tx\n")
+          "intel\tREF\ti5-4590\t3.30\tx\nplain\t-\ti5-14400\t-\tx\nintel\tSLOW\ti3-4130\t3.40\tx\n")
     write(os.path.join(folder, "gpu_pciids.tsv"),
           "10DE\t13C2\tgood\tGM204 [GeForce GTX 970]\tpci.ids x\tx\n"
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
@@ -161,11 +167,23 @@ class Generation(unittest.TestCase):
         self.assertIn('\n            ["10DE", "13C2"]\n', text)  # one entry per line
         self.assertEqual(check_document(json.loads(text), src), [])
 
+    def test_processor_ranks_follow_the_figures(self):
+        # bars: single 1800 and multi 4500 (REF), or single 1350 and multi 5400 (FX)
+        cases = [((1800, 4500), "good"), ((1799, 5399), "bad"), ((1350, 5400), "good"),
+                 ((1349, 9000), "bad"), ((9000, 4499), "bad"), ((None, 4499), "bad")]
+        for (single, multi), expected in cases:
+            with self.subTest(single=single, multi=multi):
+                minimal_tables(self.tmp)
+                self.append("cpu_bench.tsv", "X\t%s\t%d\tx\n" % (single or "-", multi))
+                self.append("cpu_brands.tsv", "Some CPU\tX\tx\n")
+                cpu = Sources(self.tmp).document()["CPU"]
+                self.assertIn("Some CPU", cpu[expected.capitalize() + " list"])
+
     def test_table_faults_are_reported(self):
         cases = [
             ("os.tsv", "good\tWINDOWS 10\tx\n", "already listed"),
             ("os.tsv", "bad\tWindows  7\tx\n", "not space-collapsed"),
-            ("cpu_models.tsv", "plain\tgood\ti9-14900K with a name far too long for CPUID\t-\tx\n",
+            ("cpu_models.tsv", "plain\tREF\ti9-14900K with a name far too long for CPUID\t-\tx\n",
              "longer than a brand string"),
             ("gpu_extra.tsv", "10DE\t13C2\tbad\tdup\tx\tx\n", "already listed"),
             ("gpu_extra.tsv", "10DE\t1C02\tbad\tGP106\tx\tx\n", "no adapter the rules judge"),
@@ -180,9 +198,14 @@ class Generation(unittest.TestCase):
 
     def test_malformed_rows_are_refused(self):
         cases = [
-            ("cpu_models.tsv", "intel\tgood\ti5-4690\t-\tx\n"),  # pattern needs a clock
-            ("cpu_models.tsv", "plain\tgood\ti5-14600\t3.50\tx\n"),  # pattern takes none
-            ("cpu_models.tsv", "nosuch\tgood\tx\t-\tx\n"),
+            ("cpu_models.tsv", "intel\tREF\ti5-4690\t-\tx\n"),  # pattern needs a clock
+            ("cpu_models.tsv", "plain\t-\ti5-14600\t3.50\tx\n"),  # pattern takes none
+            ("cpu_models.tsv", "nosuch\tREF\tx\t-\tx\n"),
+            ("cpu_models.tsv", "plain\tNONE\ti5-4690\t-\tx\n"),  # no figures
+            ("cpu_models.tsv", "plain\t-\ti3-4130\t-\tx\n"),  # no figures, no rule
+            ("cpu_brands.tsv", "AMD FX-4100\tOLD\tx\nAMD FX-8100\t-\tx\n"),
+            ("cpu_rules.tsv", "bad\tFX\tREF\tx\n"),  # the witness is good
+            ("cpu_changes.tsv", "Intel(R) Core(TM) i3-4130 CPU @ 3.40GHz\tgood\tgood\tx\n"),
             ("os.tsv", "maybe\tWindows 8\tx\n"),
             ("gpu_extra.tsv", "10de\t13c0\tgood\tx\tx\tx\n"),  # ids are upper-case hex
             ("gpu_extra.tsv", "10DE\t13C0\tgood\tx\tx\n"),  # a column short
@@ -216,7 +239,7 @@ class Generation(unittest.TestCase):
 
     def test_diff_command_fails_on_a_hand_edit(self):
         out = os.path.join(self.tmp, "comp.json")
-        self.append("cpu_models.tsv", "".join("plain\tgood\ti5-%d\t-\tx\n" % n for n in range(400)))
+        self.append("cpu_models.tsv", "".join("plain\t-\ti5-14%d\t-\tx\n" % n for n in range(400)))
         self.assertEqual(compgen.main(["--data", self.tmp, "generate", "--out", out]), 0)
         self.assertEqual(compgen.main(["--data", self.tmp, "diff", out]), 0)
         with open(out, encoding="utf-8") as f:

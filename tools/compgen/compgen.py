@@ -6,6 +6,9 @@
   compgen.py check [FILE]              check the tables, and FILE against them
   compgen.py import-pciids [--pciids PATH]
                                        re-pick the display adapters of data/gpu_pciids.tsv
+  compgen.py import-cpu --lscpu GIT --xmrig GIT --passmark GIT
+                                       rebuild data/cpu_brands.tsv, data/cpu_bench.tsv and the
+                                       coverage sample from snapshots of those public collections
   compgen.py pciids-sync [--pciids PATH]
                                        exit 1 when data/gpu_pciids.tsv is not what import-pciids
                                        writes from PATH; 77 when PATH is another pci.ids version
@@ -18,6 +21,8 @@ with its source. See data/*.tsv for the columns.
 import argparse
 import difflib
 import os
+import re
+import subprocess
 import sys
 import tempfile
 
@@ -26,6 +31,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
+from cpu_import import build as build_cpu_tables  # noqa: E402
+from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS  # noqa: E402
 from gpu_select import BAR_SHARE, GPU_COLUMNS, rank_rows, select  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
@@ -35,6 +42,7 @@ DATA = os.path.join(HERE, "data")
 REPO = os.path.dirname(os.path.dirname(HERE))
 DEFAULT_OUT = os.path.join(REPO, "comp", "compDefault.json")
 DEFAULT_PCIIDS = "/usr/share/misc/pci.ids"
+CPU_SAMPLE = os.path.join(REPO, "tests", "data", "cpu_sample.tsv")
 SKIPPED = 77
 
 PCIIDS_HEADER = [
@@ -138,6 +146,41 @@ def cmd_rank_extra(args):
     return 0
 
 
+def cmd_import_cpu(args):
+    rules = read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS)
+    patterns = [re.compile(r["pattern"], re.I) for r in rules]
+    meta = read_table(os.path.join(args.data, "meta.tsv"), ["key", "value", "source"])
+    models = read_table(os.path.join(args.data, "cpu_models.tsv"),
+                        ["family", "key", "model", "arg", "source"])
+    needed = ({r["value"] for r in meta if r["key"].startswith("CPU reference")}
+              | {r["witness"] for r in rules} | {r["key"] for r in models if r["key"] != "-"})
+    brands, bench, sample, left_out = build_cpu_tables(
+        args.lscpu, args.xmrig, args.passmark, lambda b: any(p.search(b) for p in patterns), needed)
+    write_table(os.path.join(args.data, "cpu_brands.tsv"), [
+        "Processor brand strings as real machines report them (after space collapsing), each with the",
+        "PassMark model it names (cpu_bench.tsv; - when a line of cpu_rules.tsv ranks it). Written by",
+        "compgen.py import-cpu; review the diff. Hand-made names belong in cpu_models.tsv.",
+    ], ["name", "key", "source"], brands)
+    write_table(os.path.join(args.data, "cpu_bench.tsv"), [
+        "PassMark CPU Mark (multi) and Single Thread Rating (single, - when PassMark has none) of every",
+        "model the brand tables name, from lainbo/cpu-mark: cpuData.js, cpuSingleCoreData.js (August",
+        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023); the source column",
+        "says which. Written by compgen.py import-cpu.",
+        "Rank rule (cpu_rank.py): a processor is good when, for the i5-4590 or the FX-8350 (meta.tsv), both",
+        "its single and its multi figure are at least 90 % of that reference's; otherwise bad. Without a",
+        "single figure it is bad when its multi figure is below 90 % of both references' multi figures.",
+    ], BENCH_COLUMNS, bench)
+    write_table(args.sample, [
+        "Real-world check: processor brand strings of machines whose reports were kept out of",
+        "cpu_brands.tsv (compgen.py import-cpu), one line per report, with the report it comes from.",
+    ], ["name", "source"], sample)
+    print("compgen: %d brand strings, %d models, %d sample reports; %d reported names left out:"
+          % (len(brands), len(bench), len(sample), len(left_out)))
+    for name in left_out:
+        print("  " + name)
+    return 0
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--data", default=DATA, help="folder of the source tables")
@@ -154,6 +197,11 @@ def main(argv=None):
     p = sub.add_parser("import-pciids")
     p.add_argument("--pciids", default=DEFAULT_PCIIDS)
     p.set_defaults(run=cmd_import)
+    p = sub.add_parser("import-cpu")
+    for source in ("lscpu", "xmrig", "passmark"):
+        p.add_argument("--" + source, required=True, help="git directory of the snapshot")
+    p.add_argument("--sample", default=CPU_SAMPLE)
+    p.set_defaults(run=cmd_import_cpu)
     p = sub.add_parser("pciids-sync")
     p.add_argument("--pciids", default=DEFAULT_PCIIDS)
     p.set_defaults(run=cmd_pciids_sync)
@@ -162,7 +210,7 @@ def main(argv=None):
     args = parser.parse_args(argv)
     try:
         return args.run(args)
-    except (TableError, OSError, ValueError) as e:
+    except (TableError, OSError, ValueError, subprocess.CalledProcessError) as e:
         print("compgen: %s" % e, file=sys.stderr)
         return 2
 

@@ -3,6 +3,7 @@
 import os
 import re
 
+from cpu_rank import CpuRanker
 from gpu_select import GPU_COLUMNS, Figures
 from tables import TableError, read_table
 
@@ -16,7 +17,7 @@ class Sources:
     def __init__(self, data_dir):
         self.data_dir = data_dir
         meta = {r["key"]: r for r in read_table(self._path("meta.tsv"), ["key", "value", "source"])}
-        for key in ("Version", "Memory good min"):
+        for key in ("Version", "Memory good min", "CPU reference 1", "CPU reference 2", "CPU share"):
             if key not in meta:
                 raise TableError("meta.tsv: no %r" % key)
         self.version = meta["Version"]["value"]
@@ -25,6 +26,13 @@ class Sources:
         except ValueError:
             raise TableError("meta.tsv: 'Memory good min' is not a number")
         self.os = self._names(read_table(self._path("os.tsv"), ["list", "name", "source"]))
+        try:
+            share = float(meta["CPU share"]["value"])
+        except ValueError:
+            raise TableError("meta.tsv: 'CPU share' is not a number")
+        self.cpu_ranker = CpuRanker(self._path("cpu_bench.tsv"), self._path("cpu_rules.tsv"),
+                                    [meta["CPU reference 1"]["value"], meta["CPU reference 2"]["value"]],
+                                    share)
         self.cpu = self._names(self._cpu_rows())
         self.figures = Figures(self._path("gpu_figures.tsv"))
         self.gpu_extra = read_table(self._path("gpu_extra.tsv"), GPU_COLUMNS)
@@ -36,14 +44,17 @@ class Sources:
         return os.path.join(self.data_dir, name)
 
     def _cpu_rows(self):
+        """Reported brand strings first, then the family patterns' names not reported.
+
+        Each row's list comes from the rank rule (cpu_rank.py), never from the table."""
+        rows = read_table(self._path("cpu_brands.tsv"), ["name", "key", "source"])
         families = {}
         for row in read_table(self._path("cpu_families.tsv"), ["family", "pattern", "source"]):
             if row["family"] in families:
                 raise TableError("%s: family %r is defined twice" % (row.where(), row["family"]))
             families[row["family"]] = row
-        rows = []
         for row in read_table(self._path("cpu_models.tsv"),
-                              ["family", "list", "model", "arg", "source"]):
+                              ["family", "key", "model", "arg", "source"]):
             family = families.get(row["family"])
             if family is None:
                 raise TableError("%s: unknown family %r" % (row.where(), row["family"]))
@@ -51,10 +62,30 @@ class Sources:
             if ("{arg}" in pattern) != (row["arg"] != "-"):
                 raise TableError("%s: the family %s %s an {arg}" % (
                     row.where(), row["family"], "needs" if "{arg}" in pattern else "takes no"))
-            name = pattern.replace("{model}", row["model"]).replace("{arg}", row["arg"])
-            row.values["name"] = name
+            row.values["name"] = pattern.replace("{model}", row["model"]).replace("{arg}", row["arg"])
             rows.append(row)
-        return rows
+        reported = {}
+        kept = []
+        for row in rows:
+            folded = row["name"].casefold()
+            first = reported.get(folded)
+            if first is not None and first["key"] == row["key"] and first.path != row.path:
+                continue  # a pattern's name that is also reported: the report is the source
+            reported.setdefault(folded, row)
+            row.values["list"], row.values["why"] = self.cpu_ranker.rank(row["name"], row["key"],
+                                                                          row.where())
+            kept.append(row)
+        self._check_changes(kept)
+        return kept
+
+    def _check_changes(self, rows):
+        """Every rank that moved from the hand-set lists is explained, and still holds."""
+        ranks = {r["name"].casefold(): r["list"] for r in rows}
+        for row in read_table(self._path("cpu_changes.tsv"), ["name", "was", "now", "why"]):
+            now = ranks.get(row["name"].casefold())
+            if now != row["now"] or row["was"] == row["now"]:
+                raise TableError("%s: %r now ranks %s, not %s after %s"
+                                 % (row.where(), row["name"], now, row["now"], row["was"]))
 
     @staticmethod
     def _names(rows):

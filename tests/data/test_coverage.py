@@ -1,0 +1,48 @@
+#!/usr/bin/env python3
+"""Share of real machines' components a comparison file ranks good or bad.
+
+Processors: brand strings of reports kept out of the tables the file is made from
+(cpu_sample.tsv, up to 2022) and of 2023-on machines gathered apart from them
+(cpu_sample_recent.tsv); at least 97 % each. Graphics: the adapters of a hardware-report
+population (gpu_sample.tsv), weighted by machines; at least 98 %."""
+
+import json
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def sample_rows(name):
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
+        return [l.rstrip("\n").split("\t") for l in f if l.strip() and not l.startswith("#")]
+
+
+def report(what, ranked, total, target, missed=()):
+    share = ranked / total
+    print("%s: %d of %d ranked (%.2f %%, target %.0f %%)" % (what, ranked, total, 100 * share, 100 * target))
+    for name in sorted(set(missed)):
+        print("  unranked: " + name)
+    return share >= target
+
+
+def main(comp_path):
+    with open(comp_path, encoding="utf-8") as f:
+        comp = json.load(f)
+    cpus = {n.casefold() for n in comp["CPU"]["Good list"] + comp["CPU"].get("Bad list", [])}
+    gpus = {(v.upper(), d.upper()) for v, d in comp["GPU"]["Good list"] + comp["GPU"].get("Bad list", [])}
+    ok = True
+    for sample in ("cpu_sample.tsv", "cpu_sample_recent.tsv"):
+        # the engine compares the space-collapsed name ignoring case
+        names = [" ".join(r[0].split()) for r in sample_rows(sample)]
+        missed = [n for n in names if n.casefold() not in cpus]
+        ok &= report("processors, " + sample, len(names) - len(missed), len(names), 0.97, missed)
+    adapters = sample_rows("gpu_sample.tsv")
+    machines = sum(int(r[2]) for r in adapters)
+    ranked = sum(int(r[2]) for r in adapters if (r[0], r[1]) in gpus)
+    ok &= report("graphics adapters of machines, gpu_sample.tsv", ranked, machines, 0.98)
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))

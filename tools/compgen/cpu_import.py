@@ -1,0 +1,193 @@
+"""Builds the processor tables from public snapshots (compgen.py import-cpu).
+
+Inputs are local git snapshots of three public collections, read with git:
+  --lscpu     linuxhw/LsCPU      real lscpu dumps, one file per reported machine
+  --xmrig     hinto-janaiyo/xmrig-benchmarks   brand strings of XMRig benchmark submissions
+  --passmark  lainbo/cpu-mark    PassMark CPU Mark and Single Thread Rating tables (August 2022,
+              and June 2023 for the models the 2022 tables lack)
+
+It writes data/cpu_brands.tsv (every reported brand string mapped to its
+benchmark entry) and data/cpu_bench.tsv (the figures of those entries), and
+tests/data/cpu_sample.tsv (reports kept out of the brand table).
+"""
+
+import json
+import re
+import subprocess
+import zlib
+from collections import Counter
+
+PASSMARK_FILES = ("src/assets/staticData/cpuData.js", "src/assets/staticData/cpuSingleCoreData.js")
+# The same collection's later PassMark tables. This is their last commit with the whole
+# Single Thread Rating table (later ones keep its first 300 lines, then it turned to
+# Geekbench). They only add models: figures the 2022 tables have stay, so no rank moves.
+PASSMARK_2023 = ("10c6b6b", "src/assets/staticData/cpuMData.json",
+                 "src/assets/staticData/cpuSData.json")
+# Reports whose id falls in this share of the hash space are held out of the
+# brand table and feed the real-world coverage sample instead.
+HELD_OUT_OF_16 = 4
+SAMPLE_SIZE = 600
+
+
+def git(repo, *args):
+    return subprocess.run(["git", "-C", repo] + list(args), check=True, capture_output=True,
+                          text=True, errors="replace").stdout
+
+
+def head(repo):
+    return git(repo, "rev-parse", "--short", "HEAD").strip()
+
+
+def collapse(text):
+    return " ".join(text.split())
+
+
+_NOISE = [
+    r"@.*$", r"\b\d+(st|nd|rd|th) gen\b",
+    r"\s+(with|w/)\s+radeon.*$", r"\s+radeon r\d+,.*$", r",?\s*\d+ compute cores.*$",
+    r"\s+apu\b.*$", r"\b(processor|cpu)\b", r"\b(eight|six|quad|dual|triple|\d+)[- ]?cores?\b",
+    r"\bdualcore\b",
+]
+_FIRST_GEN = re.compile(r"\b(i[357]) (?:([klmqux]) )?(\d{3})\b")
+
+
+def model_key(name):
+    """The model a brand string or a benchmark entry names, without the spelling.
+
+    Both sides go through the same function: vendor marks, clocks, core-count words
+    and graphics names drop out, and first-generation Core names ("i5 CPU M 520")
+    take the benchmark spelling ("i5-520M")."""
+    s = name.lower()
+    s = re.sub(r"\((r|tm|c)\)|[®™]", "", s)
+    for pattern in _NOISE:
+        s = re.sub(pattern, " ", s)
+    s = re.sub(r"\b(intel|amd|genuine)\b", " ", s)  # PassMark drops the vendor on some old names
+    s = collapse(s)
+    suffix = {"k": "k", "l": "lm", "m": "m", "q": "qm", "u": "um", "x": "x"}
+
+    def first_gen(m):
+        return "%s-%s%s" % (m.group(1), m.group(3), suffix.get(m.group(2) or "", ""))
+
+    s = re.sub(r"\b(e[35]-\d{4}[a-z]?) 0\b", r"\1", s)  # Sandy Bridge Xeons say "E5-2670 0"
+    s = re.sub(r"\be3(\d{4})", r"e3-\1", s)  # and "E31220" for E3-1220
+    return _FIRST_GEN.sub(first_gen, s)
+
+
+def clock(name):
+    m = re.search(r"@ ?([\d.]+) ?GHz", name)
+    return m.group(1) if m else ""
+
+
+def read_passmark(repo):
+    """{PassMark name: (single, multi, source)}: the August 2022 tables, then the models
+    only the June 2023 tables have."""
+    commit = git(repo, "log", "--all", "--format=%H", "-1", "--", PASSMARK_FILES[0]).strip()
+    commit = git(repo, "rev-parse", commit + "^").strip()
+    marks = []
+    for path in PASSMARK_FILES:
+        text = git(repo, "show", "%s:%s" % (commit, path))
+        marks.append({collapse(n): m for n, m in
+                      re.findall(r"nameDetail: '([^']*)',\s*mark: (\d+)", text)})
+    multi, single = marks
+    source = "PassMark via lainbo/cpu-mark@%s" % commit[:7]
+    figures = {n: (single.get(n, "-"), m, source) for n, m in multi.items()}
+    later, multi_path, single_path = PASSMARK_2023
+    multi, single = ({collapse(e["nameDetail"]): str(e["mark"])
+                      for e in json.loads(git(repo, "show", "%s:%s" % (later, path)))}
+                     for path in (multi_path, single_path))
+    source = "PassMark via lainbo/cpu-mark@%s (June 2023)" % later
+    for n, m in multi.items():
+        figures.setdefault(n, (single.get(n, "-"), m, source))
+    return figures
+
+
+def passmark_index(figures):
+    index = {}
+    for name in figures:
+        index.setdefault(model_key(name), []).append(name)
+    return index
+
+
+def match(brand, index, figures):
+    """The PassMark entry a brand string names, or None when there is none.
+
+    Several entries for one model (other clocks, "APU" and plain spellings) narrow
+    to the brand's clock; what is left gives the entry with the lowest multi-thread
+    figure, so a doubt never ranks a processor higher."""
+    names = index.get(model_key(brand), [])
+    if not names and re.search(r"\bi7 CPU X \d{3}\b", brand):  # mobile X is XM in PassMark
+        names = index.get(model_key(brand) + "m", [])
+    names = [n for n in names if clock(n) == clock(brand)] or names
+    return min(names, key=lambda n: int(figures[n][1])) if names else None
+
+
+def read_lscpu(repo):
+    """[(report path, brand string)] of every x86 report in the snapshot."""
+    listing = git(repo, "ls-tree", "-r", "HEAD").splitlines()
+    items = []
+    for line in listing:
+        meta, path = line.split("\t", 1)
+        if path.split("/")[0] in ("Intel", "AMD") and path.count("/") >= 3:
+            items.append((meta.split()[2], path))
+    proc = subprocess.Popen(["git", "-C", repo, "cat-file", "--batch"], stdin=subprocess.PIPE,
+                            stdout=subprocess.PIPE)
+    data, _ = proc.communicate("".join(sha + "\n" for sha, _ in items).encode())
+    reports, pos = [], 0
+    for _, path in items:
+        end = data.index(b"\n", pos)
+        size = int(data[pos:end].split()[2])
+        body = data[end + 1:end + 1 + size].decode("utf-8", "replace")
+        pos = end + 2 + size
+        m = re.search(r"^Model name:\s*(.*)$", body, re.M)
+        if m and collapse(m.group(1)):
+            reports.append((path, collapse(m.group(1))))
+    return reports
+
+
+def held_out(report_path):
+    return zlib.crc32(report_path.encode()) % 16 < HELD_OUT_OF_16
+
+
+def read_xmrig(repo):
+    return [collapse(e["cpu"]) for e in json.loads(git(repo, "show", "HEAD:cpu.json"))]
+
+
+def build(lscpu_repo, xmrig_repo, passmark_repo, rule_matches, needed_keys):
+    """Rows of the brand table, the bench table and the coverage sample.
+
+    rule_matches(brand) tells whether a written rule ranks a brand without a figure;
+    reported brands with neither a figure nor a rule are left out and returned.
+    needed_keys: models other tables name (references, witnesses, family patterns)."""
+    figures = read_passmark(passmark_repo)
+    index = passmark_index(figures)
+    reports = read_lscpu(lscpu_repo)
+    lscpu_src = "linuxhw/LsCPU@%s" % head(lscpu_repo)
+    xmrig_src = "xmrig-benchmarks@%s cpu.json" % head(xmrig_repo)
+    counts = Counter(b for p, b in reports if not held_out(p))
+    sources = {b: "%s, %d reports" % (lscpu_src, n) for b, n in counts.items()}
+    for brand in read_xmrig(xmrig_repo):
+        sources.setdefault(brand, xmrig_src)
+    brands, used, left_out = [], set(needed_keys), []
+    seen = set()
+    for brand in sorted(sources, key=str.casefold):
+        if brand.casefold() in seen:  # the engine ignores case: one entry serves both
+            continue
+        seen.add(brand.casefold())
+        if not re.search(r"\b(Intel|AMD|Pentium|Celeron)\b", brand):
+            continue
+        key = match(brand, index, figures)
+        if key is not None and figures[key][0] == "-" and int(figures[key][1]) >= 4815:
+            key = None  # no single-thread figure, and the multi-thread one does not decide
+        if key is None and not rule_matches(brand):
+            left_out.append(brand)
+            continue
+        brands.append([brand, key or "-", sources[brand]])
+        if key:
+            used.add(key)
+    missing = [k for k in used if k not in figures]
+    if missing:
+        raise ValueError("not in the PassMark tables: %s" % ", ".join(sorted(missing)))
+    bench = [[k] + list(figures[k]) for k in sorted(used, key=str.casefold)]
+    held = sorted(((p, b) for p, b in reports if held_out(p)), key=lambda r: zlib.crc32(r[0].encode()))
+    sample = [[b, "%s %s" % (lscpu_src, p)] for p, b in held[:SAMPLE_SIZE]]
+    return brands, bench, sample, left_out

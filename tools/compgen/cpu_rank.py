@@ -1,0 +1,74 @@
+"""The processor rank rule, applied to the benchmark figures of data/cpu_bench.tsv.
+
+A processor is good when, for at least one reference processor, both its
+single-thread and its multi-thread figure reach the reference's figure times the
+share in meta.tsv ("equivalent or faster"); otherwise it is bad. A model without a
+single-thread figure is bad when its multi-thread figure alone is below every
+reference's bar; otherwise it cannot be ranked. A brand string without figures is
+ranked by the first line of data/cpu_rules.tsv whose pattern it matches, and each
+such line names a witness model whose figures must give the same verdict.
+"""
+
+import re
+
+from tables import TableError, read_table
+
+BENCH_COLUMNS = ["key", "single", "multi", "source"]
+RULE_COLUMNS = ["verdict", "pattern", "witness", "reason"]
+
+
+class CpuRanker:
+    def __init__(self, bench_path, rules_path, references, share):
+        self.figures = {}
+        for row in read_table(bench_path, BENCH_COLUMNS):
+            if row["key"] in self.figures:
+                raise TableError("%s: %r has figures already" % (row.where(), row["key"]))
+            try:
+                single = None if row["single"] == "-" else int(row["single"])
+                self.figures[row["key"]] = (single, int(row["multi"]))
+            except ValueError:
+                raise TableError("%s: figures must be whole numbers or -" % row.where())
+        self.bars = []
+        for ref in references:
+            if ref not in self.figures or self.figures[ref][0] is None:
+                raise TableError("reference %r has no figures in %s" % (ref, bench_path))
+            self.bars.append(tuple(share * f for f in self.figures[ref]))
+        self.rules = []
+        for row in read_table(rules_path, RULE_COLUMNS):
+            try:
+                pattern = re.compile(row["pattern"], re.I)
+            except re.error as e:
+                raise TableError("%s: bad pattern: %s" % (row.where(), e))
+            if row["verdict"] not in ("good", "bad"):
+                raise TableError("%s: verdict must be good or bad" % row.where())
+            if self.by_figures(row["witness"], row.where()) != row["verdict"]:
+                raise TableError("%s: the witness %r does not rank %s"
+                                 % (row.where(), row["witness"], row["verdict"]))
+            self.rules.append((pattern, row))
+
+    def by_figures(self, key, where):
+        if key not in self.figures:
+            raise TableError("%s: %r has no figures in cpu_bench.tsv" % (where, key))
+        single, multi = self.figures[key]
+        if single is None:
+            if all(multi < bar_multi for _, bar_multi in self.bars):
+                return "bad"
+            raise TableError("%s: %r has no single-thread figure and its multi-thread "
+                             "figure does not decide" % (where, key))
+        good = any(single >= s and multi >= m for s, m in self.bars)
+        return "good" if good else "bad"
+
+    def rule_for(self, name):
+        for pattern, row in self.rules:
+            if pattern.search(name):
+                return row
+        return None
+
+    def rank(self, name, key, where):
+        """(list, why) of a brand string whose model is key ("-": no figures)."""
+        if key != "-":
+            return self.by_figures(key, where), key
+        row = self.rule_for(name)
+        if row is None:
+            raise TableError("%s: %r has no figures and no rule in cpu_rules.tsv" % (where, name))
+        return row["verdict"], "rule at %s" % row.where()
