@@ -21,5 +21,6 @@ xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
 bash "$root/scripts/windows-tests.sh"
 
 # The Windows program itself: cross-built, zipped and used under Wine
-# (scripts/windows-program.sh; about N minutes with the prebuilt Qt).
+# (scripts/windows-program.sh), about three minutes from a clean state with
+# the prebuilt Qt.
 [ -n "${ORVO_SKIP_WINDOWS_PROGRAM:-}" ] || bash "$root/scripts/windows-program.sh"
