@@ -4,7 +4,7 @@
 # compilers, shared, release) into <prefix>: qtbase, qtdeclarative and qtsvg
 # from Debian's own source packages without Debian's patches, and Qt Quick
 # Controls 1 from ../shared/third-party (the registry does not serve its
-# source). About 50 minutes on two cores. <prefix>/.orvo-complete marks a
+# source). About 40 to 50 minutes on two cores. <prefix>/.orvo-complete marks a
 # finished build; scripts/windows-program.sh uses <prefix> only then.
 #   ORVO_QT_WIN_WORK  sources and objects (default: <prefix>.work, removed
 #                     after a successful build)
