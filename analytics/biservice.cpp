@@ -14,7 +14,7 @@
 namespace {
 
 const char kAppId[] = "com.daxo.orvocheck";
-const char kAppVersion[] = "OrvoCheck_0.0.7.1";
+const char kAppVersion[] = ORVO_APP_VERSION_TEXT;  // defined once by the build
 const int kClientVersion = 1;
 const char kInfoCategory[] = "orvocheck_info";
 const char kGpuCategory[] = "orvocheck_gpu";

@@ -9,6 +9,10 @@
 #include <memory>
 #include <mutex>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // Kept until the process ends on purpose: the operating system closes the
@@ -47,9 +51,16 @@ QChar typeLetter(QtMsgType type) {
 }
 
 void writeToDebuggerSink(const QString& line) {
+#ifdef Q_OS_WIN
+    // A GUI program has no standard error; a debugger (or DebugView) shows
+    // these lines.
+    const QString text = line + QLatin1Char('\n');
+    OutputDebugStringW(reinterpret_cast<const wchar_t*>(text.utf16()));
+#else
     const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fflush(stderr);
+#endif
 }
 
 }  // namespace

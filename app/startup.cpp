@@ -16,7 +16,8 @@
 
 namespace {
 
-const char kVersionText[] = "OrvoCheck_0.0.7.1";
+// Defined once by the build (ORVO_APP_VERSION_TEXT in CMake).
+const char kVersionText[] = ORVO_APP_VERSION_TEXT;
 const char kMainDocument[] = "qrc:/main.qml";
 
 }  // namespace

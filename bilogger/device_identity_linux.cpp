@@ -12,7 +12,7 @@
 #include "envelope_text.h"
 
 #ifndef BILOGGER_PROGRAM_VERSION
-#define BILOGGER_PROGRAM_VERSION "0.0.7.1"
+#error "BILOGGER_PROGRAM_VERSION comes from the build (the project version)"
 #endif
 
 namespace {

@@ -2,6 +2,7 @@
 # Installs what is missing, builds everything and runs every test.
 #   ORVO_BUILD_DIR    build directory (default: build)
 #   ORVO_CMAKE_ARGS   extra CMake arguments, e.g. -DORVO_ASAN=ON
+#   ORVO_SKIP_WINDOWS_PROGRAM=1  skip the Windows program (CI's second pass)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
@@ -18,3 +19,8 @@ xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
 # The Windows back-ends: cross-built with mingw-w64 (x86_64 and i686) and run
 # under Wine, about five minutes from a clean state.
 bash "$root/scripts/windows-tests.sh"
+
+# The Windows program itself: cross-built, zipped and used under Wine
+# (scripts/windows-program.sh), about three minutes from a clean state with
+# the prebuilt Qt.
+[ -n "${ORVO_SKIP_WINDOWS_PROGRAM:-}" ] || bash "$root/scripts/windows-program.sh"

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program (OrvoCheck.exe and orvocheck-report.exe,
+# i686) into build-win32-app/, zips its deployment folder as
+# build-win32-app/OrvoCheck-<version>-win32.zip and runs it under Wine on a
+# private X server (tests/windows_program/run_under_wine.sh).
+#   ORVO_QT_WIN_PREFIX   Qt 5.15 for i686-w64-mingw32 to use. Otherwise the
+#                        prebuilt archive in ../shared/third-party is unpacked
+#                        into the build folder, and without it
+#                        scripts/build-qt-windows.sh builds Qt from source
+#                        into ORVO_QT_WIN_CACHE (kept between runs).
+#   ORVO_WIN_APP_DIR     build folder (default: build-win32-app in the source root)
+#   --build-only         build and zip, do not run under Wine
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${ORVO_WIN_APP_DIR:-$root/build-win32-app}
+jobs=${ORVO_WIN_JOBS:-2}
+qt_archive=$root/../shared/third-party/qt-5.15.8-i686-w64-mingw32.tar.xz
+started=$(date +%s)
+
+fail() { echo "windows-program: $*" >&2; exit 1; }
+step() { echo "== $* ($(( $(date +%s) - started )) s)"; }
+
+bash "$root/scripts/install-deps.sh" || fail "cannot install the packages of the Linux build"
+bash "$root/scripts/install-deps.sh" --windows \
+  || fail "cannot install the packages of the Windows build (see above)"
+mkdir -p "$out/logs"
+
+# run LOG command...: quiet unless it fails.
+run() {
+  local log=$out/logs/$1; shift
+  "$@" >"$log" 2>&1 || { tail -40 "$log"; fail "failed: $* (log: $log)"; }
+}
+
+step "Qt for Windows"
+if [ -n "${ORVO_QT_WIN_PREFIX:-}" ]; then
+  qt=$ORVO_QT_WIN_PREFIX
+elif [ -f "$qt_archive" ]; then
+  qt=$out/qt-5.15.8-i686-w64-mingw32
+  if [ ! -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ]; then
+    rm -rf "$qt"
+    tar -xJf "$qt_archive" -C "$out" || fail "cannot unpack $qt_archive"
+  fi
+else
+  qt=${ORVO_QT_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvocheck}/qt-5.15.8-i686-w64-mingw32
+  [ -f "$qt/.orvo-complete" ] || bash "$root/scripts/build-qt-windows.sh" "$qt" \
+    || fail "cannot build Qt for Windows"
+fi
+[ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ] || fail "no Qt for Windows in $qt"
+
+# Build-time tools run here: the artwork generator, and the local analytics
+# server the run under Wine sends its records to.
+step "host tools"
+run host-configure.log cmake -S "$root" -B "$out/host" -DCMAKE_BUILD_TYPE=Release \
+  -DORVO_BUILD_TESTS=OFF -DORVO_BUILD_BENCH=OFF
+run host-build.log cmake --build "$out/host" -j"$jobs" --target artgen orvo-analytics-server
+
+step "SQLite and JsonCpp for the target"
+toolchain=$root/cmake/toolchains/mingw-w64-i686.cmake
+deps=$out/deps-prefix
+if [ ! -f "$deps/lib/libsqlite3.a" ] || [ ! -f "$deps/lib/libjsoncpp.a" ]; then
+  run deps-configure.log cmake -S "$root/cmake/windows-deps" -B "$out/deps" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps"
+  run deps-build.log cmake --build "$out/deps" -j"$jobs" --target install
+fi
+
+step "OrvoCheck.exe and orvocheck-report.exe"
+run configure.log cmake -S "$root" -B "$out/orvo" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DORVO_QT_WIN_PREFIX="$qt" -DCMAKE_PREFIX_PATH="$qt" -DORVO_WIN_DEPS_PREFIX="$deps" \
+  -DORVO_HOST_ARTGEN="$out/host/tools/artgen/artgen" -DORVO_BUILD_TESTS=OFF \
+  -DORVO_BUILD_BENCH=OFF -DORVO_WERROR=ON -DCMAKE_BUILD_TYPE=Release
+run build.log cmake --build "$out/orvo" -j"$jobs" --target OrvoCheck orvocheck-report
+
+step "deployment folder and zip"
+rm -f "$out"/OrvoCheck-*-win32.zip
+(cd "$out/orvo" && run cpack.log cpack -G ZIP -B "$out/package")
+mv "$out"/package/OrvoCheck-*-win32.zip "$out/"
+rm -rf "$out/package"
+zip=$(ls "$out"/OrvoCheck-*-win32.zip)
+echo "windows-program: $zip ($(du -h "$zip" | cut -f1))"
+[ "${1:-}" = "--build-only" ] && exit 0
+
+step "the program under Wine"
+bash "$root/tests/windows_program/run_under_wine.sh" "$zip" \
+  "$out/host/tools/analytics_server/orvo-analytics-server" "$out/shots"
+echo "windows-program: built, zipped and tested under Wine in $(( $(date +%s) - started )) s"
