@@ -50,6 +50,7 @@ RULES = """\
 10de\tproduct\tTesla\tnone\tno outputs
 10de\tproduct\t980M Max-Q\tbad\tbelow
 1002\tfamily\t^Ellesmere\tgood\tEllesmere
+15ad\tfamily\tSVGA\tvirtual\tVMware
 """
 FIGURES = "GeForce GTX 970\t9636\tx\nRadeon R9 290\t8139\tx\ngood\t9000\tx\nbad\t6000\tx\n"  # rules name these
 
@@ -92,6 +93,7 @@ class GpuSelection(unittest.TestCase):
             ("10de", "GM204GL [Tesla M60]", "none"),
             ("10de", "GP106M [GeForce GTX 1050 Ti Mobile]", "bad"),  # below the bar in a good family
             ("1002", "Ellesmere [Radeon RX 470/480/570/570X/580/580X/590]", "good"),
+            ("15ad", "SVGA II Adapter", "bad"),  # a virtual machine's display
         ]
         for vendor, name, expected in cases:
             with self.subTest(name=name):

@@ -64,9 +64,11 @@ void TestCompEngine::adaptersRankAsTheTablesSay_data() {
     QTest::newRow("GeForce GTX 965M") << quint16(0x10de) << quint16(0x13d9) << "RANK_BAD";
     QTest::newRow("Radeon RX 560") << quint16(0x1002) << quint16(0x67ff) << "RANK_BAD";
     QTest::newRow("UHD Graphics 630") << quint16(0x8086) << quint16(0x3e92) << "RANK_BAD";
-    QTest::newRow("GTX 960 OEM / 970M, the weaker") << quint16(0x10de) << quint16(0x13d8) << "RANK_BAD";
+    QTest::newRow("GTX 960 OEM / 970M, the weaker")
+        << quint16(0x10de) << quint16(0x13d8) << "RANK_BAD";
     QTest::newRow("Flex 170, no outputs") << quint16(0x8086) << quint16(0x56c0) << "RANK_UNKNOWN";
-    QTest::newRow("QEMU standard VGA") << quint16(0x1234) << quint16(0x1111) << "RANK_UNKNOWN";
+    QTest::newRow("QEMU standard VGA, a virtual machine")
+        << quint16(0x1234) << quint16(0x1111) << "RANK_BAD";
 }
 
 void TestCompEngine::adaptersRankAsTheTablesSay() {

@@ -15,6 +15,9 @@ REFERENCES = ("GeForce GTX 970", "Radeon R9 290")
 BAR_SHARE = 0.9
 NO_GRAPHICS = "none"  # the figure of a chip or product without display output and without a figure
 NO_3D = "no-3d"  # the figure of a chip without 3D acceleration for Windows: it runs no 3D benchmark
+# The figure of a virtual machine's display adapter: what 3D it offers is borrowed from the host or
+# drawn in software, and no headset can be attached to it.
+VIRTUAL = "virtual"
 
 
 def read_pciids(path):
@@ -56,7 +59,7 @@ class Figures:
             if not re.fullmatch(r"[1-9][0-9]*", row["g3d"]):
                 raise TableError("%s: the figure %r is not a whole number" % (row.where(), row["g3d"]))
             self.g3d[row["product"]] = int(row["g3d"])
-        self.g3d[NO_3D] = 0
+        self.g3d[NO_3D] = self.g3d[VIRTUAL] = 0
         missing = [r for r in REFERENCES if r not in self.g3d]
         if missing:
             raise TableError("%s: no figure for the reference %s" % (path, ", ".join(missing)))
@@ -119,7 +122,7 @@ def classify(vendor, name, rules, figures):
         return "none", family[1]
     ranked = []
     for product in products_of(name) or [name]:
-        figure = family[0] if family[0] == NO_3D else next(  # a chip without 3D has no faster product
+        figure = family[0] if family[0] in (NO_3D, VIRTUAL) else next(  # nothing faster behind it
             (f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)), family[0])
         ranked.append((product, figure))
     graphics = [(p, f) for p, f in ranked if f != NO_GRAPHICS]
