@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <thread>
 
@@ -66,49 +67,58 @@ int execWithBusyRetry(sqlite3* db, const char* sql) {
     return rc;
 }
 
+// Prepares a statement, waiting out another connection's lock like a step;
+// null when it cannot be prepared.
+sqlite3_stmt* prepareWithBusyRetry(sqlite3* db, const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+        std::this_thread::sleep_for(kBusyPause);
+        rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    return stmt;
+}
+
 // Whether the file holds the record table: 1 yes, 0 no, -1 when the schema
 // cannot be read (still locked after the usual retries, or damaged).
 int hasRecordTable(sqlite3* db) {
-    const char* const sql =
-        "select 1 from sqlite_master where type = 'table' and name = 'bi_logs';";
-    Statement st;
-    int rc = sqlite3_prepare_v2(db, sql, -1, &st.stmt, nullptr);
-    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
-        std::this_thread::sleep_for(kBusyPause);
-        rc = sqlite3_prepare_v2(db, sql, -1, &st.stmt, nullptr);
-    }
-    if (rc != SQLITE_OK) return -1;
+    Statement st{prepareWithBusyRetry(
+        db, "select 1 from sqlite_master where type = 'table' and name = 'bi_logs';")};
+    if (st.stmt == nullptr) return -1;
     int retries = 0;
-    rc = stepWithBusyRetry(st.stmt, retries);
+    const int rc = stepWithBusyRetry(st.stmt, retries);
     if (rc == SQLITE_ROW) return 1;
     return rc == SQLITE_DONE ? 0 : -1;
 }
 
 // What the start-up check makes of an existing file.
-enum class FileVerdict { Usable, Busy, NotADatabase };
+enum class FileVerdict { Usable, Kept, NotADatabase };
 
 // Reading the schema, not only the header, also catches a file cut short.
-// Another connection's lock is waited for like any busy statement; only a file
-// SQLite calls no database, or damaged, may be thrown away.
+// Another connection's lock is waited for like any busy statement. Only a file
+// SQLite reads and calls no database, or damaged, may be thrown away, and
+// whatever is in its place that is no file at all. A file that cannot even be
+// opened now (no descriptors, no memory, no permission) may still hold records
+// and is kept.
 FileVerdict checkExistingFile(const std::string& path) {
     sqlite3* db = nullptr;
     int rc =
         sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc == SQLITE_OK) {
-        const char* const check = "pragma schema_version; select count(*) from sqlite_master;";
-        rc = sqlite3_exec(db, check, nullptr, nullptr, nullptr);
-        for (int retries = 0; (rc & 0xFF) == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
-            std::this_thread::sleep_for(kBusyPause);
-            rc = sqlite3_exec(db, check, nullptr, nullptr, nullptr);
-        }
-        rc = rc & 0xFF;
-    } else {
-        rc = SQLITE_NOTADB;  // cannot even be opened for writing
+    if (rc != SQLITE_OK) {
+        sqlite3_close(db);
+        std::error_code error;
+        const bool isFile = std::filesystem::is_regular_file(std::filesystem::u8path(path), error);
+        return isFile ? FileVerdict::Kept : FileVerdict::NotADatabase;
     }
+    rc = execWithBusyRetry(db, "pragma schema_version; select count(*) from sqlite_master;");
     sqlite3_close(db);
     if (rc == SQLITE_OK) return FileVerdict::Usable;
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) return FileVerdict::NotADatabase;
-    return FileVerdict::Busy;
+    return FileVerdict::Kept;
 }
 
 void setDatabasePath(std::string path) {
@@ -147,10 +157,11 @@ bool prepareDatabaseFile(const std::string& storagePath, const std::string& appI
 
     if (bifs::fileExists(path)) {
         const FileVerdict verdict = checkExistingFile(path);
-        if (verdict == FileVerdict::Busy) {
-            // Kept: the stores wait again at each statement and report what
-            // they cannot save.
-            std::cerr << "Database busy at start-up, kept: [" << path << "]" << std::endl;
+        if (verdict == FileVerdict::Kept) {
+            // The stores wait again at each statement and report what they
+            // cannot save.
+            std::cerr << "Database busy or not readable at start-up, kept: [" << path << "]"
+                      << std::endl;
             return true;
         }
         if (verdict == FileVerdict::Usable) return true;
@@ -254,17 +265,7 @@ void BiLogStore::close() {
 // another connection's write lock prevents for a moment; that wait gets the
 // same budget as stepping.
 sqlite3_stmt* BiLogStore::prepare(const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(m_db.load(), sql.c_str(), -1, &stmt, nullptr);
-    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
-        std::this_thread::sleep_for(kBusyPause);
-        rc = sqlite3_prepare_v2(m_db.load(), sql.c_str(), -1, &stmt, nullptr);
-    }
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(stmt);
-        return nullptr;
-    }
-    return stmt;
+    return prepareWithBusyRetry(m_db.load(), sql.c_str());
 }
 
 void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
