@@ -156,9 +156,11 @@ start_server redirecting --status 302 --times 1000 \
 export ORVO_WIN_TEST_REDIRECTING_SERVER=localhost:$server_port
 start_server silent --hang --times 1000
 export ORVO_WIN_TEST_SILENT_SERVER=localhost:$server_port
+start_server trickling --trickle --times 1000
+export ORVO_WIN_TEST_TRICKLING_SERVER=localhost:$server_port
 winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 # Each server makes its own authority; the tests trust all but the untrusted one's.
-cat "$work"/{accepting,refusing,oversized,redirecting,silent}/ca.pem >"$work/trusted-ca.pem"
+cat "$work"/{accepting,refusing,oversized,redirecting,silent,trickling}/ca.pem >"$work/trusted-ca.pem"
 export ORVO_WIN_TEST_CA_FILE=$(winpath "$work/trusted-ca.pem")
 export ORVO_WIN_TEST_CONFIG_FILE=$(winpath "$work/config.json")
 export ORVO_WIN_TEST_RECORDS_FILE=$(winpath "$work/accepting/records.db")

@@ -142,4 +142,16 @@ TEST_F(WinHttpTransport, AServerThatNeverAnswersEndsTheRequestAtTheDeadline) {
         << out;
 }
 
+TEST_F(WinHttpTransport, TheDeadlineIsForTheWholeRequestNotForEachRead) {
+    // Every byte comes within the deadline of the one before; the answer as a
+    // whole does not.
+    connectTo(serverOf("ORVO_WIN_TEST_TRICKLING_SERVER"));
+    setTransportTimeouts(BiTransportTimeouts{1000, 2000});
+    std::string response;
+    testing::internal::CaptureStdout();
+    httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/init/0/", "default", 7, &response);
+    testing::internal::GetCapturedStdout();
+    EXPECT_LT(response.size(), 6u) << response;
+}
+
 }  // namespace

@@ -12,8 +12,8 @@ TEST(LocalAuthorities, AreInTheRootStoreAsANewProgramSeesIt) {
     const wintest::LocalServers servers = wintest::requireLocalServers();
     ASSERT_FALSE(HasFailure());
     const auto certificates = wintest::pemCertificates(servers.caFile);
-    // The accepting, refusing, oversized, redirecting and silent servers.
-    ASSERT_EQ(certificates.size(), 5u) << servers.caFile;
+    // The accepting, refusing, oversized, redirecting, silent and trickling servers.
+    ASSERT_EQ(certificates.size(), 6u) << servers.caFile;
     for (const auto& der : certificates) EXPECT_TRUE(wintest::rootStoreHolds(der));
 }
 

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -28,6 +29,7 @@ void usage() {
                  "  --times N         ... to the next N requests (default 1)\n"
                  "  --location URL    ... with this Location header (a redirect)\n"
                  "  --hang            never answer the next request\n"
+                 "  --trickle         answer the next request with 6 bytes, one every 1.5 s\n"
                  "  --close           close the connection of the next request\n"
                  "  --quiet           do not print requests and records\n"
                  "  --rsa             RSA keys instead of EC P-256 (for clients under Wine)\n";
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
     std::string config = "{}";
     std::string location;
     int status = 0, times = 1;
-    bool hang = false, closeNext = false, quiet = false, rsa = false;
+    bool hang = false, trickle = false, closeNext = false, quiet = false, rsa = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -62,6 +64,8 @@ int main(int argc, char** argv) {
             times = std::atoi(argv[++i]);
         } else if (arg == "--hang") {
             hang = true;
+        } else if (arg == "--trickle") {
+            trickle = true;
         } else if (arg == "--close") {
             closeNext = true;
         } else if (arg == "--quiet") {
@@ -108,6 +112,13 @@ int main(int argc, char** argv) {
         orvo_analytics::ScriptedAnswer a;
         a.kind = hang ? orvo_analytics::ScriptedAnswer::Kind::Hang
                       : orvo_analytics::ScriptedAnswer::Kind::Close;
+        server.script(a, times);
+    }
+    if (trickle) {
+        orvo_analytics::ScriptedAnswer a;
+        a.kind = orvo_analytics::ScriptedAnswer::Kind::Pieces;
+        a.pieces.assign(6, "x");
+        a.pause = std::chrono::milliseconds(1500);
         server.script(a, times);
     }
     if (!server.start()) {
