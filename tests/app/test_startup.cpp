@@ -38,8 +38,7 @@ int TestStartup::run(const QString& document, QString* err) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // A locale with digits of its own, which file names and time stamps must not use.
-    env.remove("LC_ALL");
-    env.insert("LANG", "ar_EG.UTF-8");
+    env.insert("LC_ALL", "ar_EG.UTF-8");
     env.insert("QT_QPA_PLATFORM", "minimal");
     env.insert("ORVOCHECK_CONTENT_URL", "");
     child.setProcessEnvironment(env);
