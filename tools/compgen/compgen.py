@@ -152,10 +152,13 @@ def cmd_import_cpu(args):
     meta = read_table(os.path.join(args.data, "meta.tsv"), ["key", "value", "source"])
     models = read_table(os.path.join(args.data, "cpu_models.tsv"),
                         ["family", "key", "model", "arg", "source"])
-    needed = ({r["value"] for r in meta if r["key"].startswith("CPU reference")}
+    references = [r["value"] for r in meta if r["key"].startswith("CPU reference")]
+    share = float(next(r["value"] for r in meta if r["key"] == "CPU share"))
+    needed = (set(references)
               | {r["witness"] for r in rules} | {r["key"] for r in models if r["key"] != "-"})
     brands, bench, sample, left_out = build_cpu_tables(
-        args.lscpu, args.xmrig, args.passmark, lambda b: any(p.search(b) for p in patterns), needed)
+        args.lscpu, args.xmrig, args.passmark, lambda b: any(p.search(b) for p in patterns), needed,
+        references, share)
     write_table(os.path.join(args.data, "cpu_brands.tsv"), [
         "Processor brand strings as real machines report them (after space collapsing), each with the",
         "PassMark model it names (cpu_bench.tsv; - when a line of cpu_rules.tsv ranks it). Written by",

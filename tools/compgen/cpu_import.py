@@ -152,13 +152,16 @@ def read_xmrig(repo):
     return [collapse(e["cpu"]) for e in json.loads(git(repo, "show", "HEAD:cpu.json"))]
 
 
-def build(lscpu_repo, xmrig_repo, passmark_repo, rule_matches, needed_keys):
+def build(lscpu_repo, xmrig_repo, passmark_repo, rule_matches, needed_keys, references, share):
     """Rows of the brand table, the bench table and the coverage sample.
 
     rule_matches(brand) tells whether a written rule ranks a brand without a figure;
     reported brands with neither a figure nor a rule are left out and returned.
-    needed_keys: models other tables name (references, witnesses, family patterns)."""
+    needed_keys: models other tables name (references, witnesses, family patterns).
+    references, share: the rank rule's reference models and share (meta.tsv)."""
     figures = read_passmark(passmark_repo)
+    # Without a single-thread figure only a multi-thread one below every bar decides.
+    lowest_multi_bar = min(share * int(figures[r][1]) for r in references)
     index = passmark_index(figures)
     reports = read_lscpu(lscpu_repo)
     lscpu_src = "linuxhw/LsCPU@%s" % head(lscpu_repo)
@@ -176,7 +179,7 @@ def build(lscpu_repo, xmrig_repo, passmark_repo, rule_matches, needed_keys):
         if not re.search(r"\b(Intel|AMD|Pentium|Celeron)\b", brand):
             continue
         key = match(brand, index, figures)
-        if key is not None and figures[key][0] == "-" and int(figures[key][1]) >= 4815:
+        if key is not None and figures[key][0] == "-" and int(figures[key][1]) >= lowest_multi_bar:
             key = None  # no single-thread figure, and the multi-thread one does not decide
         if key is None and not rule_matches(brand):
             left_out.append(brand)
