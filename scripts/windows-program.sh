@@ -36,9 +36,13 @@ if [ -n "${ORVO_QT_WIN_PREFIX:-}" ]; then
   qt=$ORVO_QT_WIN_PREFIX
 elif [ -f "$qt_archive" ]; then
   qt=$out/qt-5.15.8-i686-w64-mingw32
+  # Unpacked beside and renamed when whole: an interrupted unpack is never
+  # taken for a Qt.
   if [ ! -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ]; then
-    rm -rf "$qt"
-    tar -xJf "$qt_archive" -C "$out" || fail "cannot unpack $qt_archive"
+    rm -rf "$qt" "$out/qt-unpacking"
+    mkdir -p "$out/qt-unpacking"
+    tar -xJf "$qt_archive" -C "$out/qt-unpacking" || fail "cannot unpack $qt_archive"
+    mv "$out/qt-unpacking/qt-5.15.8-i686-w64-mingw32" "$qt" && rmdir "$out/qt-unpacking"
   fi
 else
   qt=${ORVO_QT_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvocheck}/qt-5.15.8-i686-w64-mingw32
