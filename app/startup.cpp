@@ -13,6 +13,7 @@
 #include "biservice.h"
 #include "checkmanager.h"
 #include "log.h"
+#include "ui_language.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     QGuiApplication app(argc, argv);
     qDebug() << "Use software OpenGL?" << QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL);
     registerFontAliases();
+    installTranslations();
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
     installArtImageProvider(*engine);
