@@ -19,6 +19,17 @@ install(FILES $<TARGET_FILE:Qt5::QWindowsIntegrationPlugin> DESTINATION platform
 # The consent box's tick is an SVG image; the rest of the artwork is PNG,
 # which Qt reads without a plugin.
 install(FILES $<TARGET_FILE:Qt5::QSvgPlugin> DESTINATION imageformats COMPONENT win32)
+# The toolkit's own texts in the shipped languages, from the build machine's
+# translations of the same Qt release (qttranslations5-l10n), in translations/
+# under the prefix qt.conf names, where the program looks for them. The
+# program's own translations are compiled into it.
+foreach(language ${ORVO_LANGUAGES})
+  find_file(ORVO_QTBASE_QM_${language} qtbase_${language}.qm PATHS /usr/share/qt5/translations
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(ORVO_QTBASE_QM_${language})
+    install(FILES ${ORVO_QTBASE_QM_${language}} DESTINATION translations COMPONENT win32)
+  endif()
+endforeach()
 
 # Where the compiler's runtime DLLs are: libstdc++ and libgcc beside the
 # compiler's own libraries, winpthread in the target's system folder.

@@ -71,4 +71,5 @@ rc=0
 (cd "$app" && wine orvocheck-report.exe --json) </dev/null >"$work/report.json" 2>/dev/null || rc=$?
 python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["exitCode"] != int(sys.argv[2]))' \
   "$work/report.json" "$rc" || fail "report (exit code $rc): $(head -c 300 "$work/report.json")"
+bash "$here/german_window.sh" "$app" "$work" "$shots"
 echo "wine-run: window, pages, exit code, log, $(wc -l <<<"$records") records and the report all right"
