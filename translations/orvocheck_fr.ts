@@ -165,7 +165,7 @@
     <name>pResult</name>
     <message>
         <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
-        <translation>Votre système atteint la configuration minimale recommandée et devrait pouvoir faire fonctionner Orvo. Pour une analyse plus poussée de la compatibilité VR de votre ordinateur, lancez le SteamVR Performance Test.</translation>
+        <translation>Votre système atteint la configuration minimale recommandée : Orvo devrait y fonctionner. Pour une analyse plus poussée de sa compatibilité VR, lancez le SteamVR Performance Test.</translation>
     </message>
     <message>
         <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -38,10 +39,13 @@ QTranslator* load(const QString& file, const QString& folder) {
 static void registerTranslationResources() { Q_INIT_RESOURCE(translations); }
 
 QStringList shippedLanguages() {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-            QStringLiteral("it"), QStringLiteral("pt_BR"), QStringLiteral("pl"),
-            QStringLiteral("ru"), QStringLiteral("tr"), QStringLiteral("ja"),
-            QStringLiteral("ko"), QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
+    registerTranslationResources();
+    QStringList codes;
+    const QString prefix = QStringLiteral("orvocheck_"), suffix = QStringLiteral(".qm");
+    for (const QString& file : QDir(QStringLiteral(":/translations"))
+                                   .entryList({prefix + '*' + suffix}, QDir::Files, QDir::Name))
+        codes << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    return codes;
 }
 
 QString shippedLanguageFor(const QString& tag) {

@@ -8,7 +8,8 @@
 // translation; the diagnostic log, the analytics records and the report's
 // JSON stay English whatever is chosen.
 
-// The languages shipped as translations, as codes: "de", "pt_BR", "zh_TW"...
+// The languages shipped as translations, as codes ("de", "pt_BR", "zh_TW"...),
+// in alphabetical order.
 QStringList shippedLanguages();
 
 // The shipped language that serves a language tag ("de-AT", "de_DE",
