@@ -237,7 +237,7 @@
     <name>pWelcome</name>
     <message>
         <source>This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.</source>
-        <translation>Bu araç, sisteminizin Orvo için önerilen minimum gereksinimleri karşılayıp karşılamadığını belirlemek üzere tarar. Bir dakikadan kısa sürer.</translation>
+        <translation>Bu araç, sisteminizi tarayarak Orvo için önerilen minimum gereksinimleri karşılayıp karşılamadığını belirler. Bir dakikadan kısa sürer.</translation>
     </message>
     <message>
         <source>Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.</source>
