@@ -10,11 +10,14 @@
 
 namespace {
 
-// The window's texts (same contexts, so one translation serves both), so
-// that the console tells the same story.
-QString windowText(const char* context, const char* source) {
-    return QCoreApplication::translate(context, source);
-}
+// Texts shared with the window, under the names of its documents, so that
+// one translation serves both and the console tells the same story.
+struct ResultPage {
+    Q_DECLARE_TR_FUNCTIONS(pResult)
+};
+struct MainWindow {
+    Q_DECLARE_TR_FUNCTIONS(main)
+};
 
 // The report's own texts.
 struct Report {
@@ -23,29 +26,24 @@ struct Report {
 
 QString verdictMessage(const QString& overall) {
     if (overall == QLatin1String("RANK_GOOD")) {
-        return windowText(
-            "pResult",
-            QT_TRANSLATE_NOOP("pResult",
-                              "Your system meets the minimum recommended requirements and should "
-                              "be able to run Orvo. For a more in-depth scan of your computer's "
-                              "readiness for VR, run the SteamVR Performance Test."));
+        return ResultPage::tr(
+            "Your system meets the minimum recommended requirements and should "
+            "be able to run Orvo. For a more in-depth scan of your computer's "
+            "readiness for VR, run the SteamVR Performance Test.");
     }
     if (overall == QLatin1String("RANK_BAD")) {
-        return windowText("pResult",
-                          QT_TRANSLATE_NOOP("pResult",
-                                            "This computer doesn't meet Orvo's recommended "
-                                            "minimum specifications. To upgrade to a "
-                                            "fully-compatible computer system, browse the %1 "
-                                            "website."))
+        return ResultPage::tr(
+                   "This computer doesn't meet Orvo's recommended "
+                   "minimum specifications. To upgrade to a "
+                   "fully-compatible computer system, browse the %1 "
+                   "website.")
             .arg(QStringLiteral("Orvo Ready"));
     }
     if (overall == QLatin1String("RANK_UNKNOWN")) {
-        return windowText(
-            "pResult",
-            QT_TRANSLATE_NOOP("pResult",
-                              "Some of this computer's components may not work well with Orvo. "
-                              "For more detailed information about your computer's readiness for "
-                              "Orvo, run the SteamVR Performance Test."));
+        return ResultPage::tr(
+            "Some of this computer's components may not work well with Orvo. "
+            "For more detailed information about your computer's readiness for "
+            "Orvo, run the SteamVR Performance Test.");
     }
     //: --verbose is an option of the command; it stays as it is.
     return Report::tr(
@@ -102,23 +100,18 @@ QJsonObject componentJson(const ComponentReport& c) {
 }  // namespace
 
 QString formatReportTable(const ReportData& data) {
-    const QString memory = windowText("main", QT_TRANSLATE_NOOP("main", "4GB or more"));
-    const QString os =
-        windowText("main", QT_TRANSLATE_NOOP("main", "Windows 7 SP1, Windows 8.1 or newer (64-bit)"));
+    const QString memory = MainWindow::tr("4GB or more");
+    const QString os = MainWindow::tr("Windows 7 SP1, Windows 8.1 or newer (64-bit)");
     const QList<Row> rows = {
-        {windowText("pResult", QT_TRANSLATE_NOOP("pResult", "Graphics")), data.gpu,
-         windowText("pResult",
-                    QT_TRANSLATE_NOOP("pResult", "This graphics card may not work well with Orvo.")),
+        {ResultPage::tr("Graphics"), data.gpu,
+         ResultPage::tr("This graphics card may not work well with Orvo."),
          Report::tr("no graphics adapter found")},
-        {windowText("pResult", QT_TRANSLATE_NOOP("pResult", "Processor")), data.cpu,
-         windowText("pResult", QT_TRANSLATE_NOOP(
-                                   "pResult", "This processor may not be powerful enough to run Orvo.")),
+        {ResultPage::tr("Processor"), data.cpu,
+         ResultPage::tr("This processor may not be powerful enough to run Orvo."),
          QStringLiteral("-")},
-        {windowText("pResult", QT_TRANSLATE_NOOP("pResult", "Memory")), data.memory,
-         windowText("pResult", QT_TRANSLATE_NOOP("pResult", "%1 memory is recommended.")).arg(memory),
-         QStringLiteral("-")},
-        {windowText("pResult", QT_TRANSLATE_NOOP("pResult", "OS")), data.os,
-         windowText("pResult", QT_TRANSLATE_NOOP("pResult", "%1 is required.")).arg(os),
+        {ResultPage::tr("Memory"), data.memory,
+         ResultPage::tr("%1 memory is recommended.").arg(memory), QStringLiteral("-")},
+        {ResultPage::tr("OS"), data.os, ResultPage::tr("%1 is required.").arg(os),
          QStringLiteral("-")}};
     //: Column heading of the report's table.
     const QString componentHeading = Report::tr("Component");

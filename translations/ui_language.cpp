@@ -60,9 +60,8 @@ QString shippedLanguageFor(const QString& tag) {
         case QLocale::Portuguese:
             return QStringLiteral("pt_BR");
         case QLocale::Chinese:
-            return locale.script() == QLocale::TraditionalChineseScript
-                       ? QStringLiteral("zh_TW")
-                       : QStringLiteral("zh_CN");
+            return locale.script() == QLocale::TraditionalChineseScript ? QStringLiteral("zh_TW")
+                                                                        : QStringLiteral("zh_CN");
         default:
             break;
     }

@@ -37,8 +37,7 @@ void TestStartup::cleanup() {
     m_Dir = nullptr;
 }
 
-int TestStartup::run(const QString& document, QString* err,
-                     const QMap<QString, QString>& locale) {
+int TestStartup::run(const QString& document, QString* err, const QMap<QString, QString>& locale) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LANGUAGE", "LC_MESSAGES", "LANG", "ORVOCHECK_LANGUAGE"})
@@ -120,9 +119,15 @@ void TestStartup::languageFromTheEnvironment_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("logged");
-    QTest::newRow("system") << "LANG" << "de_DE.UTF-8" << "Starten" << "de (system: de-DE";
-    QTest::newRow("unknown") << "ORVOCHECK_LANGUAGE" << "xx" << "Start"
-                             << "en (ORVOCHECK_LANGUAGE: xx; no translation for it, English instead)";
+    QTest::newRow("system") << "LANG"
+                            << "de_DE.UTF-8"
+                            << "Starten"
+                            << "de (system: de-DE";
+    QTest::newRow("unknown")
+        << "ORVOCHECK_LANGUAGE"
+        << "xx"
+        << "Start"
+        << "en (ORVOCHECK_LANGUAGE: xx; no translation for it, English instead)";
 }
 
 void TestStartup::languageFromTheEnvironment() {
@@ -134,10 +139,11 @@ void TestStartup::languageFromTheEnvironment() {
     if (variable == "LANG") locale.insert("LC_ALL", QString());  // LC_ALL outranks LANG
     QCOMPARE(run("qrc:/quitter.qml", nullptr, locale), 0);
     const QStringList lines = logLines();
-    QVERIFY2(lines.filter("] [Language] ").size() == 1 &&
-                 lines.filter("] [Language] " + logged).size() == 1 &&
-                 lines.filter("] Start button: " + QUrl::toPercentEncoding(start) + " (D)").size() == 1,
-             qPrintable(lines.join('\n')));
+    QVERIFY2(
+        lines.filter("] [Language] ").size() == 1 &&
+            lines.filter("] [Language] " + logged).size() == 1 &&
+            lines.filter("] Start button: " + QUrl::toPercentEncoding(start) + " (D)").size() == 1,
+        qPrintable(lines.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -32,7 +32,8 @@ QRectF inkOf(QQuickItem* text) {
     const qreal h = text->property("contentHeight").toReal();
     const int align = text->property("horizontalAlignment").toInt();
     const qreal x = align == Qt::AlignHCenter ? (text->width() - w) / 2
-                    : align == Qt::AlignRight ? text->width() - w : 0;
+                    : align == Qt::AlignRight ? text->width() - w
+                                              : 0;
     const bool middle = text->property("verticalAlignment").toInt() == Qt::AlignVCenter;
     return {x, middle ? (text->height() - h) / 2 : 0, w, h};
 }
@@ -115,7 +116,8 @@ void TestTranslatedPages::layoutHolds_data() {
     for (const QString& language : QStringList{"en"} + shippedLanguages())
         for (const char* state : {"welcome", "checking", "RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN"})
             QTest::newRow(qPrintable(language + "-" + state)) << language << QString(state);
-    QTest::newRow("xx-welcome") << "xx" << "welcome";  // no such translation: English
+    QTest::newRow("xx-welcome") << "xx"
+                                << "welcome";  // no such translation: English
 }
 
 void TestTranslatedPages::layoutHolds() {
