@@ -12,6 +12,7 @@
 #include "art_image_provider.h"
 #include "biservice.h"
 #include "checkmanager.h"
+#include "language_fonts.h"
 #include "log.h"
 #include "ui_language.h"
 
@@ -50,7 +51,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     QGuiApplication app(argc, argv);
     qDebug() << "Use software OpenGL?" << QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL);
     registerFontAliases();
-    installTranslations();
+    useSystemFontsFor(installTranslations());
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
     installArtImageProvider(*engine);
