@@ -207,6 +207,7 @@ class Generation(unittest.TestCase):
             ("cpu_models.tsv", "plain\t-\ti3-4130\t-\tx\n"),  # no figures, no rule
             ("cpu_brands.tsv", "AMD FX-4100\tOLD\tx\nAMD FX-8100\t-\tx\n"),
             ("cpu_rules.tsv", "bad\tFX\tREF\tx\n"),  # the witness is good
+            ("cpu_rules.tsv", "unknown\ti3-4130\t-\tx\n"),  # outranks the model's own figures
             ("cpu_changes.tsv", "Intel(R) Core(TM) i3-4130 CPU @ 3.40GHz\tgood\tgood\tx\n"),
             ("os.tsv", "maybe\tWindows 8\tx\n"),
             ("gpu_extra.tsv", "10de\t13c0\tgood\tx\tx\tx\n"),  # ids are upper-case hex

@@ -8,7 +8,8 @@
                                        re-pick the display adapters of data/gpu_pciids.tsv
   compgen.py import-cpu --lscpu GIT --xmrig GIT --passmark GIT
                                        rebuild data/cpu_brands.tsv, data/cpu_bench.tsv and the
-                                       coverage sample from snapshots of those public collections
+                                       coverage sample from snapshots of those public collections,
+                                       read at the commits cpu_import.py pins
   compgen.py pciids-sync [--pciids PATH]
                                        exit 1 when data/gpu_pciids.tsv is not what import-pciids
                                        writes from PATH; 77 when PATH is another pci.ids version
@@ -21,7 +22,6 @@ with its source. See data/*.tsv for the columns.
 import argparse
 import difflib
 import os
-import re
 import subprocess
 import sys
 import tempfile
@@ -32,7 +32,7 @@ sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
 from cpu_import import build as build_cpu_tables  # noqa: E402
-from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS  # noqa: E402
+from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS, compile_rules, first_rule  # noqa: E402
 from gpu_select import BAR_SHARE, GPU_COLUMNS, rank_rows, select  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
@@ -147,17 +147,18 @@ def cmd_rank_extra(args):
 
 
 def cmd_import_cpu(args):
-    rules = read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS)
-    patterns = [re.compile(r["pattern"], re.I) for r in rules]
+    rules = compile_rules(read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS))
     meta = read_table(os.path.join(args.data, "meta.tsv"), ["key", "value", "source"])
     models = read_table(os.path.join(args.data, "cpu_models.tsv"),
                         ["family", "key", "model", "arg", "source"])
     references = [r["value"] for r in meta if r["key"].startswith("CPU reference")]
     share = float(next(r["value"] for r in meta if r["key"] == "CPU share"))
     needed = (set(references)
-              | {r["witness"] for r in rules} | {r["key"] for r in models if r["key"] != "-"})
+              | {r["witness"] for _, r in rules if r["witness"] != "-"}
+              | {r["key"] for r in models if r["key"] != "-"})
     brands, bench, sample, left_out = build_cpu_tables(
-        args.lscpu, args.xmrig, args.passmark, lambda b: any(p.search(b) for p in patterns), needed,
+        args.lscpu, args.xmrig, args.passmark,
+        lambda b: (first_rule(rules, b) or {"verdict": None})["verdict"], needed,
         references, share)
     write_table(os.path.join(args.data, "cpu_brands.tsv"), [
         "Processor brand strings as real machines report them (after space collapsing), each with the",
