@@ -129,6 +129,7 @@ def minimal_tables(folder):
           "SLOW\t1000\t1000\tx\nOLD\t-\t4000\tx\n")
     write(os.path.join(folder, "cpu_rules.tsv"), "good\ti5-14\tREF\tx\n")
     write(os.path.join(folder, "cpu_brands.tsv"), "")
+    write(os.path.join(folder, "cpu_spelled.tsv"), "")
     write(os.path.join(folder, "cpu_changes.tsv"), "")
     write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
     write(os.path.join(folder, "cpu_families.tsv"),

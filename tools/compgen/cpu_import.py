@@ -8,8 +8,10 @@ commits pinned below, so a later snapshot of the same collection gives the same 
               and June 2023 for the models the 2022 tables lack)
 
 It writes data/cpu_brands.tsv (every reported brand string mapped to its
-benchmark entry) and data/cpu_bench.tsv (the figures of those entries), and
-tests/data/cpu_sample.tsv (reports kept out of the brand table).
+benchmark entry), data/cpu_spelled.tsv (benchmarked models no report names, spelled
+as data/cpu_spellings.tsv says their family reports), data/cpu_bench.tsv (the
+figures of those entries), and tests/data/cpu_sample.tsv and cpu_sample_xeon.tsv
+(reports kept out of the brand table; the second holds every such Xeon report).
 """
 
 import json
@@ -162,14 +164,40 @@ def read_xmrig(repo):
     return [collapse(e["cpu"]) for e in json.loads(git(repo, "show", XMRIG_COMMIT + ":cpu.json"))]
 
 
-def build(lscpu_repo, xmrig_repo, passmark_repo, rule_verdict, needed_keys, references, share):
-    """Rows of the brand table, the bench table and the coverage sample.
+def spell(figures, spellings, reported, taken):
+    """[name, key, source] rows of the models no report names, in their family's spelling.
+
+    spellings: [(compiled pattern over PassMark names, brand template, where)]; every
+    line that matches a model gives a spelling, so a family may have two. reported:
+    {key: casefolded reported brands}; a line that spells a reported model otherwise
+    than every report does is refused. taken(name, key): whether the name is listed
+    already or cannot be ranked."""
+    rows = []
+    for pattern, template, where in spellings:
+        for key in sorted(figures, key=str.casefold):
+            m = pattern.search(key)
+            if not m:
+                continue
+            name = m.expand(template)
+            if key in reported:
+                if name.casefold() not in reported[key]:
+                    raise ValueError("%s spells %r as %r, its reports as %s"
+                                     % (where, key, name, ", ".join(sorted(reported[key]))))
+            elif not taken(name, key):
+                rows.append([name, key, "%s from the PassMark name" % where])
+    return rows
+
+
+def build(lscpu_repo, xmrig_repo, passmark_repo, rule_verdict, needed_keys, references, share,
+          spellings):
+    """Rows of the brand table, the spelled table, the bench table and the coverage sample.
 
     rule_verdict(brand): the verdict of the written rule for a brand, or None. Reported
     brands a rule keeps unknown, and those with neither a figure nor a rule, are left
     out and returned.
     needed_keys: models other tables name (references, witnesses, family patterns).
-    references, share: the rank rule's reference models and share (meta.tsv)."""
+    references, share: the rank rule's reference models and share (meta.tsv).
+    spellings: see spell()."""
     figures = read_passmark(passmark_repo)
     # Without a single-thread figure only a multi-thread one below every bar decides.
     lowest_multi_bar = min(share * int(figures[r][1]) for r in references)
@@ -182,7 +210,7 @@ def build(lscpu_repo, xmrig_repo, passmark_repo, rule_verdict, needed_keys, refe
     for brand in read_xmrig(xmrig_repo):
         sources.setdefault(brand, xmrig_src)
     brands, used, left_out = [], set(needed_keys), []
-    seen = set()
+    seen, reported = set(), {}
     for brand in sorted(sources, key=str.casefold):
         if brand.casefold() in seen:  # the engine ignores case: one entry serves both
             continue
@@ -194,6 +222,8 @@ def build(lscpu_repo, xmrig_repo, passmark_repo, rule_verdict, needed_keys, refe
             left_out.append(brand + " (unknown by rule)")
             continue
         key = match(brand, index, figures)
+        if key is not None:
+            reported.setdefault(key, set()).add(brand.casefold())
         if key is not None and figures[key][0] == "-" and int(figures[key][1]) >= lowest_multi_bar:
             key = None  # no single-thread figure, and the multi-thread one does not decide
         if key is None and verdict is None:
@@ -202,10 +232,18 @@ def build(lscpu_repo, xmrig_repo, passmark_repo, rule_verdict, needed_keys, refe
         brands.append([brand, key or "-", sources[brand]])
         if key:
             used.add(key)
+
+    def taken(name, key):
+        undecided = figures[key][0] == "-" and int(figures[key][1]) >= lowest_multi_bar
+        return undecided or name.casefold() in seen or rule_verdict(name) == "unknown"
+
+    spelled = spell(figures, spellings, reported, taken)
+    used.update(key for _, key, _ in spelled)
     missing = [k for k in used if k not in figures]
     if missing:
         raise ValueError("not in the PassMark tables: %s" % ", ".join(sorted(missing)))
     bench = [[k] + list(figures[k]) for k in sorted(used, key=str.casefold)]
     held = sorted(((p, b) for p, b in reports if held_out(p)), key=lambda r: zlib.crc32(r[0].encode()))
     sample = [[b, "%s %s" % (lscpu_src, p)] for p, b in held[:SAMPLE_SIZE]]
-    return brands, bench, sample, left_out
+    xeons = [[b, "%s %s" % (lscpu_src, p)] for p, b in held if re.search(r"\bXeon\b", b, re.I)]
+    return brands, spelled, bench, sample, xeons, left_out

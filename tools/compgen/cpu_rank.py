@@ -17,6 +17,7 @@ from tables import TableError, read_table
 
 BENCH_COLUMNS = ["key", "single", "multi", "source"]
 RULE_COLUMNS = ["verdict", "pattern", "witness", "reason"]
+SPELLING_COLUMNS = ["passmark", "brand", "source"]
 UNKNOWN = "unknown"
 
 
