@@ -58,7 +58,7 @@ _NOISE = [
     r"@.*$", r"\b\d+(st|nd|rd|th) gen\b",
     r"\s+(with|w/)\s+radeon.*$", r"\s+radeon r\d+,.*$", r",?\s*\d+ compute cores.*$",
     r"\s+apu\b.*$", r"\b(processor|cpu)\b", r"\b(eight|six|quad|dual|triple|\d+)[- ]?cores?\b",
-    r"\bdualcore\b",
+    r"\bdualcore\b", r"\bdesktop kit\b",
 ]
 _FIRST_GEN = re.compile(r"\b(i[357]) (?:([klmqux]) )?(\d{3})\b")
 
