@@ -186,8 +186,8 @@ bool OrvoCheckLib::evaluateRanks() {
             rank = RANK_BAD;
             decidedBy = "Bad list";
         }
-        qDebug() << "[OrvoCheckLib] GPU" << m_GPURanks.size() << "ranked by" << decidedBy
-                 << "for" << adapter.pnpDeviceId;
+        qDebug() << "[OrvoCheckLib] GPU" << m_GPURanks.size() << "ranked by" << decidedBy << "for"
+                 << adapter.pnpDeviceId;
         m_GPURanks.append(rank);
     }
 

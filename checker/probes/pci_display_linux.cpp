@@ -188,7 +188,8 @@ public:
             const FileRead read = readWholeFile(m_amdgpuIdsPath, m_amdgpuIds, kListFileLimit);
             if (read != FileRead::Ok) {
                 addNote(messages, "AMD product list " + m_amdgpuIdsPath + " " +
-                                      readFailure(read, kListFileLimit) + "; AMD adapters named by pci.ids");
+                                      readFailure(read, kListFileLimit) +
+                                      "; AMD adapters named by pci.ids");
                 m_amdgpuIds.clear();
             }
         }
@@ -197,7 +198,8 @@ public:
                       static_cast<unsigned>(revision));
         const std::string product = lookupAmdgpuIds(m_amdgpuIds, deviceId, revision);
         if (product.empty() && !m_amdgpuIds.empty())
-            addNote(messages, std::string(id) + " is not one product in amdgpu.ids; named by pci.ids");
+            addNote(messages,
+                    std::string(id) + " is not one product in amdgpu.ids; named by pci.ids");
         return product;
     }
 

@@ -60,29 +60,42 @@ void TestCompEngine::adaptersRankAsTheTablesSay_data() {
     const QString good = QStringLiteral("RANK_GOOD");
     const QString bad = QStringLiteral("RANK_BAD");
     const QString unknown = QStringLiteral("RANK_UNKNOWN");
-    QTest::newRow("GeForce GTX 970") << quint16(0x10de) << quint16(0x13c2) << quint8(0xa1) << good << good;
+    QTest::newRow("GeForce GTX 970")
+        << quint16(0x10de) << quint16(0x13c2) << quint8(0xa1) << good << good;
     QTest::newRow("GeForce RTX 4060 (newer than Debian's pci.ids)")
         << quint16(0x10de) << quint16(0x2882) << quint8(0xa1) << good << good;
-    QTest::newRow("Radeon RX 480") << quint16(0x1002) << quint16(0x67df) << quint8(0xc7) << good << good;
-    QTest::newRow("Radeon R9 290") << quint16(0x1002) << quint16(0x67b1) << quint8(0) << good << good;
+    QTest::newRow("Radeon RX 480")
+        << quint16(0x1002) << quint16(0x67df) << quint8(0xc7) << good << good;
+    QTest::newRow("Radeon R9 290")
+        << quint16(0x1002) << quint16(0x67b1) << quint8(0) << good << good;
     QTest::newRow("Arc A770") << quint16(0x8086) << quint16(0x56a0) << quint8(8) << good << good;
-    QTest::newRow("GeForce GTX 960") << quint16(0x10de) << quint16(0x1401) << quint8(0xa1) << bad << bad;
-    QTest::newRow("GeForce GTX 965M") << quint16(0x10de) << quint16(0x13d9) << quint8(0xa1) << bad << bad;
-    QTest::newRow("Radeon RX 560") << quint16(0x1002) << quint16(0x67ff) << quint8(0xcf) << bad << bad;
-    QTest::newRow("UHD Graphics 630") << quint16(0x8086) << quint16(0x3e92) << quint8(0) << bad << bad;
+    QTest::newRow("GeForce GTX 960")
+        << quint16(0x10de) << quint16(0x1401) << quint8(0xa1) << bad << bad;
+    QTest::newRow("GeForce GTX 965M")
+        << quint16(0x10de) << quint16(0x13d9) << quint8(0xa1) << bad << bad;
+    QTest::newRow("Radeon RX 560")
+        << quint16(0x1002) << quint16(0x67ff) << quint8(0xcf) << bad << bad;
+    QTest::newRow("UHD Graphics 630")
+        << quint16(0x8086) << quint16(0x3e92) << quint8(0) << bad << bad;
     QTest::newRow("GTX 960 OEM / 970M, the weaker")
         << quint16(0x10de) << quint16(0x13d8) << quint8(0xa1) << bad << bad;
-    QTest::newRow("Flex 170, no outputs") << quint16(0x8086) << quint16(0x56c0) << quint8(8) << bad << bad;
-    QTest::newRow("Tesla T4, no outputs") << quint16(0x10de) << quint16(0x1eb8) << quint8(0xa1) << bad << bad;
+    QTest::newRow("Flex 170, no outputs")
+        << quint16(0x8086) << quint16(0x56c0) << quint8(8) << bad << bad;
+    QTest::newRow("Tesla T4, no outputs")
+        << quint16(0x10de) << quint16(0x1eb8) << quint8(0xa1) << bad << bad;
     QTest::newRow("QEMU standard VGA, a virtual machine")
         << quint16(0x1234) << quint16(0x1111) << quint8(2) << bad << bad;
-    QTest::newRow("Parallels display") << quint16(0x1ab8) << quint16(0x4005) << quint8(0) << bad << bad;
-    QTest::newRow("RX 5500 XT") << quint16(0x1002) << quint16(0x7340) << quint8(0xc5) << good << bad;
+    QTest::newRow("Parallels display")
+        << quint16(0x1ab8) << quint16(0x4005) << quint8(0) << bad << bad;
+    QTest::newRow("RX 5500 XT") << quint16(0x1002) << quint16(0x7340) << quint8(0xc5) << good
+                                << bad;
     QTest::newRow("RX 5500M") << quint16(0x1002) << quint16(0x7340) << quint8(0xc1) << bad << bad;
-    QTest::newRow("RX 6500 XT") << quint16(0x1002) << quint16(0x743f) << quint8(0xc1) << good << bad;
+    QTest::newRow("RX 6500 XT") << quint16(0x1002) << quint16(0x743f) << quint8(0xc1) << good
+                                << bad;
     QTest::newRow("Navi 14, a revision amdgpu.ids does not name")
         << quint16(0x1002) << quint16(0x7340) << quint8(0x77) << bad << bad;
-    QTest::newRow("GB10, no figure") << quint16(0x10de) << quint16(0x2e12) << quint8(0xa1) << unknown << unknown;
+    QTest::newRow("GB10, no figure")
+        << quint16(0x10de) << quint16(0x2e12) << quint8(0xa1) << unknown << unknown;
 }
 
 void TestCompEngine::adaptersRankAsTheTablesSay() {
