@@ -47,7 +47,7 @@ def revision_rows(ids_path, release, pair_rows, rules_path, figures_path):
     """One row per revision of every AMD ID whose revisions do not all share its pair's verdict."""
     figures = Figures(figures_path)
     rules = read_rules(rules_path, figures)
-    pairs = {r["device"]: r for r in pair_rows if r["vendor"] == AMD.upper()}
+    pairs = {r["device"]: r for r in pair_rows if r["vendor"] == AMD}
     rows = []
     for device, revisions in read_amdgpu_ids(ids_path).items():
         pair = pairs.get(device)
@@ -60,7 +60,7 @@ def revision_rows(ids_path, release, pair_rows, rules_path, figures_path):
             judged = classify(AMD, name, rules, figures)
             if judged is None or judged[0] not in ("good", "bad"):
                 raise TableError("amdgpu.ids %s %s: %r is no adapter the rules rank" % (device, revision, name))
-            ranked.append([AMD.upper(), device, revision, judged[0], name, release, judged[1]])
+            ranked.append([AMD, device, revision, judged[0], name, release, judged[1]])
         if any(r[3] != pair["list"] for r in ranked):
             rows.extend(ranked)
     return rows
