@@ -163,12 +163,13 @@ def cmd_pciids_sync(args):
 
 REVISIONS_HEADER = [
     "Revision entries (comparison file: \"GPU\" / \"Good revisions\", \"Bad revisions\") for every AMD ID whose",
-    "products fall on both sides of the bar: amdgpu.ids of %s (gitlab.freedesktop.org/mesa/drm,",
-    "read from its mirror github.com/X11Libre/mirror.fdo.drm) names the products behind each device and",
-    "revision; each revision is ranked by gpu_rules.tsv like a pci.ids name of the ID's chip that lists its",
-    "products (a revision naming several is ranked by its weakest). Written by compgen.py import-amdgpu-ids;",
-    "review the diff. NVIDIA and Intel publish no table that ties revision IDs to products (their drivers",
-    "name adapters by device and subsystem), so their IDs stay ranked by the pair lists alone.",
+    "products fall on both sides of the bar: amdgpu.ids of %s",
+    "(gitlab.freedesktop.org/mesa/drm, read from its mirror github.com/X11Libre/mirror.fdo.drm) names the",
+    "products behind each device and revision; each revision is ranked by gpu_rules.tsv like a pci.ids name",
+    "of the ID's chip that lists its products (a revision naming several is ranked by its weakest).",
+    "Written by compgen.py import-amdgpu-ids; review the diff. NVIDIA and Intel publish no table that ties",
+    "revision IDs to products (their drivers name adapters by device and subsystem), so their IDs stay",
+    "ranked by the pair lists alone.",
 ]
 
 
