@@ -162,7 +162,8 @@ std::string lookupName(pci_access* access, int flags, unsigned vendorId, unsigne
 }
 
 // The names of the adapters, read once per scan from the pci.ids file libpci
-// would use. A compressed or unreadable file is left to libpci itself.
+// would use (a compressed or unreadable file is left to libpci itself) and,
+// for AMD adapters, from libdrm's amdgpu.ids.
 class AdapterNames {
 public:
     AdapterNames(pci_access* access, std::string amdgpuIdsPath)
