@@ -141,7 +141,8 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
-    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", "")):
+    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", ""),
+                       ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
 
 
@@ -163,7 +164,8 @@ class Generation(unittest.TestCase):
         doc = src.document()
         self.assertEqual(doc["CPU"]["Good list"], ["Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz",
                                                    "Intel(R) Core(TM) i5-14400"])
-        self.assertEqual(doc["GPU"], {"Good list": [["10DE", "13C2"]], "Bad list": [["10DE", "1401"]]})
+        self.assertEqual(doc["GPU"], {"Good list": [["10DE", "13C2"]], "Bad list": [["10DE", "1401"]],
+                                      "Good revisions": [], "Bad revisions": []})
         self.assertEqual(doc["Memory"], {"Good min": 4})
         text = render(doc)
         self.assertEqual(json.loads(text), doc)
@@ -191,6 +193,8 @@ class Generation(unittest.TestCase):
             ("gpu_extra.tsv", "10DE\t13C2\tbad\tdup\tx\tx\n", "already listed"),
             ("gpu_extra.tsv", "10DE\t1C02\tbad\tGP106\tx\tx\n", "no adapter the rules judge"),
             ("gpu_rank_changes.tsv", "10DE\t13C1\tgood\tbad\tx\n", "is none now, not bad"),
+            ("gpu_rules.tsv", "10de\tfamily\t^GZ9\tgood\tx\n", "takes no adapter"),
+            ("gpu_revisions.tsv", "10DE\t13C2\tC1\tbad\tGM204 [GeForce GTX 970]\tx\tx\n", "the rules give"),
         ]
         for table, line, expected in cases:
             with self.subTest(line=line):
@@ -278,10 +282,10 @@ class ShippedTables(unittest.TestCase):
         for pair in (("10DE", "13C2"), ("10DE", "1B81"), ("1002", "67B1"), ("1002", "67DF"),
                      ("10DE", "2684"), ("8086", "56A0")):
             self.assertIn(pair, good)  # GTX 970, GTX 1070, R9 290, RX 480, RTX 4090, Arc A770
-        for pair in (("10DE", "1401"), ("10DE", "1C82"), ("1002", "67FF"), ("8086", "3E92")):
-            self.assertIn(pair, bad)  # GTX 960, GTX 1050 Ti, RX 560, UHD 630
-        for pair in (("10DE", "10F0"), ("1002", "AAF0"), ("8086", "56C0")):
-            self.assertNotIn(pair, good | bad)  # audio functions, a media card without outputs
+        for pair in (("10DE", "1401"), ("10DE", "1C82"), ("1002", "67FF"), ("8086", "3E92"), ("8086", "56C0")):
+            self.assertIn(pair, bad)  # GTX 960, GTX 1050 Ti, RX 560, UHD 630, a media card without outputs
+        for pair in (("10DE", "10F0"), ("1002", "AAF0")):
+            self.assertNotIn(pair, good | bad)  # audio functions
 
     def test_reference_systems(self):
         good = set(self.doc["OS"]["Good list"])
