@@ -239,8 +239,8 @@ def cmd_import_cpu(args):
     write_table(os.path.join(args.data, "cpu_bench.tsv"), [
         "PassMark CPU Mark (multi) and Single Thread Rating (single, - when PassMark has none) of every",
         "model the brand tables name, from lainbo/cpu-mark: cpuData.js, cpuSingleCoreData.js (August",
-        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023); the source column",
-        "says which. Written by compgen.py import-cpu.",
+        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023) and cpuMData.json of",
+        "October 2023 (multi-thread only); the source column says which. Written by compgen.py import-cpu.",
         "Rank rule (cpu_rank.py): a processor is good when, for the i5-4590 or the FX-8350 (meta.tsv), both",
         "its single and its multi figure are at least 90 % of that reference's; otherwise bad. Without a",
         "single figure it is bad when its multi figure is below 90 % of both references' multi figures.",

@@ -30,6 +30,9 @@ PASSMARK_FILES = ("src/assets/staticData/cpuData.js", "src/assets/staticData/cpu
 # Geekbench). They only add models: figures the 2022 tables have stay, so no rank moves.
 PASSMARK_2023 = ("10c6b6b00d94240d16008784089483d6ef650d11", "src/assets/staticData/cpuMData.json",
                  "src/assets/staticData/cpuSData.json")
+# Their last commit with the whole multi-thread table. Its models have no single-thread figure,
+# so it can only rank bad (a multi-thread figure below every bar); the rest stay with the rules.
+PASSMARK_2023_MULTI = ("44f647fd26edbc46031d2026cf0e560c7c3ea33c", "src/assets/staticData/cpuMData.json")
 # Reports whose id falls in this share of the hash space are held out of the
 # brand table and feed the real-world coverage sample instead.
 HELD_OUT_OF_16 = 4
@@ -92,7 +95,7 @@ def clock(name):
 
 def read_passmark(repo):
     """{PassMark name: (single, multi, source)}: the August 2022 tables, then the models
-    only the June 2023 tables have."""
+    only the June 2023 tables have, then those only the October 2023 multi-thread table has."""
     commit, short = pinned(repo, PASSMARK_COMMIT, 7)
     marks = []
     for path in PASSMARK_FILES:
@@ -110,6 +113,10 @@ def read_passmark(repo):
     source = "PassMark via lainbo/cpu-mark@%s (June 2023)" % short
     for n, m in multi.items():
         figures.setdefault(n, (single.get(n, "-"), m, source))
+    latest, short = pinned(repo, PASSMARK_2023_MULTI[0], 7)
+    source = "PassMark via lainbo/cpu-mark@%s (October 2023, multi-thread only)" % short
+    for e in json.loads(git(repo, "show", "%s:%s" % (latest, PASSMARK_2023_MULTI[1]))):
+        figures.setdefault(collapse(e["nameDetail"]), ("-", str(e["mark"]), source))
     return figures
 
 
