@@ -5,7 +5,8 @@ commits pinned below, so a later snapshot of the same collection gives the same 
   --lscpu     linuxhw/LsCPU      real lscpu dumps, one file per reported machine
   --xmrig     hinto-janaiyo/xmrig-benchmarks   brand strings of XMRig benchmark submissions
   --passmark  lainbo/cpu-mark    PassMark CPU Mark and Single Thread Rating tables (August 2022,
-              and June 2023 for the models the 2022 tables lack)
+              June 2023 for the models the 2022 tables lack, and the multi-thread table of
+              October 2023 for the models neither has)
 
 It writes data/cpu_brands.tsv (every reported brand string mapped to its
 benchmark entry), data/cpu_spelled.tsv (benchmarked models no report names, spelled
