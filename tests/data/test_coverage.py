@@ -5,8 +5,9 @@ Processors: brand strings of reports kept out of the tables the file is made fro
 (cpu_sample.tsv, up to 2022) and of 2023-on machines gathered apart from them
 (cpu_sample_recent.tsv), at least 99.5 % each; every Xeon report kept out
 (cpu_sample_xeon.tsv), at least 95 %. Strings the rules leave unknown on purpose
-(engineering samples, virtual machines that hide the model) are not counted. Graphics: the adapters of a hardware-report
-population (gpu_sample.tsv), weighted by machines; at least 99.5 %. Labelled adapters (device
+(engineering samples, virtual machines that hide the model) are not counted.
+Graphics: the adapters of a hardware-report population (gpu_sample.tsv), weighted
+by machines; at least 99.5 %. Labelled adapters (device
 IDs as Windows reports them, with the verdict their own G3D figure gives under the rule): at most
 1 % ranked the opposite way."""
 
