@@ -3,6 +3,7 @@
 
 import json
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -15,6 +16,7 @@ sys.path.insert(0, TOOL)
 
 import compgen  # noqa: E402
 from comp_writer import render  # noqa: E402
+from cpu_import import spell  # noqa: E402
 from gpu_select import Figures, classify, read_pciids, read_rules, select  # noqa: E402
 from list_checks import check_document, check_sources  # noqa: E402
 from sources import Sources  # noqa: E402
@@ -129,6 +131,7 @@ def minimal_tables(folder):
           "SLOW\t1000\t1000\tx\nOLD\t-\t4000\tx\n")
     write(os.path.join(folder, "cpu_rules.tsv"), "good\ti5-14\tREF\tx\n")
     write(os.path.join(folder, "cpu_brands.tsv"), "")
+    write(os.path.join(folder, "cpu_spelled.tsv"), "")
     write(os.path.join(folder, "cpu_changes.tsv"), "")
     write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
     write(os.path.join(folder, "cpu_families.tsv"),
@@ -211,6 +214,7 @@ class Generation(unittest.TestCase):
             ("cpu_models.tsv", "plain\t-\ti3-4130\t-\tx\n"),  # no figures, no rule
             ("cpu_brands.tsv", "AMD FX-4100\tOLD\tx\nAMD FX-8100\t-\tx\n"),
             ("cpu_rules.tsv", "bad\tFX\tREF\tx\n"),  # the witness is good
+            ("cpu_rules.tsv", "unknown\ti3-4130\t-\tx\n"),  # outranks the model's own figures
             ("cpu_changes.tsv", "Intel(R) Core(TM) i3-4130 CPU @ 3.40GHz\tgood\tgood\tx\n"),
             ("os.tsv", "maybe\tWindows 8\tx\n"),
             ("gpu_extra.tsv", "10de\t13c0\tgood\tx\tx\tx\n"),  # ids are upper-case hex
@@ -252,6 +256,23 @@ class Generation(unittest.TestCase):
             text = f.read()
         write(out, text.replace('"Good min": 4', '"Good min": 8'))
         self.assertEqual(compgen.main(["--data", self.tmp, "diff", out]), 1)
+
+
+class CpuSpelling(unittest.TestCase):
+    FIGURES = {"Intel Xeon E5-2670 @ 2.60GHz": 0, "Intel Xeon E5-2690 @ 2.90GHz": 0,
+               "Intel Xeon E5-2603 @ 1.80GHz": 0}
+    LINE = (re.compile(r"^Intel Xeon (E5-\d{4}) @ ([\d.]+)GHz$"), r"Intel(R) Xeon(R) CPU \1 0 @ \2GHz", "s.tsv:1")
+
+    def test_unreported_models_are_spelled_as_their_reported_family(self):
+        reported = {"Intel Xeon E5-2670 @ 2.60GHz": {"intel(r) xeon(r) cpu e5-2670 0 @ 2.60ghz"}}
+        rows = spell(self.FIGURES, [self.LINE], reported, lambda name, key: "2603" in key)
+        self.assertEqual(rows, [["Intel(R) Xeon(R) CPU E5-2690 0 @ 2.90GHz", "Intel Xeon E5-2690 @ 2.90GHz",
+                                 "s.tsv:1 from the PassMark name"]])  # 2670 reported, 2603 taken
+
+    def test_a_spelling_its_reports_contradict_is_refused(self):
+        reported = {"Intel Xeon E5-2670 @ 2.60GHz": {"intel(r) xeon(r) cpu e5-2670 @ 2.60ghz"}}
+        with self.assertRaises(ValueError):
+            spell(self.FIGURES, [self.LINE], reported, lambda name, key: False)
 
 
 class ShippedTables(unittest.TestCase):

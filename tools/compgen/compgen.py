@@ -7,8 +7,9 @@
   compgen.py import-pciids [--pciids PATH]
                                        re-pick the display adapters of data/gpu_pciids.tsv
   compgen.py import-cpu --lscpu GIT --xmrig GIT --passmark GIT
-                                       rebuild data/cpu_brands.tsv, data/cpu_bench.tsv and the
-                                       coverage sample from snapshots of those public collections
+                                       rebuild data/cpu_brands.tsv, cpu_spelled.tsv, cpu_bench.tsv and the
+                                       coverage sample from snapshots of those public collections,
+                                       read at the commits cpu_import.py pins
   compgen.py pciids-sync [--pciids PATH]
                                        exit 1 when data/gpu_pciids.tsv is not what import-pciids
                                        writes from PATH; 77 when PATH is another pci.ids version
@@ -37,7 +38,7 @@ sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
 from cpu_import import build as build_cpu_tables, git  # noqa: E402
-from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS  # noqa: E402
+from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS, SPELLING_COLUMNS, compile_rules, first_rule  # noqa: E402
 from gpu_revisions import REVISION_COLUMNS, revision_rows  # noqa: E402
 from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE,  # noqa: E402
                         rank_rows, refreshed_figures, select)
@@ -51,6 +52,7 @@ DEFAULT_OUT = os.path.join(REPO, "comp", "compDefault.json")
 DEFAULT_PCIIDS = "/usr/share/misc/pci.ids"
 DEFAULT_AMDGPU_IDS = "/usr/share/libdrm/amdgpu.ids"
 CPU_SAMPLE = os.path.join(REPO, "tests", "data", "cpu_sample.tsv")
+XEON_SAMPLE = os.path.join(REPO, "tests", "data", "cpu_sample_xeon.tsv")
 SKIPPED = 77
 
 PCIIDS_HEADER = [
@@ -209,28 +211,36 @@ def cmd_rank_extra(args):
 
 
 def cmd_import_cpu(args):
-    rules = read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS)
-    patterns = [re.compile(r["pattern"], re.I) for r in rules]
+    rules = compile_rules(read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS))
     meta = read_table(os.path.join(args.data, "meta.tsv"), ["key", "value", "source"])
     models = read_table(os.path.join(args.data, "cpu_models.tsv"),
                         ["family", "key", "model", "arg", "source"])
     references = [r["value"] for r in meta if r["key"].startswith("CPU reference")]
     share = float(next(r["value"] for r in meta if r["key"] == "CPU share"))
     needed = (set(references)
-              | {r["witness"] for r in rules} | {r["key"] for r in models if r["key"] != "-"})
-    brands, bench, sample, left_out = build_cpu_tables(
-        args.lscpu, args.xmrig, args.passmark, lambda b: any(p.search(b) for p in patterns), needed,
-        references, share)
+              | {r["witness"] for _, r in rules if r["witness"] != "-"}
+              | {r["key"] for r in models if r["key"] != "-"})
+    spellings = [(re.compile(r["passmark"]), r["brand"], r.where())
+                 for r in read_table(os.path.join(args.data, "cpu_spellings.tsv"), SPELLING_COLUMNS)]
+    brands, spelled, bench, sample, xeons, left_out = build_cpu_tables(
+        args.lscpu, args.xmrig, args.passmark,
+        lambda b: (first_rule(rules, b) or {"verdict": None})["verdict"], needed,
+        references, share, spellings)
     write_table(os.path.join(args.data, "cpu_brands.tsv"), [
         "Processor brand strings as real machines report them (after space collapsing), each with the",
         "PassMark model it names (cpu_bench.tsv; - when a line of cpu_rules.tsv ranks it). Written by",
         "compgen.py import-cpu; review the diff. Hand-made names belong in cpu_models.tsv.",
     ], ["name", "key", "source"], brands)
+    write_table(os.path.join(args.data, "cpu_spelled.tsv"), [
+        "Brand strings of benchmarked models that no report in cpu_brands.tsv names, spelled by the",
+        "line of cpu_spellings.tsv the source column gives, each with its PassMark model. Written by",
+        "compgen.py import-cpu; review the diff.",
+    ], ["name", "key", "source"], spelled)
     write_table(os.path.join(args.data, "cpu_bench.tsv"), [
         "PassMark CPU Mark (multi) and Single Thread Rating (single, - when PassMark has none) of every",
         "model the brand tables name, from lainbo/cpu-mark: cpuData.js, cpuSingleCoreData.js (August",
-        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023); the source column",
-        "says which. Written by compgen.py import-cpu.",
+        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023) and cpuMData.json of",
+        "October 2023 (multi-thread only); the source column says which. Written by compgen.py import-cpu.",
         "Rank rule (cpu_rank.py): a processor is good when, for the i5-4590 or the FX-8350 (meta.tsv), both",
         "its single and its multi figure are at least 90 % of that reference's; otherwise bad. Without a",
         "single figure it is bad when its multi figure is below 90 % of both references' multi figures.",
@@ -239,8 +249,13 @@ def cmd_import_cpu(args):
         "Real-world check: processor brand strings of machines whose reports were kept out of",
         "cpu_brands.tsv (compgen.py import-cpu), one line per report, with the report it comes from.",
     ], ["name", "source"], sample)
-    print("compgen: %d brand strings, %d models, %d sample reports; %d reported names left out:"
-          % (len(brands), len(bench), len(sample), len(left_out)))
+    write_table(args.xeon_sample, [
+        "Real-world check for workstation processors: the brand string of every Xeon report kept",
+        "out of cpu_brands.tsv (compgen.py import-cpu), with the report it comes from.",
+    ], ["name", "source"], xeons)
+    print("compgen: %d brand strings, %d spelled, %d models, %d + %d sample reports; %d reported "
+          "names left out:" % (len(brands), len(spelled), len(bench), len(sample), len(xeons),
+                               len(left_out)))
     for name in left_out:
         print("  " + name)
     return 0
@@ -266,6 +281,7 @@ def main(argv=None):
     for source in ("lscpu", "xmrig", "passmark"):
         p.add_argument("--" + source, required=True, help="git directory of the snapshot")
     p.add_argument("--sample", default=CPU_SAMPLE)
+    p.add_argument("--xeon-sample", default=XEON_SAMPLE)
     p.set_defaults(run=cmd_import_cpu)
     p = sub.add_parser("pciids-sync")
     p.add_argument("--pciids", default=DEFAULT_PCIIDS)

@@ -46,10 +46,11 @@ class Sources:
         return os.path.join(self.data_dir, name)
 
     def _cpu_rows(self):
-        """Reported brand strings first, then the family patterns' names not reported.
+        """Reported brand strings first, then spelled models, then the family patterns' names.
 
         Each row's list comes from the rank rule (cpu_rank.py), never from the table."""
-        rows = read_table(self._path("cpu_brands.tsv"), ["name", "key", "source"])
+        rows = (read_table(self._path("cpu_brands.tsv"), ["name", "key", "source"])
+                + read_table(self._path("cpu_spelled.tsv"), ["name", "key", "source"]))
         families = {}
         for row in read_table(self._path("cpu_families.tsv"), ["family", "pattern", "source"]):
             if row["family"] in families:
