@@ -56,6 +56,8 @@ Item {
         Image {
             objectName: "verdictIcon"
             anchors.centerIn: parent
+            width: mainWindow.sc(28)
+            height: mainWindow.sc(28)
             source: pageResult.verdictIcon(mainWindow.overallRank)
             Accessible.ignored: true
         }
