@@ -231,7 +231,6 @@ void TstBIService::refusedRecordsAndAnEmptyStore() {
     QCOMPARE(client.releaseCalls, 1);
     QCOMPARE(client.initCalls, 1);  // sendBI found the client started
     QCOMPARE(closed.count(), 1);
-    // Records that were never stored are not reported as done.
     QCOMPARE(log.linesStartingWith("[BIService]sendBI()"),
              QStringList({"[BIService]sendBI() start",
                           "[BIService]sendBI() Not done, records not stored: 1"}));

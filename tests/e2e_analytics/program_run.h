@@ -11,8 +11,7 @@
 // A staged folder for whole runs of the program: root/run is the working
 // directory (with comp/compDefault.json), root/OrvoSetupTempLog the shared
 // working directory beside it, where the log file and the analytics database
-// go, and root/state the user's state folder, their place when the shared
-// one cannot be written.
+// go (root/state/OrvoCheck when it cannot be written).
 class StagedFolder {
 public:
     explicit StagedFolder(const QString& shippedComparison);

@@ -231,13 +231,10 @@ void TestE2eAnalytics::consentKept() {
     QCOMPARE(QString::fromStdString(init.front().body), QStringLiteral("default"));
     QVERIFY(!m_analytics->requestsTo("/log/f/").empty());
     const QString folder = sharedFolderBlocked ? m_folder->userDir() : m_folder->sharedDir();
-    const QString database = folder + "/com.daxo.orvocheck.bilogclient";
-    QCOMPARE(m_folder->databaseFiles(), QStringList{database});
-    QCOMPARE(storedRows(database), QStringList());
-    const QString log = run.logText();
-    QVERIFY(log.contains("[BIService]sendBI() Done"));
-    QCOMPARE(log.contains("this log is in \"" + folder + "\" (W)"), sharedFolderBlocked);
-    QCOMPARE(log.contains("[BIService] Storage folder: \"" + folder + "\""), sharedFolderBlocked);
+    QCOMPARE(m_folder->databaseFiles(), QStringList{folder + "/com.daxo.orvocheck.bilogclient"});
+    QCOMPARE(storedRows(m_folder->databaseFiles().value(0)), QStringList());
+    QVERIFY(run.logText().contains("[BIService]sendBI() Done"));
+    QCOMPARE(run.logText().contains("this log is in \"" + folder + "\" (W)"), sharedFolderBlocked);
 }
 
 void TestE2eAnalytics::consentRemoved() {

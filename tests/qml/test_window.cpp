@@ -335,7 +335,6 @@ void TestWindow::fontsAndArtwork() {
     for (const char* name : {"Medium", "Blond", "Light"})
         QVERIFY(QFile::exists(QStringLiteral(":/fonts/Fakt/Fakt-%1.otf").arg(name)));
 
-    // The logo and the verdict icon scale like everything else.
     const auto sc = [this](int n) { return call(m_Window, "sc", {n}).toInt(); };
     auto* logo = findItem("logo");
     QVERIFY(logo);
