@@ -56,7 +56,8 @@ void BIService::initSession() {
     m_appVersion = QString::fromLatin1(kAppVersion);
     m_storageDir = QDir::toNativeSeparators(m_storageChoice);
     clientReady = false;
-    if (QDir::cleanPath(m_storageChoice) != QLatin1String(kSharedDirectory))
+    if (QDir::cleanPath(QDir::fromNativeSeparators(m_storageChoice)) !=
+        QLatin1String(kSharedDirectory))
         qDebug() << "[BIService] Storage folder:" << m_storageDir;
     checkEnvironment();
     initBILogger();
