@@ -34,9 +34,12 @@ void registerFontAliases() {
 }
 
 int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
-    openLogFile();
+    const bool logOpened = openLogFile();
     qInstallMessageHandler(logMessageHandler);
-    qDebug() << "[main] Opened log file. Running" << kVersionText;
+    if (logOpened)
+        qDebug() << "[main] Opened log file. Running" << kVersionText;
+    else
+        qWarning() << "[main] No log file. Running" << kVersionText;
 
     // Qt reads this attribute only while the application object is being
     // built, so it is set first and reported once the object exists.
@@ -65,6 +68,9 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     int exitCode = 0;
     {
         BIService service;
+        // The analytics database lives beside the log, in the folder that
+        // could be written.
+        service.setStorageDirectory(logFolderInUse());
         CheckManager coordinator(root, &service);
         QObject::connect(root, SIGNAL(doChecking()), &coordinator, SLOT(onChecking()));
         QObject::connect(root, SIGNAL(doBI()), &coordinator, SLOT(setBIRecord()));
