@@ -100,6 +100,9 @@ bool openLogFile() {
     auto file = std::make_unique<QFile>(logFilePath(now));
     if (!file->open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) return false;
     state.stream = new QTextStream(file.get());
+    // The stream's default is the ANSI code page on Windows, which turns a
+    // user name like 山田 into "??"; paths and names must survive intact.
+    state.stream->setCodec("UTF-8");
     state.file = file.release();
     return true;
 }
