@@ -85,13 +85,14 @@ int runReportCommand(QCoreApplication& app) {
         return kExitUsage;
     }
     const bool compFileMissing = !compFile.isEmpty() && !QFileInfo::exists(compFile);
-    if (compFileMissing) writeError(QStringLiteral("comparison file %1 does not exist").arg(compFile));
+    if (compFileMissing)
+        writeError(QStringLiteral("comparison file %1 does not exist").arg(compFile));
 
     g_verbose = parser.isSet(verboseOption);
     const QtMessageHandler previous = qInstallMessageHandler(reportMessageHandler);
 
-    const CompareSource source = compareSourceFor(compFile, comparisonDownloadUrl(),
-                                                  QCoreApplication::applicationDirPath());
+    const CompareSource source =
+        compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());
     ReportData data;
     {
         OrvoCheckLib lib;

@@ -187,14 +187,18 @@ void TestReportCli::noUsableComparisonFile_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << QByteArray() << " does not exist.";
     QTest::newRow("not JSON") << QByteArray("{\"Version\": ") << " could not be used;";
-    QTest::newRow("lower-case version") << QByteArray(
-        R"({"version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
+    QTest::newRow("lower-case version")
+        << QByteArray(
+               R"({"version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
             "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
-            "Memory": {"Good min": 4}})") << " could not be used;";
-    QTest::newRow("empty OS bad list") << QByteArray(
-        R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": []},
+            "Memory": {"Good min": 4}})")
+        << " could not be used;";
+    QTest::newRow("empty OS bad list")
+        << QByteArray(
+               R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": []},
             "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
-            "Memory": {"Good min": 4}})") << " could not be used;";
+            "Memory": {"Good min": 4}})")
+        << " could not be used;";
 }
 
 void TestReportCli::noUsableComparisonFile() {
@@ -222,10 +226,11 @@ void TestReportCli::noUsableComparisonFile() {
     QCOMPARE(o.value("memory").toObject().value("value").toString(), QStringLiteral("15.6GB"));
     QCOMPARE(o.value("adapters").toArray().size(), 1);
     // The adapter was found, only not compared: the table names it.
-    const QString adapter = o.value("adapters").toArray().at(0).toObject().value("value").toString();
-    QVERIFY2(!adapter.isEmpty() && table.contains(QRegularExpression(
-                                       "\nGraphics +not checked +" +
-                                       QRegularExpression::escape(adapter) + "\n")),
+    const QString adapter =
+        o.value("adapters").toArray().at(0).toObject().value("value").toString();
+    QVERIFY2(!adapter.isEmpty() &&
+                 table.contains(QRegularExpression("\nGraphics +not checked +" +
+                                                   QRegularExpression::escape(adapter) + "\n")),
              qPrintable(table));
     // The reason shows with --verbose.
     const Run verbose = runReport(tree, work.path(), {"--verbose", "--comp", comp});
