@@ -54,8 +54,13 @@ port=$(wait_for "$work/silent.port" 1p) || fail "no silent server"
 export DISPLAY=:$display ORVOCHECK_ANALYTICS_CONNECT_TO=localhost:$port
 (cd "$odd"/OrvoCheck-*-win32 && wine OrvoCheck.exe) </dev/null >"$work/noglx.out" 2>&1 &
 pids+=($!)
-wid=$(timeout 60 xdotool search --sync --onlyvisible --classname '^orvocheck\.exe$' | head -n1) ||
-  fail "no window without OpenGL: $(tail -5 "$work/noglx.out")"
+# Polled: a search fails outright when some window goes while it looks.
+for _ in $(seq 300); do
+  wid=$(xdotool search --onlyvisible --classname '^orvocheck\.exe$' 2>/dev/null | head -n1) || true
+  [ -n "$wid" ] && break
+  sleep 0.2
+done
+[ -n "$wid" ] || fail "no window without OpenGL: $(tail -5 "$work/noglx.out")"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 f=$(ls "$odd"/OrvoSetupTempLog/OrvoCheck-log-*.txt) || fail "no log under $odd"
 sleep 2  # the first frame
@@ -65,11 +70,8 @@ wait_for "$f" '/Load result page/p' >/dev/null || fail "no result page without O
 grep -qF "Zoë 山田" "$f" || fail "the folder's name is not in the log in UTF-8: $(grep -a folder "$f")"
 sleep 0.5
 click 578 22
-clicked=$(date +%s%N)
-while xdotool search --onlyvisible --classname '^orvocheck\.exe$' >/dev/null; do
-  [ $(($(date +%s%N) - clicked)) -lt 5000000000 ] || break
-done
-gone=$((($(date +%s%N) - clicked) / 1000000))
-[ "$gone" -le 500 ] || fail "the window stayed $gone ms after the close click"
+sleep 0.5
+xdotool search --onlyvisible --classname '^orvocheck\.exe$' >/dev/null 2>&1 &&
+  fail "the window is still there 0.5 s after the close click"
 echo "wine-run: 9 Windows releases good, 32-bit bad, --help into a file; without OpenGL and" \
-  "from a Unicode folder the window works, gone $gone ms after the close click"
+  "from a Unicode folder the window works and is gone 0.5 s after the close click"
