@@ -141,6 +141,9 @@ bool openLogFile() {
     }
     if (!file) return false;
     state.stream = new QTextStream(file.get());
+    // The stream's default is the ANSI code page on Windows, which turns a
+    // user name like 山田 into "??"; paths and names must survive intact.
+    state.stream->setCodec("UTF-8");
     state.file = file.release();
     if (!problemLine.isEmpty()) *state.stream << problemLine << Qt::endl;
     return true;

@@ -13,7 +13,8 @@ private slots:
     void init();
     void cleanup();
     void runEndsThroughTheDocumentsQuit();
-    void documentThatFailsToLoad();
+    void windowThatIsNotShown_data();
+    void windowThatIsNotShown();
     void unusableLogDirectory();
 
 private:
@@ -82,14 +83,25 @@ void TestStartup::runEndsThroughTheDocumentsQuit() {
              qPrintable(lines.join('\n')));
 }
 
-void TestStartup::documentThatFailsToLoad() {
-    QCOMPARE(run("qrc:/no-such-window.qml"), 1);
+void TestStartup::windowThatIsNotShown_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("document that fails to load")
+        << "qrc:/no-such-window.qml"
+        << "] [main] Failed to load the window from \"qrc:/no-such-window.qml\" (C)";
+    QTest::newRow("window never shown")
+        << "qrc:/hidden.qml" << "] [main] The window could not be created; ending (C)";
+}
+
+// Either way the process ends instead of running on without a window.
+void TestStartup::windowThatIsNotShown() {
+    QFETCH(QString, document);
+    QFETCH(QString, lastLine);
+    QCOMPARE(run(document), 1);
     const QStringList lines = logLines();
     QVERIFY(!lines.isEmpty());
     QVERIFY(lines.first().endsWith("] [main] Opened log file. Running OrvoCheck_0.0.7.1 (D)"));
-    QVERIFY2(lines.last().endsWith(
-                 "] [main] Failed to load the window from \"qrc:/no-such-window.qml\" (C)"),
-             qPrintable(lines.last()));
+    QVERIFY2(lines.last().endsWith(lastLine), qPrintable(lines.last()));
 }
 
 void TestStartup::unusableLogDirectory() {

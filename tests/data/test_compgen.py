@@ -310,6 +310,7 @@ class ShippedTables(unittest.TestCase):
         good = set(self.doc["OS"]["Good list"])
         self.assertIn("Windows 7 Version 6.1 (Build 7601: SP 1)", good)
         self.assertIn("Windows 10 Version 2009", good)
+        self.assertIn("Windows 11 Version 2009", good)
         self.assertIn("Debian GNU/Linux 12 (bookworm)", good)
         self.assertIn("Windows 8 Version 6.2 (Build 9200)", self.doc["OS"]["Bad list"])
 

@@ -72,3 +72,4 @@ rc=0
 python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["exitCode"] != int(sys.argv[2]))' \
   "$work/report.json" "$rc" || fail "report (exit code $rc): $(head -c 300 "$work/report.json")"
 echo "wine-run: window, pages, exit code, log, $(wc -l <<<"$records") records and the report all right"
+. "$here/windows_situations.sh"
