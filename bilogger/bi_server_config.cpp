@@ -3,6 +3,7 @@
 #include <json/json.h>
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -130,7 +131,15 @@ bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
     std::string errors;
     Json::CharReaderBuilder builder;
     const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text.data(), text.data() + text.size(), &root, &errors)) {
+    bool parsed = false;
+    try {
+        parsed = reader->parse(text.data(), text.data() + text.size(), &root, &errors);
+    } catch (const std::exception& e) {
+        // The reader throws instead of reporting for some texts (nesting
+        // deeper than its stack limit); such a text is as unusable as any.
+        errors = e.what();
+    }
+    if (!parsed) {
         std::cerr << "Failed to parse server config: " << errors << std::endl;
         return false;
     }
