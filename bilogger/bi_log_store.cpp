@@ -55,6 +55,11 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+// Serialized mode: the uploader's connection is also used by the caller's
+// thread for the pending-record count. A symbolic link at the path is refused,
+// not followed.
+constexpr int kOpenFlags = SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
+
 // Both workers' stores may meet at a new file; see _ensureOpen.
 std::mutex g_createMutex;
 
@@ -103,16 +108,19 @@ enum class FileVerdict { Usable, Kept, NotADatabase };
 // SQLite reads and calls no database, or damaged, may be thrown away, and
 // whatever is in its place that is no file at all. A file that cannot even be
 // opened now (no descriptors, no memory, no permission) may still hold records
-// and is kept.
+// and is kept. So is a symbolic link, dangling or not: it is never followed
+// (a run with elevated rights would create or use a file wherever it points)
+// and never removed (it is not ours).
 FileVerdict checkExistingFile(const std::string& path) {
     sqlite3* db = nullptr;
-    int rc =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, kOpenFlags | SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
         std::error_code error;
-        const bool isFile = std::filesystem::is_regular_file(std::filesystem::u8path(path), error);
-        return isFile ? FileVerdict::Kept : FileVerdict::NotADatabase;
+        const auto status = std::filesystem::symlink_status(std::filesystem::u8path(path), error);
+        const bool kept = std::filesystem::is_regular_file(status) ||
+                          std::filesystem::is_symlink(status);
+        return kept ? FileVerdict::Kept : FileVerdict::NotADatabase;
     }
     rc = execWithBusyRetry(db, "pragma schema_version; select count(*) from sqlite_master;");
     sqlite3_close(db);
@@ -202,9 +210,7 @@ bool BiLogStore::_ensureOpen() {
     const bool existed = bifs::fileExists(file);
 
     sqlite3* db = nullptr;
-    // Serialized mode: the uploader's connection is also used by the caller's
-    // thread for the pending-record count.
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
+    const int flags = kOpenFlags | SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
         sqlite3_close(db);
@@ -304,12 +310,12 @@ std::string BiLogStore::_getFirstString(const std::string& sql, bool* found) {
     return std::string();
 }
 
-int BiLogStore::_getFirstInteger(const std::string& sql) {
+std::int64_t BiLogStore::_getFirstInteger(const std::string& sql) {
     Statement st{prepare(sql)};
     if (st.stmt == nullptr) return 0;
     int retries = 0;
     const int rc = stepWithBusyRetry(st.stmt, retries);
-    if (rc == SQLITE_ROW) return sqlite3_column_int(st.stmt, 0);
+    if (rc == SQLITE_ROW) return sqlite3_column_int64(st.stmt, 0);
     if (rc != SQLITE_DONE) {
         std::cerr << "_getFirstInteger failed, result = " << rc << ", retry = " << retries
                   << std::endl;
@@ -410,7 +416,7 @@ std::optional<std::string> BiLogStore::firstEnvironment() {
 
 int BiLogStore::countLogs() {
     if (!_ensureOpen()) return 0;
-    return _getFirstInteger("select count(*) from bi_logs;");
+    return static_cast<int>(_getFirstInteger("select count(*) from bi_logs;"));
 }
 
 std::string BiLogStore::serverConfigText() {
@@ -418,12 +424,12 @@ std::string BiLogStore::serverConfigText() {
     return _getFirstString("select config from server_config;");
 }
 
-int BiLogStore::expireEpoch() {
+std::int64_t BiLogStore::expireEpoch() {
     if (!_ensureOpen()) return 0;
     return _getFirstInteger("select expire_epoch from server_config;");
 }
 
-int BiLogStore::validCountdown() {
+std::int64_t BiLogStore::validCountdown() {
     if (!_ensureOpen()) return 0;
     return _getFirstInteger("select valid_countdown from server_config;");
 }
@@ -434,12 +440,12 @@ void BiLogStore::setServerConfigText(const std::string& text) {
     _runQueryWithoutResult("update server_config set config = ?1;", &text);
 }
 
-void BiLogStore::setExpireEpoch(int n) {
+void BiLogStore::setExpireEpoch(std::int64_t n) {
     if (!_ensureOpen()) return;
     _runQueryWithoutResult("update server_config set expire_epoch = " + std::to_string(n) + ";");
 }
 
-void BiLogStore::setValidCountdown(int n) {
+void BiLogStore::setValidCountdown(std::int64_t n) {
     if (!_ensureOpen()) return;
     _runQueryWithoutResult("update server_config set valid_countdown = " + std::to_string(n) + ";");
 }

@@ -73,11 +73,12 @@ public:
     std::optional<std::string> firstEnvironment();
     int countLogs();
     std::string serverConfigText();
-    int expireEpoch();
-    int validCountdown();
+    // Times in seconds, 64-bit like the column: a 32-bit time ends in 2038.
+    std::int64_t expireEpoch();
+    std::int64_t validCountdown();
     void setServerConfigText(const std::string& text);
-    void setExpireEpoch(int n);
-    void setValidCountdown(int n);
+    void setExpireEpoch(std::int64_t n);
+    void setValidCountdown(std::int64_t n);
     void close();
 
     // The file this store opens (fixed path or the process-wide one).
@@ -86,7 +87,7 @@ public:
 private:
     void _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
     std::string _getFirstString(const std::string& sql, bool* found = nullptr);
-    int _getFirstInteger(const std::string& sql);
+    std::int64_t _getFirstInteger(const std::string& sql);
     sqlite3_stmt* prepare(const std::string& sql);
 
     const std::string m_fixedPath;

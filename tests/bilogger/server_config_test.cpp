@@ -71,6 +71,20 @@ TEST_F(ConfigTest, FetchCacheCountdownAndTakeUpInANewRun) {
     EXPECT_EQ(store->expireEpoch(), kStart + 3600 + 3600);
 }
 
+TEST_F(ConfigTest, TimesPast2038ExpireLikeAnyOther) {
+    for (const std::int64_t fetchedAt : {(std::int64_t{1} << 31) + 1000, std::int64_t{1} << 32}) {
+        now = fetchedAt;
+        const size_t before = server->requestsTo("/init/").size();
+        ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+        EXPECT_EQ(store->expireEpoch(), fetchedAt + 3600);
+        now = fetchedAt + 10;
+        ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+        now = fetchedAt + 3601;
+        ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+        EXPECT_EQ(server->requestsTo("/init/").size(), before + 2) << "cached, then expired";
+    }
+}
+
 TEST_F(ConfigTest, AnAnswerThatIsNotJsonIsReportedAndAskedAgain) {
     server->script(bitest::statusAnswer(502, "<html>Bad gateway</html>"));
     auto config = newConfig();
