@@ -274,13 +274,13 @@ sqlite3_stmt* BiLogStore::prepare(const std::string& sql) {
     return prepareWithBusyRetry(m_db.load(), sql.c_str());
 }
 
-void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
+int BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
     Statement st{prepare(sql)};
-    if (st.stmt == nullptr) return;
+    if (st.stmt == nullptr) return SQLITE_ERROR;
     if (text != nullptr &&
         sqlite3_bind_text(st.stmt, 1, text->data(), static_cast<int>(text->size()),
                           SQLITE_STATIC) != SQLITE_OK) {
-        return;
+        return SQLITE_ERROR;
     }
     int retries = 0;
     const int rc = stepWithBusyRetry(st.stmt, retries);
@@ -288,6 +288,7 @@ void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::strin
         std::cerr << "_runQueryWithoutResult failed, result = " << rc << ", retry = " << retries
                   << std::endl;
     }
+    return rc;
 }
 
 std::string BiLogStore::_getFirstString(const std::string& sql, bool* found) {
@@ -395,15 +396,27 @@ int BiLogStore::selectBatch(const std::string& environment, int maxBytes, int ma
     return batch.count();
 }
 
-void BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
-    if (!_ensureOpen() || ids.empty()) return;
+bool BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
+    if (ids.empty()) return true;
     std::string sql = "delete from bi_logs where _ID in (";
     for (size_t i = 0; i < ids.size(); ++i) {
         if (i > 0) sql += ',';
         sql += std::to_string(ids[i]);
     }
     sql += ");";
-    _runQueryWithoutResult(sql);
+    if (_ensureOpen() && _runQueryWithoutResult(sql) == SQLITE_DONE) return true;
+    std::lock_guard<std::mutex> lock(m_undeletedMutex);
+    m_undeleted.insert(m_undeleted.end(), ids.begin(), ids.end());
+    return false;
+}
+
+bool BiLogStore::deleteUploaded() {
+    std::vector<std::int64_t> ids;
+    {
+        std::lock_guard<std::mutex> lock(m_undeletedMutex);
+        ids.swap(m_undeleted);
+    }
+    return deleteByIds(ids);
 }
 
 std::optional<std::string> BiLogStore::firstEnvironment() {

@@ -67,7 +67,12 @@ public:
     // records but always at least one when any record matches. Returns the
     // number of records taken; batch is replaced.
     int selectBatch(const std::string& environment, int maxBytes, int maxRows, BiBatch& batch);
-    void deleteByIds(const std::vector<std::int64_t>& ids);
+    // True once the rows are gone. Rows the server took that cannot be
+    // deleted are remembered (deleteUploaded retries them), so that this run
+    // never sends them again.
+    bool deleteByIds(const std::vector<std::int64_t>& ids);
+    // Deletes the rows an earlier deleteByIds could not; true when none is left.
+    bool deleteUploaded();
     // The environment of any stored record; none when nothing is stored (or
     // it cannot be read). An empty name is a name like any other.
     std::optional<std::string> firstEnvironment();
@@ -85,7 +90,8 @@ public:
     std::string path() const;
 
 private:
-    void _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
+    // The final result code of the statement (SQLITE_DONE on success).
+    int _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
     std::string _getFirstString(const std::string& sql, bool* found = nullptr);
     std::int64_t _getFirstInteger(const std::string& sql);
     sqlite3_stmt* prepare(const std::string& sql);
@@ -94,4 +100,6 @@ private:
     std::atomic<sqlite3*> m_db{nullptr};
     std::mutex m_openMutex;  // first opening from two threads, and close()
     BiClock m_clock;
+    std::mutex m_undeletedMutex;
+    std::vector<std::int64_t> m_undeleted;  // uploaded, still stored; guarded by m_undeletedMutex
 };
