@@ -63,9 +63,9 @@ constexpr int kOpenFlags = SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
 // Both workers' stores may meet at a new file; see _ensureOpen.
 std::mutex g_createMutex;
 
-int execWithBusyRetry(sqlite3* db, const char* sql) {
+int execWithBusyRetry(sqlite3* db, const char* sql, int busyRetries = kBusyRetries) {
     int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+    for (int retries = 0; rc == SQLITE_BUSY && retries < busyRetries; ++retries) {
         std::this_thread::sleep_for(kBusyPause);
         rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     }
@@ -127,6 +127,12 @@ FileVerdict checkExistingFile(const std::string& path) {
     if (rc == SQLITE_OK) return FileVerdict::Usable;
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) return FileVerdict::NotADatabase;
     return FileVerdict::Kept;
+}
+
+// The environment and the content are bound, never part of the text.
+std::string insertStatement(std::int64_t now) {
+    return "insert into bi_logs (timestamp, environment, content) values (" + std::to_string(now) +
+           ", ?2, ?1);";
 }
 
 void setDatabasePath(std::string path) {
@@ -211,7 +217,9 @@ bool BiLogStore::_ensureOpen() {
 
     sqlite3* db = nullptr;
     const int flags = kOpenFlags | SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    const int opened = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+    if (opened != SQLITE_OK) {
+        m_openError.store(opened);
         std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
         sqlite3_close(db);
         return false;
@@ -224,6 +232,7 @@ bool BiLogStore::_ensureOpen() {
     if (recordTable < 0) {
         // Locked for longer than the retries wait, or damaged: kept as it is,
         // and the next operation tries again.
+        m_openError.store(sqlite3_errcode(db));
         std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
         sqlite3_close(db);
         return false;
@@ -240,6 +249,7 @@ bool BiLogStore::_ensureOpen() {
         }
         if (rc == SQLITE_OK) rc = execWithBusyRetry(db, "COMMIT;");
         if (rc != SQLITE_OK) {
+            m_openError.store(rc);
             std::cerr << "Error executing SQLite3 statement: "
                       << (error ? error : sqlite3_errmsg(db)) << "\n"
                       << std::endl;
@@ -326,11 +336,7 @@ std::int64_t BiLogStore::_getFirstInteger(const std::string& sql) {
 
 bool BiLogStore::saveLog(const std::string& environment, const std::string& content) {
     if (!_ensureOpen()) return false;
-    const std::int64_t now = m_clock();
-    // The environment comes from the caller: bound, never part of the text.
-    const std::string sql = "insert into bi_logs (timestamp, environment, content) values (" +
-                            std::to_string(now) + ", ?2, ?1);";
-    Statement st{prepare(sql)};
+    Statement st{prepare(insertStatement(m_clock()))};
     if (st.stmt == nullptr) return false;
     if (sqlite3_bind_text(st.stmt, 1, content.data(), static_cast<int>(content.size()),
                           SQLITE_STATIC) != SQLITE_OK ||
@@ -346,6 +352,40 @@ bool BiLogStore::saveLog(const std::string& environment, const std::string& cont
         return false;
     }
     return true;
+}
+
+int BiLogStore::saveLogs(const BiRecordRefs& records, int busyRetries) {
+    if (!_ensureOpen()) return m_openError.load() != SQLITE_OK ? m_openError.load() : SQLITE_ERROR;
+    sqlite3* db = m_db.load();
+    // One transaction for the lot: one journal and one sync instead of one
+    // per record, which is what makes a long queue cheap to store.
+    int rc = execWithBusyRetry(db, "BEGIN IMMEDIATE;", busyRetries);
+    if (rc != SQLITE_OK) return rc;
+    {
+        Statement st{prepare(insertStatement(m_clock()))};
+        rc = st.stmt == nullptr ? sqlite3_errcode(db) : SQLITE_DONE;
+        for (size_t i = 0; rc == SQLITE_DONE && i < records.size(); ++i) {
+            const std::string& environment = *records[i].first;
+            const std::string& content = *records[i].second;
+            sqlite3_reset(st.stmt);
+            if (sqlite3_bind_text(st.stmt, 1, content.data(), static_cast<int>(content.size()),
+                                  SQLITE_STATIC) != SQLITE_OK ||
+                sqlite3_bind_text(st.stmt, 2, environment.data(),
+                                  static_cast<int>(environment.size()),
+                                  SQLITE_STATIC) != SQLITE_OK) {
+                rc = sqlite3_errcode(db);
+                break;
+            }
+            rc = sqlite3_step(st.stmt);
+        }
+    }
+    if (rc == SQLITE_DONE) {
+        const int committed = execWithBusyRetry(db, "COMMIT;", busyRetries);
+        if (committed != SQLITE_OK) rc = committed;
+    }
+    // A failed COMMIT leaves the transaction open; nothing of it is kept.
+    if (rc != SQLITE_DONE) sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? SQLITE_ERROR : rc;
 }
 
 void BiLogStore::removeDuplicates() {

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bi_clock.h"
@@ -32,6 +33,9 @@ bool prepareDatabaseFile(const std::string& storagePath, const std::string& appI
 std::string databasePath();
 // Forgets the path (tests; the facade never needs it).
 void resetDatabasePath();
+
+// Records to store: environment name and record text of each, not owned.
+using BiRecordRefs = std::vector<std::pair<const std::string*, const std::string*>>;
 
 // One selection of records for an upload batch.
 struct BiBatch {
@@ -61,6 +65,11 @@ public:
     bool isOpen() const;
 
     bool saveLog(const std::string& environment, const std::string& content);
+    // Stores every record in one transaction, all or none, waiting out
+    // another connection's lock for at most busyRetries pauses. SQLITE_DONE
+    // when stored, otherwise the SQLite result that stopped it (SQLITE_BUSY:
+    // the file is still locked; worth another try). Reports nothing itself.
+    int saveLogs(const BiRecordRefs& records, int busyRetries);
     void removeDuplicates();
     // Oldest records of one environment: strictly shorter than maxBytes in
     // total unless the batch is a single larger record, at most maxRows
@@ -98,6 +107,7 @@ private:
 
     const std::string m_fixedPath;
     std::atomic<sqlite3*> m_db{nullptr};
+    std::atomic<int> m_openError{0};  // why the last opening failed
     std::mutex m_openMutex;  // first opening from two threads, and close()
     BiClock m_clock;
     std::mutex m_undeletedMutex;
