@@ -118,8 +118,8 @@ FileVerdict checkExistingFile(const std::string& path) {
         sqlite3_close(db);
         std::error_code error;
         const auto status = std::filesystem::symlink_status(std::filesystem::u8path(path), error);
-        const bool kept = std::filesystem::is_regular_file(status) ||
-                          std::filesystem::is_symlink(status);
+        const bool kept =
+            std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status);
         return kept ? FileVerdict::Kept : FileVerdict::NotADatabase;
     }
     rc = execWithBusyRetry(db, "pragma schema_version; select count(*) from sqlite_master;");

@@ -108,7 +108,7 @@ private:
     const std::string m_fixedPath;
     std::atomic<sqlite3*> m_db{nullptr};
     std::atomic<int> m_openError{0};  // why the last opening failed
-    std::mutex m_openMutex;  // first opening from two threads, and close()
+    std::mutex m_openMutex;           // first opening from two threads, and close()
     BiClock m_clock;
     std::mutex m_undeletedMutex;
     std::vector<std::int64_t> m_undeleted;  // uploaded, still stored; guarded by m_undeletedMutex

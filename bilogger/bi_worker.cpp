@@ -107,7 +107,8 @@ void BiWorker::storeRecords(std::vector<BiTaskSend*>& records) {
     if (records.empty()) return;
     BiRecordRefs refs;
     refs.reserve(records.size());
-    for (const BiTaskSend* record : records) refs.emplace_back(&record->environment, &record->content);
+    for (const BiTaskSend* record : records)
+        refs.emplace_back(&record->environment, &record->content);
     const int count = static_cast<int>(records.size());
     records.clear();
     for (;;) {
@@ -121,8 +122,8 @@ void BiWorker::storeRecords(std::vector<BiTaskSend*>& records) {
         const int primary = rc & 0xFF;
         const bool busy = primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
         if (!busy || pastStopDeadline()) {
-            loseRecords(count, std::string(sqlite3_errstr(rc)) + " (result = " +
-                                   std::to_string(rc) + ")");
+            loseRecords(count,
+                        std::string(sqlite3_errstr(rc)) + " (result = " + std::to_string(rc) + ")");
             return;
         }
         // Another program holds the file; the records stay in hand. A new

@@ -31,7 +31,9 @@ const char kAppId[] = "com.daxo.bench";
 using Clock = std::chrono::steady_clock;
 using Figures = std::map<std::string, double>;
 
-double microseconds(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+double microseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count();
+}
 
 void sendOne(int i) {
     std::unique_ptr<BiRecord> record(BiLogger::createRecord("orvocheck_info"));
@@ -49,7 +51,8 @@ long long storedRows(const std::string& file) {
     if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(db, "select count(*) from bi_logs;", -1, &stmt, nullptr);
-        if (stmt != nullptr && sqlite3_step(stmt) == SQLITE_ROW) rows = sqlite3_column_int64(stmt, 0);
+        if (stmt != nullptr && sqlite3_step(stmt) == SQLITE_ROW)
+            rows = sqlite3_column_int64(stmt, 0);
         sqlite3_finalize(stmt);
     }
     sqlite3_close(db);
@@ -77,7 +80,8 @@ Figures inChild(const std::function<Figures(const std::string& dir)>& body) {
     close(fds[1]);
     std::string text;
     char buf[4096];
-    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) text.append(buf, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;)
+        text.append(buf, static_cast<size_t>(n));
     close(fds[0]);
     int status = 0;
     waitpid(child, &status, 0);
@@ -119,7 +123,8 @@ void BM_SendWhileLocked(benchmark::State& state) {
             const double firstUs = each.front();
             each.erase(each.begin());
             std::sort(each.begin(), each.end());
-            const auto over1ms = std::count_if(each.begin(), each.end(), [](double us) { return us > 1000; });
+            const auto over1ms =
+                std::count_if(each.begin(), each.end(), [](double us) { return us > 1000; });
             const auto start = Clock::now();
             BiLogger::release();
             const double releaseMs = microseconds(Clock::now() - start) / 1000;
@@ -165,7 +170,12 @@ void BM_ReleaseAfterManySends(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_SendWhileLocked)->Args({1000, 1})->Args({1000, 0})->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SendWhileLocked)
+    ->Args({1000, 1})
+    ->Args({1000, 0})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_ReleaseAfterManySends)
     ->Arg(100000)
     ->Iterations(1)

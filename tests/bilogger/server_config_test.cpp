@@ -72,17 +72,12 @@ TEST_F(ConfigTest, FetchCacheCountdownAndTakeUpInANewRun) {
 }
 
 TEST_F(ConfigTest, TimesPast2038ExpireLikeAnyOther) {
-    for (const std::int64_t fetchedAt : {(std::int64_t{1} << 31) + 1000, std::int64_t{1} << 32}) {
-        now = fetchedAt;
-        const size_t before = server->requestsTo("/init/").size();
-        ASSERT_TRUE(newConfig()->refresh(*store, "default"));
-        EXPECT_EQ(store->expireEpoch(), fetchedAt + 3600);
-        now = fetchedAt + 10;
-        ASSERT_TRUE(newConfig()->refresh(*store, "default"));
-        now = fetchedAt + 3601;
-        ASSERT_TRUE(newConfig()->refresh(*store, "default"));
-        EXPECT_EQ(server->requestsTo("/init/").size(), before + 2) << "cached, then expired";
-    }
+    now = (std::int64_t{1} << 31) + 1000;
+    ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+    EXPECT_EQ(store->expireEpoch(), now + 3600);
+    now += 3601;  // a later run, after the expiry: fetched anew
+    ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+    EXPECT_EQ(server->requestsTo("/init/").size(), 2u);
 }
 
 TEST_F(ConfigTest, AnAnswerThatIsNotJsonIsReportedAndAskedAgain) {
@@ -247,20 +242,18 @@ TEST(ConfigStateTest, StageHostIsNeverTakenBack) {
 }
 
 TEST(ConfigStateTest, AFailedParseChangesNothing) {
-    // Cut short; nested deeper than the reader's stack limit (it throws there).
-    const std::string broken[] = {"{\"compress\":true",
-                                  "{\"compress\":true,\"url\":" + std::string(60000, '[')};
-    for (const std::string& text : broken) {
-        BiLogStore noStore{std::string()};
-        BiServerConfig config([] { return kStart; });
-        ASSERT_TRUE(
-            config.applyConfigText(noStore, R"({"compress":false,"url":{"x":"h/p"}})", false));
-        CaptureStderr();
-        EXPECT_FALSE(config.applyConfigText(noStore, text, false));
-        EXPECT_EQ(GetCapturedStderr().rfind("Failed to parse server config: ", 0), 0u);
-        EXPECT_FALSE(config.compress);
-        EXPECT_EQ(config.hostFor("x"), "h");
-    }
+    BiLogStore noStore{std::string()};
+    BiServerConfig config([] { return kStart; });
+    ASSERT_TRUE(config.applyConfigText(noStore, R"({"compress":false,"url":{"x":"h/p"}})", false));
+    CaptureStderr();
+    EXPECT_FALSE(config.applyConfigText(noStore, "{\"compress\":true", false));
+    // Nested deeper than the reader's stack limit, where it throws.
+    EXPECT_FALSE(config.applyConfigText(noStore, "{\"url\":" + std::string(60000, '['), false));
+    const std::string err = GetCapturedStderr();
+    EXPECT_EQ(err.rfind("Failed to parse server config: ", 0), 0u);
+    EXPECT_NE(err.find("\nFailed to parse server config: "), std::string::npos) << err;
+    EXPECT_FALSE(config.compress);
+    EXPECT_EQ(config.hostFor("x"), "h");
 }
 
 TEST(ExtractHostTest, TakesTheTextBetweenSchemeAndPath) {
