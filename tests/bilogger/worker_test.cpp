@@ -143,7 +143,11 @@ TEST(WorkerTest, RecordsALockedDatabaseRefusesWaitUntilStoredOrTheDeadline) {
         ASSERT_TRUE(worker.store._ensureOpen());
         RawDb blocker(path);
         ASSERT_TRUE(blocker.exec("begin exclusive;"));
+        GateTask::Gate gate;  // so that the ten records go in one drain
+        submit(worker, new GateTask(gate));
+        GateTask::waitEntered(gate);
         for (int i = 0; i < 10; ++i) submit(worker, new BiTaskSend("default", record(i)));
+        GateTask::openGate(gate);
         EXPECT_EQ(worker.pendingRecords(), 10) << "neither stored nor given up";
         std::thread unlocker([&blocker, &c] {
             std::this_thread::sleep_for(std::chrono::milliseconds(c.lockedForMs));
