@@ -76,11 +76,9 @@ bool BiLogger::init(int version, std::string appId, std::string storagePath) {
     // moment (the record writer storing the first record while the host
     // counts) make one of them fail and delete the file under the other.
     // The record writer's connection is opened here too, so that a file
-    // another program locks later only makes its stores wait, silently.
-    if (s.initialised) {
-        uploader.store._ensureOpen();
-        recordWriter.store._ensureOpen();
-    }
+    // another program locks later only makes its stores wait, silently; not
+    // when the file is locked already, which would only wait once more.
+    if (s.initialised && uploader.store._ensureOpen()) recordWriter.store._ensureOpen();
     // The envelope's machine values are asked for once per process, even when
     // the store cannot be used, so that a later init has them.
     if (s.device.deviceSerial.empty()) s.device = queryDeviceIdentity(appId);
