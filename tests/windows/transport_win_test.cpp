@@ -130,6 +130,17 @@ TEST_F(WinHttpTransport, ARedirectIsTheAnswerSoNothingIsDeleted) {
                                 kRecordLine.size()));
 }
 
+TEST_F(WinHttpTransport, OnlyCurrentTlsIsAskedFor) {
+    // Windows 7 and 8.1 would speak TLS 1.0 unless asked for 1.2; the client
+    // asks for 1.2 and 1.3 only, so a server stuck on 1.1 is refused.
+    connectTo(serverOf("ORVO_WIN_TEST_OUTDATED_SERVER"));
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(postForSuccess(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", kRecordLine.data(),
+                                kRecordLine.size()));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find(" has occurred."), std::string::npos) << out;
+}
+
 TEST_F(WinHttpTransport, AServerThatNeverAnswersEndsTheRequestAtTheDeadline) {
     connectTo(serverOf("ORVO_WIN_TEST_SILENT_SERVER"));
     setTransportTimeouts(BiTransportTimeouts{1000, 2000});
