@@ -31,6 +31,7 @@ public:
     void flush() override { BiLogger::flush(); }
     int pendingCount() override { return BiLogger::pendingCount(); }
     void release() override { BiLogger::release(); }
+    int lostCount() override { return BiLogger::lostCount(); }
     int sdkVersion() override { return BiLogger::sdkVersion(); }
 
 private:

@@ -134,7 +134,11 @@ void BIService::sendBI() {
         QMutexLocker locker(&m_lock);
         FlushBILogger();
         if (clientReady) {
+            // Records the client took but then could not store (a locked or
+            // full database) count as not stored, like those it refused.
+            const int lostBefore = m_client.lostCount();
             m_client.release();  // waits for both client workers
+            m_unstoredRecords += m_client.lostCount() - lostBefore;
             clientReady = false;
         }
     }
