@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
@@ -49,6 +50,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     QGuiApplication app(argc, argv);
     qDebug() << "Use software OpenGL?" << QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL);
     registerFontAliases();
+    QGuiApplication::setWindowIcon(programWindowIcon());
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
     installArtImageProvider(*engine);

@@ -3,9 +3,11 @@
 # Builds Qt 5.15.8 for 32-bit Windows (i686-w64-mingw32, the -posix
 # compilers, shared, release) into <prefix>: qtbase, qtdeclarative and qtsvg
 # from Debian's own source packages without Debian's patches, and Qt Quick
-# Controls 1 from ../shared/third-party (the registry does not serve its
-# source). About 40 to 50 minutes on two cores. <prefix>/.orvo-complete marks a
-# finished build; scripts/windows-program.sh uses <prefix> only then.
+# Controls 1 from ../shared/third-party or else from Qt's release archive
+# (the registry does not serve its source). About 40 to 50 minutes on two
+# cores. <prefix>/.orvo-complete marks a finished build;
+# scripts/windows-program.sh uses <prefix> only then. Exits with 3 when the
+# sources cannot be had, so that callers can tell that from a failed build.
 #   ORVO_QT_WIN_WORK  sources and objects (default: <prefix>.work, removed
 #                     after a successful build)
 #   ORVO_WIN_JOBS     parallel jobs (default 2)
@@ -17,13 +19,28 @@ prefix=$(cd "$1" && pwd)
 work=${ORVO_QT_WIN_WORK:-$prefix.work}
 jobs=${ORVO_WIN_JOBS:-2}
 controls=$root/../shared/third-party/qtquickcontrols-5.15.8.tar.xz
+controls_url=https://download.qt.io/archive/qt/5.15/5.15.8/submodules/qtquickcontrols-everywhere-opensource-src-5.15.8.tar.xz
+# The same bytes as Debian 12's qtquickcontrols-opensource-src_5.15.8.orig.tar.xz.
+controls_sha256=2cb762d8aa53dacced4ddcc038c4541179c8bee51902becdd1753237ef3ae47a
 started=$(date +%s)
 
 fail() { echo "build-qt-windows: $*" >&2; exit 1; }
+no_sources() { echo "build-qt-windows: $*" >&2; exit 3; }
 step() { echo "== $* ($(( ($(date +%s) - started) / 60 )) min)"; }
-[ -f "$controls" ] || fail "no $controls"
 bash "$root/scripts/install-deps.sh" --windows --no-i386 || fail "cannot install the cross compilers"
 mkdir -p "$work/bin"
+
+# Controls 1 first: without it the rest is not worth building.
+if [ ! -f "$controls" ]; then
+  controls=$work/qtquickcontrols-5.15.8.tar.xz
+  if [ ! -f "$controls" ]; then
+    curl -fsSL --connect-timeout 30 --max-time 900 -o "$controls.part" "$controls_url" \
+      || { rm -f "$controls.part"; no_sources "cannot download $controls_url"; }
+    echo "$controls_sha256  $controls.part" | sha256sum -c --quiet \
+      || { rm -f "$controls.part"; fail "$controls_url is not the archive it should be"; }
+    mv "$controls.part" "$controls"
+  fi
+fi
 
 # Qt's mkspec calls the plain compiler names; the -posix compilers have the
 # threads the rest of the Windows build uses.
@@ -36,7 +53,7 @@ export PATH=$work/bin:$PATH
 # package into $work/NAME, once.
 source_package() {
   [ -d "$work/$1" ] && return 0
-  (cd "$work" && apt-get source --download-only "$2") >/dev/null || fail "apt-get source $2 failed"
+  (cd "$work" && apt-get source --download-only "$2") >/dev/null || no_sources "apt-get source $2 failed"
   dpkg-source --skip-patches -x "$(ls "$work"/"$2"_*.dsc | head -n1)" "$work/$1" >/dev/null \
     || fail "cannot unpack $2"
 }
@@ -44,7 +61,13 @@ step "sources"
 source_package qtbase qtbase-opensource-src
 source_package qtdeclarative qtdeclarative-opensource-src
 source_package qtsvg qtsvg-opensource-src
-[ -d "$work/qtquickcontrols-5.15.8" ] || tar -xJf "$controls" -C "$work"
+# Qt's archive names the top folder qtquickcontrols-everywhere-src-5.15.8.
+if [ ! -d "$work/qtquickcontrols-5.15.8" ]; then
+  rm -rf "$work/controls-unpacking" && mkdir "$work/controls-unpacking"
+  tar -xJf "$controls" -C "$work/controls-unpacking" || fail "cannot unpack $controls"
+  mv "$work"/controls-unpacking/qtquickcontrols-* "$work/qtquickcontrols-5.15.8"
+  rmdir "$work/controls-unpacking"
+fi
 
 # module DIR [qmake arguments]: builds and installs one module.
 module() {

@@ -39,8 +39,9 @@ app=$(ls -d "$work"/unpacked/OrvoCheck-*-win32)
 [[ "$(i686-w64-mingw32-objdump -p "$app/OrvoCheck.exe")" == *pei-i386*"(Windows GUI)"* ]] ||
   fail "OrvoCheck.exe is not a 32-bit GUI program"
 export ORVOCHECK_CONTENT_URL= ORVOCHECK_ANALYTICS_CONNECT_TO=localhost:$port
-# What reaches a debugger shows among the warnings of Wine's seh channel.
-(cd "$app" && WINEDEBUG=-all,warn+seh wine OrvoCheck.exe; echo $? >"$work/rc") \
+# What reaches a debugger shows among the warnings of Wine's seh channel;
+# every DLL loaded, in the loaddll channel.
+(cd "$app" && WINEDEBUG=-all,warn+seh,+loaddll wine OrvoCheck.exe; echo $? >"$work/rc") \
   </dev/null >"$work/program.out" 2>&1 &
 wid=$(timeout 90 xdotool search --sync --onlyvisible --classname '^orvocheck\.exe$' | head -n1) ||
   fail "the window did not appear: $(tail -5 "$work/program.out")"
@@ -68,7 +69,12 @@ records=$(sqlite3 "$work/bi/records.db" "SELECT record FROM records" 2>/dev/null
 grep -qF '"app_version":"0.0.7.1"' <<<"$records" ||
   fail "no records with the version resource reached the server: $(tail -5 "$work/bi.log")"
 rc=0
-(cd "$app" && wine orvocheck-report.exe --json) </dev/null >"$work/report.json" 2>/dev/null || rc=$?
+(cd "$app" && WINEDEBUG=-all,+loaddll wine orvocheck-report.exe --json) </dev/null \
+  >"$work/report.json" 2>"$work/report.err" || rc=$?
 python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["exitCode"] != int(sys.argv[2]))' \
   "$work/report.json" "$rc" || fail "report (exit code $rc): $(head -c 300 "$work/report.json")"
+version=$(basename "$app" | sed 's/^OrvoCheck-\(.*\)-win32$/\1/')
+# Debian's own Python, which has python3-pefile.
+/usr/bin/python3 "$here/check_zip.py" "$zip" "$app" "$version" "$work/program.out" "$work/report.err" ||
+  fail "the zip is not as it ships (above)"
 echo "wine-run: window, pages, exit code, log, $(wc -l <<<"$records") records and the report all right"
