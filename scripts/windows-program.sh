@@ -32,6 +32,15 @@ run() {
   "$@" >"$log" 2>&1 || { tail -40 "$log"; fail "failed: $* (log: $log)"; }
 }
 
+# build_qt [--svg-and-controls] PREFIX: scripts/build-qt-windows.sh; its 3
+# (Qt's sources cannot be had here) is passed on for scripts/test.sh.
+build_qt() {
+  local rc=0
+  bash "$root/scripts/build-qt-windows.sh" "$@" || rc=$?
+  [ "$rc" -ne 3 ] || { echo "windows-program: no Qt for Windows can be obtained" >&2; exit 3; }
+  [ "$rc" -eq 0 ] || fail "cannot build Qt for Windows"
+}
+
 step "Qt for Windows"
 if [ -n "${ORVO_QT_WIN_PREFIX:-}" ]; then
   qt=$ORVO_QT_WIN_PREFIX
@@ -47,12 +56,12 @@ elif [ -f "$qt_archive" ]; then
   fi
 else
   qt=${ORVO_QT_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvocheck}/qt-5.15.8-i686-w64-mingw32
-  rc=0
-  [ -f "$qt/.orvo-complete" ] || bash "$root/scripts/build-qt-windows.sh" "$qt" || rc=$?
-  # 3: Qt's sources cannot be had here, which scripts/test.sh may pass over.
-  [ "$rc" -ne 3 ] || { echo "windows-program: no Qt for Windows can be obtained" >&2; exit 3; }
-  [ "$rc" -eq 0 ] || fail "cannot build Qt for Windows"
+  [ -f "$qt/.orvo-complete" ] || build_qt "$qt"
 fi
+# Qt Svg and Controls 1 without Qt Widgets, which the program then does not
+# need: the prebuilt Qt has them with it.
+[ -n "${ORVO_QT_WIN_PREFIX:-}" ] || [ -f "$qt/.orvo-without-widgets" ] ||
+  build_qt --svg-and-controls "$qt"
 [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ] || fail "no Qt for Windows in $qt"
 
 # Build-time tools run here: the artwork generator, and the local analytics
