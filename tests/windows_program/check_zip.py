@@ -10,7 +10,7 @@ import sys
 
 import pefile
 
-MAX_ZIP_BYTES = 15 * 1024 * 1024
+MAX_ZIP_BYTES = 15_000_000
 WINDOWS_10_AND_11 = b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
 zip_path, folder, version, logs = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
 faults = []

@@ -48,6 +48,9 @@ wid=$(timeout 90 xdotool search --sync --onlyvisible --classname '^orvocheck\.ex
 [ "$(xdotool search --onlyvisible --classname . | wc -l)" -eq 1 ] || fail "a second (console?) window"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 [ "${WIDTH}x$HEIGHT" = 600x740 ] || fail "the window is ${WIDTH}x$HEIGHT, expected 600x740"
+# The window's icon is the program's: the mark's dot in the middle of the 32-pixel image.
+[ "$(xprop -id "$wid" -notype 32c _NET_WM_ICON | tr -d ' ' | cut -d= -f2 | cut -d, -f1,2,531)" = \
+  32,32,4278236642 ] || fail "the window's icon is not the program's"
 f=$(ls "$work"/unpacked/OrvoSetupTempLog/OrvoCheck-log-*.txt) || fail "no log file"
 shot() { python3 "$here/wine_helpers.py" shot "$work/fb/Xvfb_screen0" "$X" "$Y" 600 740 "$@"; }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
