@@ -15,7 +15,10 @@ const char kDetailCpu[] = "This processor may not be powerful enough to run Orvo
 const char kDetailMemory[] = "4GB or more memory is recommended.";
 const char kDetailOs[] = "Windows 7 SP1, Windows 8.1 or newer (64-bit) is required.";
 
-QString verdictMessage(const QString& overall) {
+QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
+
+QString verdictMessage(const ReportData& data) {
+    const QString& overall = data.overall;
     if (overall == QLatin1String("RANK_GOOD")) {
         return QStringLiteral(
             "Your system meets the minimum recommended requirements and should be able to run "
@@ -33,9 +36,25 @@ QString verdictMessage(const QString& overall) {
             "information about your computer's readiness for Orvo, run the SteamVR Performance "
             "Test.");
     }
+    if (data.givenComparisonFileMissing)
+        return QStringLiteral("Compare error! The comparison file %1 does not exist.")
+            .arg(data.givenComparisonFile);
+    if (!data.givenComparisonFile.isEmpty())
+        return QStringLiteral(
+                   "Compare error! The comparison file %1 could not be used; run with --verbose "
+                   "to see why.")
+            .arg(data.givenComparisonFile);
     return QStringLiteral(
         "Compare error! No comparison file could be used (neither the downloaded nor the "
         "shipped one); run with --verbose to see why.");
+}
+
+// The representative adapter is chosen by the comparison; without one the
+// row still tells what the probes found.
+QString graphicsWithoutRepresentative(const ReportData& data) {
+    if (data.adapters.isEmpty()) return QStringLiteral("no graphics adapter found");
+    if (data.adapters.size() == 1) return shown(data.adapters.first().value);
+    return QStringLiteral("%1 adapters, listed below").arg(data.adapters.size());
 }
 
 // People read words; the rank texts stay in the JSON, which scripts read.
@@ -54,10 +73,8 @@ struct Row {
     QString title;
     ComponentReport component;
     const char* detail;
-    const char* missing;  // shown when nothing was found
+    QString missing;  // shown when nothing was found
 };
-
-QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
 
 QJsonObject componentJson(const ComponentReport& c) {
     return QJsonObject{{QStringLiteral("value"), c.value}, {QStringLiteral("rank"), c.rank}};
@@ -67,10 +84,10 @@ QJsonObject componentJson(const ComponentReport& c) {
 
 QString formatReportTable(const ReportData& data) {
     const QList<Row> rows = {
-        {QStringLiteral("Graphics"), data.gpu, kDetailGpu, "no graphics adapter found"},
-        {QStringLiteral("Processor"), data.cpu, kDetailCpu, "-"},
-        {QStringLiteral("Memory"), data.memory, kDetailMemory, "-"},
-        {QStringLiteral("OS"), data.os, kDetailOs, "-"}};
+        {QStringLiteral("Graphics"), data.gpu, kDetailGpu, graphicsWithoutRepresentative(data)},
+        {QStringLiteral("Processor"), data.cpu, kDetailCpu, QStringLiteral("-")},
+        {QStringLiteral("Memory"), data.memory, kDetailMemory, QStringLiteral("-")},
+        {QStringLiteral("OS"), data.os, kDetailOs, QStringLiteral("-")}};
     int titleWidth = QStringLiteral("Component").size();
     int rankWidth = QStringLiteral("Rank").size();
     for (const Row& row : rows) {
@@ -87,8 +104,7 @@ QString formatReportTable(const ReportData& data) {
     lines << (QStringLiteral("Component").leftJustified(titleWidth) + gap +
               QStringLiteral("Rank").leftJustified(rankWidth) + gap + QStringLiteral("Found"));
     for (const Row& row : rows) {
-        const QString found =
-            row.component.value.isEmpty() ? QLatin1String(row.missing) : row.component.value;
+        const QString found = row.component.value.isEmpty() ? row.missing : row.component.value;
         lines << (row.title.leftJustified(titleWidth) + gap +
                   rankWords(row.component.rank).leftJustified(rankWidth) + gap + found);
         if (isDoubtful(row.component.rank)) lines << indent + QLatin1String(row.detail);
@@ -104,7 +120,7 @@ QString formatReportTable(const ReportData& data) {
     }
     lines << QString();
     lines << QStringLiteral("Verdict: %1").arg(rankWords(data.overall));
-    lines << verdictMessage(data.overall);
+    lines << verdictMessage(data);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

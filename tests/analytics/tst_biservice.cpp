@@ -231,6 +231,9 @@ void TstBIService::refusedRecordsAndAnEmptyStore() {
     QCOMPARE(client.releaseCalls, 1);
     QCOMPARE(client.initCalls, 1);  // sendBI found the client started
     QCOMPARE(closed.count(), 1);
+    QCOMPARE(log.linesStartingWith("[BIService]sendBI()"),
+             QStringList({"[BIService]sendBI() start",
+                          "[BIService]sendBI() Not done, records not stored: 1"}));
 }
 
 QTEST_GUILESS_MAIN(TstBIService)

@@ -81,3 +81,4 @@ version=$(basename "$app" | sed 's/^OrvoCheck-\(.*\)-win32$/\1/')
 /usr/bin/python3 "$here/check_zip.py" "$zip" "$app" "$version" "$work/program.out" "$work/report.err" ||
   fail "the zip is not as it ships (above)"
 echo "wine-run: window, pages, exit code, log, $(wc -l <<<"$records") records and the report all right"
+. "$here/windows_situations.sh"
