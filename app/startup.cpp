@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
@@ -78,6 +79,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     qDebug().noquote() << "[main] Program folder:"
                        << QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     registerFontAliases();
+    QGuiApplication::setWindowIcon(programWindowIcon());
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
     installArtImageProvider(*engine);

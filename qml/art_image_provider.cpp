@@ -1,8 +1,10 @@
 #include "art_image_provider.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
 #include <QQmlEngine>
 #include <QQuickImageProvider>
@@ -36,4 +38,14 @@ public:
 
 void installArtImageProvider(QQmlEngine& engine) {
     engine.addImageProvider(QStringLiteral("art"), new ArtImageProvider);  // engine owns it
+}
+
+QIcon programWindowIcon() {
+    QIcon icon;
+    const QDir images(QStringLiteral(":/images"));
+    for (const QString& name : images.entryList({QStringLiteral("program_icon_*.png")})) {
+        icon.addFile(images.filePath(name));
+    }
+    if (icon.isNull()) qWarning() << "[art] No program icon in the resources";
+    return icon;
 }
