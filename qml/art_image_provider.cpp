@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QPixmap>
 #include <QQmlEngine>
 #include <QQuickImageProvider>
 
@@ -44,7 +45,13 @@ QIcon programWindowIcon() {
     QIcon icon;
     const QDir images(QStringLiteral(":/images"));
     for (const QString& name : images.entryList({QStringLiteral("program_icon_*.png")})) {
-        icon.addFile(images.filePath(name));
+        // QIcon::addFile would probe every installed image plugin on the
+        // bytes; the format is known.
+        QImageReader reader(images.filePath(name), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (image.isNull()) qWarning() << "[art] Cannot read" << name << reader.errorString();
+        else icon.addPixmap(QPixmap::fromImage(image));
     }
     if (icon.isNull()) qWarning() << "[art] No program icon in the resources";
     return icon;
