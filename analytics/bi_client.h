@@ -22,6 +22,9 @@ public:
     virtual void flush() = 0;
     virtual int pendingCount() = 0;
     virtual void release() = 0;
+    // Records sent in this process that the client never stored (a full
+    // queue, a database that refused them or stayed locked past release()).
+    virtual int lostCount() = 0;
     virtual int sdkVersion() = 0;
 };
 

@@ -1,17 +1,27 @@
+#include <QFileInfo>
+#include <QString>
 #include <memory>
 
 #include "bi_client.h"
+#include "bi_log_store.h"
 #include "bilogger.h"
 
 namespace {
 
 class BiLoggerClient final : public BiClient {
 public:
+    // The client's init succeeds before it has stored anything, also when it
+    // could not create its database (a folder nobody may write): records sent
+    // then would be lost without a result. Init creates the database file, so
+    // a missing file means no record can be stored.
     bool init(int version, const std::string& appId, const std::string& storagePath) override {
-        return BiLogger::init(version, appId, storagePath);
+        m_canStore = BiLogger::init(version, appId, storagePath) &&
+                     QFileInfo::exists(QString::fromStdString(databasePath()));
+        return m_canStore;
     }
     void setEnvironment(const std::string& name) override { BiLogger::setEnvironment(name); }
     bool sendRecord(const std::string& category, const Members& members) override {
+        if (!m_canStore) return false;
         std::unique_ptr<BiRecord> record(BiLogger::createRecord(category));
         if (!record) return false;
         for (const auto& member : members) record->put(member.first, member.second);
@@ -21,7 +31,11 @@ public:
     void flush() override { BiLogger::flush(); }
     int pendingCount() override { return BiLogger::pendingCount(); }
     void release() override { BiLogger::release(); }
+    int lostCount() override { return BiLogger::lostCount(); }
     int sdkVersion() override { return BiLogger::sdkVersion(); }
+
+private:
+    bool m_canStore = false;
 };
 
 }  // namespace

@@ -20,6 +20,7 @@ const char kInfoCategory[] = "orvocheck_info";
 const char kGpuCategory[] = "orvocheck_gpu";
 const char kSwitchName[] = "InternalTest";
 const int kUnchangedPassLimit = 5;
+const char kSharedDirectory[] = "../OrvoSetupTempLog";
 
 std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -42,7 +43,10 @@ std::unique_ptr<QSettings> openSwitchSettings(QString& keyPath) {
 
 BIService::BIService() : BIService(defaultBiClient()) {}
 
-BIService::BIService(BiClient& client) : m_client(client) {}
+BIService::BIService(BiClient& client)
+    : m_client(client), m_storageChoice(QLatin1String(kSharedDirectory)) {}
+
+void BIService::setStorageDirectory(const QString& directory) { m_storageChoice = directory; }
 
 // Entries still queued are dropped unsent.
 BIService::~BIService() = default;
@@ -50,8 +54,11 @@ BIService::~BIService() = default;
 void BIService::initSession() {
     m_sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     m_appVersion = QString::fromLatin1(kAppVersion);
-    m_storageDir = QDir::toNativeSeparators(QStringLiteral("../OrvoSetupTempLog"));
+    m_storageDir = QDir::toNativeSeparators(m_storageChoice);
     clientReady = false;
+    if (QDir::cleanPath(QDir::fromNativeSeparators(m_storageChoice)) !=
+        QLatin1String(kSharedDirectory))
+        qDebug() << "[BIService] Storage folder:" << m_storageDir;
     checkEnvironment();
     initBILogger();
     qDebug() << "[BIService]BI Service Version:" << m_client.sdkVersion();
@@ -120,17 +127,25 @@ void BIService::addGpuRecord(const QString& name, const QString& rank) {
 
 void BIService::sendBI() {
     qDebug() << "[BIService]sendBI() start";
+    m_unstoredRecords = 0;
     if (!clientReady) initBILogger();
     onSendToBIServer();
     {
         QMutexLocker locker(&m_lock);
         FlushBILogger();
         if (clientReady) {
+            // Records the client took but then could not store (a locked or
+            // full database) count as not stored, like those it refused.
+            const int lostBefore = m_client.lostCount();
             m_client.release();  // waits for both client workers
+            m_unstoredRecords += m_client.lostCount() - lostBefore;
             clientReady = false;
         }
     }
-    qDebug() << "[BIService]sendBI() Done";
+    if (m_unstoredRecords == 0)
+        qDebug() << "[BIService]sendBI() Done";
+    else
+        qWarning() << "[BIService]sendBI() Not done, records not stored:" << m_unstoredRecords;
     emit close();
 }
 
@@ -173,13 +188,13 @@ bool BIService::onSendToBIServer() {
                  << ", click_order_orvo:" << e[InfoRecord::ClickOrderOrvo]
                  << ", click_steamvr_test:" << e[InfoRecord::ClickPerformanceTest]
                  << ", click_ready_pc:" << e[InfoRecord::ClickReadyPc];
-        sendEntry(e);
+        if (!sendEntry(e)) ++m_unstoredRecords;
         handled = true;
     }
     return handled;
 }
 
-void BIService::sendEntry(const InfoRecord& e) {
+bool BIService::sendEntry(const InfoRecord& e) {
     const QString& category = e[InfoRecord::Category];
     BiClient::Members members;
     if (category == QLatin1String(kInfoCategory)) {
@@ -210,13 +225,13 @@ void BIService::sendEntry(const InfoRecord& e) {
         };
     } else {
         qDebug() << "[BIService]onSendToBIServer() unknown category, nothing sent:" << category;
-        return;
+        return true;
     }
     QMutexLocker locker(&m_lock);
-    if (!m_client.sendRecord(utf8(category), members)) {
-        qDebug() << "[BIService]onSendToBIServer() no record from the client, entry skipped:"
-                 << category;
-    }
+    if (m_client.sendRecord(utf8(category), members)) return true;
+    qDebug() << "[BIService]onSendToBIServer() no record from the client, entry skipped:"
+             << category;
+    return false;
 }
 
 // Waits until the uploads have emptied the local store. The count is taken

@@ -24,6 +24,10 @@ public:
     BIService(const BIService&) = delete;
     BIService& operator=(const BIService&) = delete;
 
+    // The folder handed to the client as its storage directory from the next
+    // initSession() on; the shared working directory unless set.
+    void setStorageDirectory(const QString& directory);
+
     void initSession();
     void addInfoRecord(const QString& cpuName, const QString& cpuRank, const QString& repGpuName,
                        const QString& repGpuRank, const QString& osName, const QString& osRank,
@@ -42,12 +46,15 @@ private:
     bool onSendToBIServer();
     void FlushBILogger();
     void enqueue(std::unique_ptr<InfoRecord> entry);
-    void sendEntry(const InfoRecord& entry);
+    // False when the client did not take the record for storing.
+    bool sendEntry(const InfoRecord& entry);
 
     BiClient& m_client;
     QString m_sessionId;
     QString m_appVersion;
     QString m_storageDir;
+    QString m_storageChoice;
+    int m_unstoredRecords = 0;
     bool clientReady = false;
     std::deque<std::unique_ptr<InfoRecord>> mMsgQueue;
     // Guards mMsgQueue and the client calls that initialise, build and send

@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+
+#include "log_location.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -63,6 +66,34 @@ void writeToDebuggerSink(const QString& line) {
 #endif
 }
 
+QString logFileIn(const QString& directory, const QDateTime& openedAt) {
+    return directory + QStringLiteral("/OrvoCheck-log-") +
+           asciiDateTime(openedAt, QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".txt");
+}
+
+// The run's log file in directory, or null with the reason in problem. Only
+// the last level of the shared directory is created; the user's own folder
+// may need its parents too.
+std::unique_ptr<QFile> openLogIn(const QString& directory, bool withParents,
+                                 const QDateTime& openedAt, QString& problem) {
+    if (!QDir(directory).exists() &&
+        !(withParents ? QDir().mkpath(directory) : QDir().mkdir(directory))) {
+        problem = QStringLiteral("the folder cannot be created");
+        return nullptr;
+    }
+    auto file = std::make_unique<QFile>(logFileIn(directory, openedAt));
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+        problem = file->errorString();
+        return nullptr;
+    }
+    return file;
+}
+
+QString shown(const QString& directory) {
+    return QLatin1Char('"') + QDir::toNativeSeparators(QDir(directory).absolutePath()) +
+           QLatin1Char('"');
+}
+
 }  // namespace
 
 QString logDirectory() {
@@ -73,10 +104,7 @@ QString logDirectory() {
 #endif
 }
 
-QString logFilePath(const QDateTime& openedAt) {
-    return logDirectory() + QStringLiteral("/OrvoCheck-log-") +
-           asciiDateTime(openedAt, QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".txt");
-}
+QString logFilePath(const QDateTime& openedAt) { return logFileIn(logDirectory(), openedAt); }
 
 QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& when) {
@@ -91,16 +119,33 @@ QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const Q
 }
 
 bool openLogFile() {
-    const QString dir = logDirectory();
-    if (!QDir(dir).exists()) QDir().mkdir(dir);
     const QDateTime now = QDateTime::currentDateTime();
-
     LogState& state = logState();
     std::lock_guard<std::mutex> guard(state.lock);
-    auto file = std::make_unique<QFile>(logFilePath(now));
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) return false;
+    QString problem;
+    std::unique_ptr<QFile> file = openLogIn(logDirectory(), false, now, problem);
+    QString problemLine;
+    if (!file) {
+        // Said on the debugger sink at once: without a file it is the only
+        // place a user or a support engineer can learn why.
+        const QString fallback = logFallbackDirectory();
+        QString fallbackProblem;
+        file = openLogIn(fallback, true, now, fallbackProblem);
+        QString note = QStringLiteral("[log] The log folder %1 cannot be used: %2; ")
+                           .arg(shown(logDirectory()), problem);
+        note += file ? QStringLiteral("this log is in %1").arg(shown(fallback))
+                     : QStringLiteral("nor can %1: %2; no log file is written")
+                           .arg(shown(fallback), fallbackProblem);
+        problemLine = formatLogLine(QtWarningMsg, QMessageLogContext(), note, now);
+        writeToDebuggerSink(problemLine);
+    }
+    if (!file) return false;
     state.stream = new QTextStream(file.get());
+    // The stream's default is the ANSI code page on Windows, which turns a
+    // user name like 山田 into "??"; paths and names must survive intact.
+    state.stream->setCodec("UTF-8");
     state.file = file.release();
+    if (!problemLine.isEmpty()) *state.stream << problemLine << Qt::endl;
     return true;
 }
 
@@ -108,6 +153,11 @@ QString openedLogFilePath() {
     LogState& state = logState();
     std::lock_guard<std::mutex> guard(state.lock);
     return state.file ? state.file->fileName() : QString();
+}
+
+QString logFolderInUse() {
+    const QString file = openedLogFilePath();
+    return file.isEmpty() ? logFallbackDirectory() : QFileInfo(file).path();
 }
 
 void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {

@@ -22,12 +22,18 @@ QString logFilePath(const QDateTime& openedAt);
 QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& when);
 
-// Creates the directory if needed and opens the file. Returns whether it is
-// open; without a file, lines reach standard error only.
+// Creates the directory if needed and opens the file there; when that fails,
+// says why on the debugger sink and opens it in the user's own data folder
+// (log_location.h) instead, with the same line at its top. Returns whether a
+// file is open; without one, lines reach the debugger sink only.
 bool openLogFile();
 
 // Path of the file openLogFile() opened, empty when none is open.
 QString openedLogFilePath();
+
+// The folder the run's files go to: the open log file's, or the user's own
+// data folder when no log file is open. The analytics database goes there too.
+QString logFolderInUse();
 
 // The process-wide message handler (install with qInstallMessageHandler).
 // Aborts the process after writing a fatal message.

@@ -1,9 +1,11 @@
 #include "startup.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
@@ -35,23 +37,52 @@ void registerFontAliases() {
     QFont::insertSubstitution(QStringLiteral("Fakt Med"), families.first());
 }
 
+namespace {
+
+// A document can load while its window never reaches the screen: the
+// platform refuses the window (Windows: "CreateWindowEx failed") and Qt only
+// warns. Nothing would then ever end the process, so it ends here.
+bool windowIsShown(QObject* root) {
+    auto* window = qobject_cast<QQuickWindow*>(root);
+    if (window == nullptr || window->handle() == nullptr || !window->isVisible()) {
+        qCritical() << "[main] The window could not be created; ending";
+        return false;
+    }
+    // A scene graph that fails later leaves a window that never draws.
+    QObject::connect(window, &QQuickWindow::sceneGraphError, window,
+                     [](QQuickWindow::SceneGraphError, const QString& message) {
+                         qCritical().noquote() << "[main] The window cannot draw:" << message;
+                         QCoreApplication::exit(1);
+                     });
+    return true;
+}
+
+}  // namespace
+
 int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
-    openLogFile();
+    const bool logOpened = openLogFile();
     qInstallMessageHandler(logMessageHandler);
-    qDebug() << "[main] Opened log file. Running" << kVersionText;
+    if (logOpened)
+        qDebug() << "[main] Opened log file. Running" << kVersionText;
+    else
+        qWarning() << "[main] No log file. Running" << kVersionText;
 
     // Qt reads this attribute only while the application object is being
     // built, so it is set first and reported once the object exists.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL, true);
-#ifndef Q_OS_WIN
-    // Where the attribute means nothing, Qt Quick's own rasteriser gives the
-    // same independence from the graphics driver.
+    // The attribute alone still needs the machine's OpenGL 2 driver wherever
+    // Qt ships no software OpenGL (the Windows build is desktop OpenGL only),
+    // and the machines people check often lack one: a basic display driver,
+    // a virtual machine, a remote session. Qt Quick's own rasteriser needs
+    // no driver at all, on every platform.
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-#endif
     QGuiApplication app(argc, argv);
     qDebug() << "Use software OpenGL?" << QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL);
+    qDebug().noquote() << "[main] Program folder:"
+                       << QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     registerFontAliases();
     useSystemFontsFor(installTranslations());
+    QGuiApplication::setWindowIcon(programWindowIcon());
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
     installArtImageProvider(*engine);
@@ -64,10 +95,14 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
         return 1;
     }
     QObject* root = engine->rootObjects().first();
+    if (!windowIsShown(root)) return 1;
 
     int exitCode = 0;
     {
         BIService service;
+        // The analytics database lives beside the log, in the folder that
+        // could be written.
+        service.setStorageDirectory(logFolderInUse());
         CheckManager coordinator(root, &service);
         QObject::connect(root, SIGNAL(doChecking()), &coordinator, SLOT(onChecking()));
         QObject::connect(root, SIGNAL(doBI()), &coordinator, SLOT(setBIRecord()));

@@ -55,12 +55,17 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+// Serialized mode: the uploader's connection is also used by the caller's
+// thread for the pending-record count. A symbolic link at the path is refused,
+// not followed.
+constexpr int kOpenFlags = SQLITE_OPEN_FULLMUTEX | SQLITE_OPEN_NOFOLLOW;
+
 // Both workers' stores may meet at a new file; see _ensureOpen.
 std::mutex g_createMutex;
 
-int execWithBusyRetry(sqlite3* db, const char* sql) {
+int execWithBusyRetry(sqlite3* db, const char* sql, int busyRetries = kBusyRetries) {
     int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    for (int retries = 0; rc == SQLITE_BUSY && retries < kBusyRetries; ++retries) {
+    for (int retries = 0; rc == SQLITE_BUSY && retries < busyRetries; ++retries) {
         std::this_thread::sleep_for(kBusyPause);
         rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     }
@@ -103,22 +108,31 @@ enum class FileVerdict { Usable, Kept, NotADatabase };
 // SQLite reads and calls no database, or damaged, may be thrown away, and
 // whatever is in its place that is no file at all. A file that cannot even be
 // opened now (no descriptors, no memory, no permission) may still hold records
-// and is kept.
+// and is kept. So is a symbolic link, dangling or not: it is never followed
+// (a run with elevated rights would create or use a file wherever it points)
+// and never removed (it is not ours).
 FileVerdict checkExistingFile(const std::string& path) {
     sqlite3* db = nullptr;
-    int rc =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, kOpenFlags | SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close(db);
         std::error_code error;
-        const bool isFile = std::filesystem::is_regular_file(std::filesystem::u8path(path), error);
-        return isFile ? FileVerdict::Kept : FileVerdict::NotADatabase;
+        const auto status = std::filesystem::symlink_status(std::filesystem::u8path(path), error);
+        const bool kept =
+            std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status);
+        return kept ? FileVerdict::Kept : FileVerdict::NotADatabase;
     }
     rc = execWithBusyRetry(db, "pragma schema_version; select count(*) from sqlite_master;");
     sqlite3_close(db);
     if (rc == SQLITE_OK) return FileVerdict::Usable;
     if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) return FileVerdict::NotADatabase;
     return FileVerdict::Kept;
+}
+
+// The environment and the content are bound, never part of the text.
+std::string insertStatement(std::int64_t now) {
+    return "insert into bi_logs (timestamp, environment, content) values (" + std::to_string(now) +
+           ", ?2, ?1);";
 }
 
 void setDatabasePath(std::string path) {
@@ -202,10 +216,10 @@ bool BiLogStore::_ensureOpen() {
     const bool existed = bifs::fileExists(file);
 
     sqlite3* db = nullptr;
-    // Serialized mode: the uploader's connection is also used by the caller's
-    // thread for the pending-record count.
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
-    if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    const int flags = kOpenFlags | SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int opened = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+    if (opened != SQLITE_OK) {
+        m_openError.store(opened);
         std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
         sqlite3_close(db);
         return false;
@@ -218,6 +232,7 @@ bool BiLogStore::_ensureOpen() {
     if (recordTable < 0) {
         // Locked for longer than the retries wait, or damaged: kept as it is,
         // and the next operation tries again.
+        m_openError.store(sqlite3_errcode(db));
         std::cerr << "Error opening SQLite3 database: " << sqlite3_errmsg(db) << "\n" << std::endl;
         sqlite3_close(db);
         return false;
@@ -234,6 +249,7 @@ bool BiLogStore::_ensureOpen() {
         }
         if (rc == SQLITE_OK) rc = execWithBusyRetry(db, "COMMIT;");
         if (rc != SQLITE_OK) {
+            m_openError.store(rc);
             std::cerr << "Error executing SQLite3 statement: "
                       << (error ? error : sqlite3_errmsg(db)) << "\n"
                       << std::endl;
@@ -268,13 +284,13 @@ sqlite3_stmt* BiLogStore::prepare(const std::string& sql) {
     return prepareWithBusyRetry(m_db.load(), sql.c_str());
 }
 
-void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
+int BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::string* text) {
     Statement st{prepare(sql)};
-    if (st.stmt == nullptr) return;
+    if (st.stmt == nullptr) return SQLITE_ERROR;
     if (text != nullptr &&
         sqlite3_bind_text(st.stmt, 1, text->data(), static_cast<int>(text->size()),
                           SQLITE_STATIC) != SQLITE_OK) {
-        return;
+        return SQLITE_ERROR;
     }
     int retries = 0;
     const int rc = stepWithBusyRetry(st.stmt, retries);
@@ -282,6 +298,7 @@ void BiLogStore::_runQueryWithoutResult(const std::string& sql, const std::strin
         std::cerr << "_runQueryWithoutResult failed, result = " << rc << ", retry = " << retries
                   << std::endl;
     }
+    return rc;
 }
 
 std::string BiLogStore::_getFirstString(const std::string& sql, bool* found) {
@@ -304,12 +321,12 @@ std::string BiLogStore::_getFirstString(const std::string& sql, bool* found) {
     return std::string();
 }
 
-int BiLogStore::_getFirstInteger(const std::string& sql) {
+std::int64_t BiLogStore::_getFirstInteger(const std::string& sql) {
     Statement st{prepare(sql)};
     if (st.stmt == nullptr) return 0;
     int retries = 0;
     const int rc = stepWithBusyRetry(st.stmt, retries);
-    if (rc == SQLITE_ROW) return sqlite3_column_int(st.stmt, 0);
+    if (rc == SQLITE_ROW) return sqlite3_column_int64(st.stmt, 0);
     if (rc != SQLITE_DONE) {
         std::cerr << "_getFirstInteger failed, result = " << rc << ", retry = " << retries
                   << std::endl;
@@ -319,11 +336,7 @@ int BiLogStore::_getFirstInteger(const std::string& sql) {
 
 bool BiLogStore::saveLog(const std::string& environment, const std::string& content) {
     if (!_ensureOpen()) return false;
-    const std::int64_t now = m_clock();
-    // The environment comes from the caller: bound, never part of the text.
-    const std::string sql = "insert into bi_logs (timestamp, environment, content) values (" +
-                            std::to_string(now) + ", ?2, ?1);";
-    Statement st{prepare(sql)};
+    Statement st{prepare(insertStatement(m_clock()))};
     if (st.stmt == nullptr) return false;
     if (sqlite3_bind_text(st.stmt, 1, content.data(), static_cast<int>(content.size()),
                           SQLITE_STATIC) != SQLITE_OK ||
@@ -339,6 +352,40 @@ bool BiLogStore::saveLog(const std::string& environment, const std::string& cont
         return false;
     }
     return true;
+}
+
+int BiLogStore::saveLogs(const BiRecordRefs& records, int busyRetries) {
+    if (!_ensureOpen()) return m_openError.load() != SQLITE_OK ? m_openError.load() : SQLITE_ERROR;
+    sqlite3* db = m_db.load();
+    // One transaction for the lot: one journal and one sync instead of one
+    // per record, which is what makes a long queue cheap to store.
+    int rc = execWithBusyRetry(db, "BEGIN IMMEDIATE;", busyRetries);
+    if (rc != SQLITE_OK) return rc;
+    {
+        Statement st{prepare(insertStatement(m_clock()))};
+        rc = st.stmt == nullptr ? sqlite3_errcode(db) : SQLITE_DONE;
+        for (size_t i = 0; rc == SQLITE_DONE && i < records.size(); ++i) {
+            const std::string& environment = *records[i].first;
+            const std::string& content = *records[i].second;
+            sqlite3_reset(st.stmt);
+            if (sqlite3_bind_text(st.stmt, 1, content.data(), static_cast<int>(content.size()),
+                                  SQLITE_STATIC) != SQLITE_OK ||
+                sqlite3_bind_text(st.stmt, 2, environment.data(),
+                                  static_cast<int>(environment.size()),
+                                  SQLITE_STATIC) != SQLITE_OK) {
+                rc = sqlite3_errcode(db);
+                break;
+            }
+            rc = sqlite3_step(st.stmt);
+        }
+    }
+    if (rc == SQLITE_DONE) {
+        const int committed = execWithBusyRetry(db, "COMMIT;", busyRetries);
+        if (committed != SQLITE_OK) rc = committed;
+    }
+    // A failed COMMIT leaves the transaction open; nothing of it is kept.
+    if (rc != SQLITE_DONE) sqlite3_exec(db, "ROLLBACK;", nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? SQLITE_ERROR : rc;
 }
 
 void BiLogStore::removeDuplicates() {
@@ -389,15 +436,27 @@ int BiLogStore::selectBatch(const std::string& environment, int maxBytes, int ma
     return batch.count();
 }
 
-void BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
-    if (!_ensureOpen() || ids.empty()) return;
+bool BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
+    if (ids.empty()) return true;
     std::string sql = "delete from bi_logs where _ID in (";
     for (size_t i = 0; i < ids.size(); ++i) {
         if (i > 0) sql += ',';
         sql += std::to_string(ids[i]);
     }
     sql += ");";
-    _runQueryWithoutResult(sql);
+    if (_ensureOpen() && _runQueryWithoutResult(sql) == SQLITE_DONE) return true;
+    std::lock_guard<std::mutex> lock(m_undeletedMutex);
+    m_undeleted.insert(m_undeleted.end(), ids.begin(), ids.end());
+    return false;
+}
+
+bool BiLogStore::deleteUploaded() {
+    std::vector<std::int64_t> ids;
+    {
+        std::lock_guard<std::mutex> lock(m_undeletedMutex);
+        ids.swap(m_undeleted);
+    }
+    return deleteByIds(ids);
 }
 
 std::optional<std::string> BiLogStore::firstEnvironment() {
@@ -410,7 +469,7 @@ std::optional<std::string> BiLogStore::firstEnvironment() {
 
 int BiLogStore::countLogs() {
     if (!_ensureOpen()) return 0;
-    return _getFirstInteger("select count(*) from bi_logs;");
+    return static_cast<int>(_getFirstInteger("select count(*) from bi_logs;"));
 }
 
 std::string BiLogStore::serverConfigText() {
@@ -418,12 +477,12 @@ std::string BiLogStore::serverConfigText() {
     return _getFirstString("select config from server_config;");
 }
 
-int BiLogStore::expireEpoch() {
+std::int64_t BiLogStore::expireEpoch() {
     if (!_ensureOpen()) return 0;
     return _getFirstInteger("select expire_epoch from server_config;");
 }
 
-int BiLogStore::validCountdown() {
+std::int64_t BiLogStore::validCountdown() {
     if (!_ensureOpen()) return 0;
     return _getFirstInteger("select valid_countdown from server_config;");
 }
@@ -434,12 +493,12 @@ void BiLogStore::setServerConfigText(const std::string& text) {
     _runQueryWithoutResult("update server_config set config = ?1;", &text);
 }
 
-void BiLogStore::setExpireEpoch(int n) {
+void BiLogStore::setExpireEpoch(std::int64_t n) {
     if (!_ensureOpen()) return;
     _runQueryWithoutResult("update server_config set expire_epoch = " + std::to_string(n) + ";");
 }
 
-void BiLogStore::setValidCountdown(int n) {
+void BiLogStore::setValidCountdown(std::int64_t n) {
     if (!_ensureOpen()) return;
     _runQueryWithoutResult("update server_config set valid_countdown = " + std::to_string(n) + ";");
 }

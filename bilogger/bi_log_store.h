@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bi_clock.h"
@@ -32,6 +33,9 @@ bool prepareDatabaseFile(const std::string& storagePath, const std::string& appI
 std::string databasePath();
 // Forgets the path (tests; the facade never needs it).
 void resetDatabasePath();
+
+// Records to store: environment name and record text of each, not owned.
+using BiRecordRefs = std::vector<std::pair<const std::string*, const std::string*>>;
 
 // One selection of records for an upload batch.
 struct BiBatch {
@@ -61,36 +65,51 @@ public:
     bool isOpen() const;
 
     bool saveLog(const std::string& environment, const std::string& content);
+    // Stores every record in one transaction, all or none, waiting out
+    // another connection's lock for at most busyRetries pauses. SQLITE_DONE
+    // when stored, otherwise the SQLite result that stopped it (SQLITE_BUSY:
+    // the file is still locked; worth another try). Reports nothing itself.
+    int saveLogs(const BiRecordRefs& records, int busyRetries);
     void removeDuplicates();
     // Oldest records of one environment: strictly shorter than maxBytes in
     // total unless the batch is a single larger record, at most maxRows
     // records but always at least one when any record matches. Returns the
     // number of records taken; batch is replaced.
     int selectBatch(const std::string& environment, int maxBytes, int maxRows, BiBatch& batch);
-    void deleteByIds(const std::vector<std::int64_t>& ids);
+    // True once the rows are gone. Rows the server took that cannot be
+    // deleted are remembered (deleteUploaded retries them), so that this run
+    // never sends them again.
+    bool deleteByIds(const std::vector<std::int64_t>& ids);
+    // Deletes the rows an earlier deleteByIds could not; true when none is left.
+    bool deleteUploaded();
     // The environment of any stored record; none when nothing is stored (or
     // it cannot be read). An empty name is a name like any other.
     std::optional<std::string> firstEnvironment();
     int countLogs();
     std::string serverConfigText();
-    int expireEpoch();
-    int validCountdown();
+    // Times in seconds, 64-bit like the column: a 32-bit time ends in 2038.
+    std::int64_t expireEpoch();
+    std::int64_t validCountdown();
     void setServerConfigText(const std::string& text);
-    void setExpireEpoch(int n);
-    void setValidCountdown(int n);
+    void setExpireEpoch(std::int64_t n);
+    void setValidCountdown(std::int64_t n);
     void close();
 
     // The file this store opens (fixed path or the process-wide one).
     std::string path() const;
 
 private:
-    void _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
+    // The final result code of the statement (SQLITE_DONE on success).
+    int _runQueryWithoutResult(const std::string& sql, const std::string* text = nullptr);
     std::string _getFirstString(const std::string& sql, bool* found = nullptr);
-    int _getFirstInteger(const std::string& sql);
+    std::int64_t _getFirstInteger(const std::string& sql);
     sqlite3_stmt* prepare(const std::string& sql);
 
     const std::string m_fixedPath;
     std::atomic<sqlite3*> m_db{nullptr};
-    std::mutex m_openMutex;  // first opening from two threads, and close()
+    std::atomic<int> m_openError{0};  // why the last opening failed
+    std::mutex m_openMutex;           // first opening from two threads, and close()
     BiClock m_clock;
+    std::mutex m_undeletedMutex;
+    std::vector<std::int64_t> m_undeleted;  // uploaded, still stored; guarded by m_undeletedMutex
 };

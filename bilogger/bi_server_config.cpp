@@ -3,6 +3,7 @@
 #include <json/json.h>
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -56,19 +57,13 @@ int intMember(const Json::Value& root, const char* key, int fallback, Bounds bou
     return value >= bounds.low && value <= bounds.high ? value : fallback;
 }
 
-std::int32_t clampEpoch(std::int64_t t) {
-    return static_cast<std::int32_t>(
-        std::min<std::int64_t>(std::max<std::int64_t>(t, std::numeric_limits<std::int32_t>::min()),
-                               std::numeric_limits<std::int32_t>::max()));
-}
-
 std::string textOf(const Json::Value& v) { return v.isString() ? v.asString() : std::string(); }
 
 }  // namespace
 
 BiServerConfig::BiServerConfig(BiClock clock) : m_clock(std::move(clock)) {}
 
-std::int32_t BiServerConfig::now() const { return static_cast<std::int32_t>(m_clock()); }
+std::int64_t BiServerConfig::now() const { return m_clock(); }
 
 void BiServerConfig::setAppId(const std::string& appId) {
     std::lock_guard<std::mutex> lock(m_appIdMutex);
@@ -96,16 +91,17 @@ std::string BiServerConfig::hostFor(const std::string& environment) const {
 }
 
 bool BiServerConfig::refresh(BiLogStore& store, const std::string& environment) {
-    // 64-bit arithmetic: the cached times come from a file and may be anything.
     const std::int64_t start = now();
     bool cached = false;
     std::string text;
     if (nextRefreshEpoch == 0) {
+        // The cached times come from a file and may be anything: a time far
+        // in the future counts as far in the future, never as wrapped around.
         const std::int64_t expire = store.expireEpoch();
-        if (expire - start > 0) {
+        if (expire > start) {
             text = store.serverConfigText();
             const std::int64_t countdown = store.validCountdown();
-            nextRefreshEpoch = clampEpoch(countdown < expire - start ? start + countdown : expire);
+            nextRefreshEpoch = countdown < expire - start ? start + countdown : expire;
             cached = true;
         }
     }
@@ -114,7 +110,7 @@ bool BiServerConfig::refresh(BiLogStore& store, const std::string& environment) 
         // Limits that were never applied must not be used: ask the server now.
         nextRefreshEpoch = 0;
     } else if (start < nextRefreshEpoch) {
-        const std::int32_t left = static_cast<std::int32_t>(nextRefreshEpoch - start);
+        const std::int64_t left = nextRefreshEpoch - start;
         if (left < store.validCountdown()) store.setValidCountdown(left);
         return true;
     }
@@ -130,7 +126,15 @@ bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
     std::string errors;
     Json::CharReaderBuilder builder;
     const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text.data(), text.data() + text.size(), &root, &errors)) {
+    bool parsed = false;
+    try {
+        parsed = reader->parse(text.data(), text.data() + text.size(), &root, &errors);
+    } catch (const std::exception& e) {
+        // The reader throws instead of reporting for some texts (nesting
+        // deeper than its stack limit); such a text is as unusable as any.
+        errors = e.what();
+    }
+    if (!parsed) {
         std::cerr << "Failed to parse server config: " << errors << std::endl;
         return false;
     }
@@ -146,7 +150,7 @@ bool BiServerConfig::applyConfigText(BiLogStore& store, const std::string& text,
 
     const int expireTime = intMember(root, "expire_time", kDefaultExpireTime, kExpireTimeBounds);
     if (fromServer) {
-        nextRefreshEpoch = clampEpoch(static_cast<std::int64_t>(now()) + expireTime);
+        nextRefreshEpoch = now() + expireTime;
         store.setServerConfigText(text);
         store.setValidCountdown(expireTime);
         store.setExpireEpoch(nextRefreshEpoch);

@@ -30,7 +30,7 @@ public:
     void setAppId(const std::string& appId);
     std::string appId() const;
 
-    std::int32_t nextRefreshEpoch = 0;
+    std::int64_t nextRefreshEpoch = 0;
     bool compress = true;
     std::map<std::string, std::string> environmentHosts;
     bool useStageHost = false;
@@ -38,7 +38,7 @@ public:
     std::int32_t packageLine = 0;
 
 private:
-    std::int32_t now() const;
+    std::int64_t now() const;
 
     BiClock m_clock;
     mutable std::mutex m_appIdMutex;

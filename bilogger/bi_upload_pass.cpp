@@ -1,5 +1,6 @@
 // The upload pass of a flush task: configuration, duplicates, then batches of
 // each environment, oldest first, until 500 records have been selected.
+#include <iostream>
 #include <optional>
 
 #include "bi_gzip.h"
@@ -18,6 +19,10 @@ const char* const kUploadPath = "/log/f/";
 
 void BiTaskFlush::run(BiLogStore& store, const std::atomic<bool>& stopRequested) {
     if (stopRequested.load()) return;
+    // Records the server took are never sent again in this run: while they
+    // cannot be deleted (a file this user cannot write, a full disk), nothing
+    // more is sent, which would only pile up more of them.
+    if (!store.deleteUploaded()) return;
     const std::optional<std::string> first = store.firstEnvironment();
     if (stopRequested.load() || !first) return;
     environment = *first;
@@ -44,7 +49,13 @@ void BiTaskFlush::run(BiLogStore& store, const std::atomic<bool>& stopRequested)
                 const bool accepted = postForSuccess(host, kUploadPath, body->data(), body->size());
                 --attemptsLeft;
                 if (accepted) {
-                    store.deleteByIds(batch.ids);
+                    if (!store.deleteByIds(batch.ids)) {
+                        // A later run may send this batch once more.
+                        std::cerr << "upload pass stopped: " << batch.count()
+                                  << " uploaded records cannot be deleted from the local store"
+                                  << std::endl;
+                        return;
+                    }
                     attemptsLeft = kAttempts;
                     break;
                 }

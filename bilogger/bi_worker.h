@@ -2,18 +2,26 @@
 // FIFO of tasks and woken by an auto-reset event. Threads start lazily with
 // the first task; once stopped, a worker stays stopped for the process.
 //
-// Thread-safety: submit() may be called from any thread; stopWorkers() from
-// one thread (the facade's release()).
+// Each wake-up drains the whole queue; the records in it are stored in one
+// transaction. A record the database is too busy to take stays in hand and is
+// tried again, until it is stored or the stop deadline has passed.
+//
+// Thread-safety: submit() may be called from any thread and never waits for
+// the database (the queue's lock is held only to move tasks in or out);
+// stopWorkers() from one thread (the facade's release()).
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "bi_log_store.h"
 #include "bi_task.h"
@@ -30,12 +38,20 @@ private:
     bool m_signalled = false;
 };
 
+// Most records the record writer holds in its queue: the store's own cap.
+constexpr std::size_t kBiRecordQueueLimit = 10000;
+// How long a stopping worker still tries to store records the database is
+// too busy to take.
+constexpr std::chrono::milliseconds kBiStoreDeadline{5000};
+
 class BiWorker {
 public:
-    // Store on the process-wide database path.
-    BiWorker();
+    static constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
+    // Store on the process-wide database path. A queue at its limit drops its
+    // oldest task for each new one.
+    explicit BiWorker(std::size_t queueLimit = kUnbounded);
     // Store on a fixed file (tests, benchmarks).
-    explicit BiWorker(std::string databaseFile);
+    explicit BiWorker(std::string databaseFile, std::size_t queueLimit = kUnbounded);
     // Stops the thread if release() never did (draining what is queued), so
     // that no thread outlives the objects it uses.
     ~BiWorker();
@@ -44,6 +60,11 @@ public:
 
     bool threadStarted() const;
     size_t queuedTasks() const;
+    // Records submitted and neither stored nor lost yet.
+    int pendingRecords() const { return m_pendingRecords.load(); }
+    // Records submitted and never stored: dropped from a full queue, or
+    // refused by the database (or still locked at the stop deadline).
+    int lostRecords() const { return m_lostRecords.load(); }
 
     // How the worker's thread is started; tests replace it to run out of
     // threads. Null restores std::thread. Set it before the first submit.
@@ -55,14 +76,21 @@ public:
 
 private:
     friend bool submit(BiWorker& worker, BiTaskBase* task);
-    friend void stopWorker(BiWorker& worker);
+    friend void stopWorker(BiWorker& worker, std::chrono::milliseconds storeDeadline);
     void threadMain();
+    void drain();
+    void storeRecords(std::vector<BiTaskSend*>& records);
+    void loseRecords(int count, const std::string& reason);
+    bool pastStopDeadline() const;
     void runGuarded(BiTaskBase& task);
-    bool pop(std::unique_ptr<BiTaskBase>& task);
     bool queueEmpty() const;
 
-    mutable std::mutex m_mutex;  // queue, thread creation, stop vs submit
+    const std::size_t m_queueLimit;
+    mutable std::mutex m_mutex;  // queue, thread creation, stop vs submit, stop deadline
     std::deque<std::unique_ptr<BiTaskBase>> m_queue;
+    std::chrono::steady_clock::time_point m_stopDeadline;
+    std::atomic<int> m_pendingRecords{0};  // lowered only once a record is stored or lost
+    std::atomic<int> m_lostRecords{0};
     std::thread m_thread;
     ThreadStarter m_startThread;
     BiAutoResetEvent m_wakeEvent;
@@ -78,7 +106,8 @@ extern BiWorker uploader;
 // tries again).
 bool submit(BiWorker& worker, BiTaskBase* task);
 // Sets the worker's stop flag, waits for its thread to drain its queue and
-// end, then closes its store.
-void stopWorker(BiWorker& worker);
+// end, then closes its store. Records the database is still too busy to take
+// storeDeadline after the call are given up as lost.
+void stopWorker(BiWorker& worker, std::chrono::milliseconds storeDeadline = kBiStoreDeadline);
 // recordWriter first, so every record sent before is stored; then uploader.
 void stopWorkers();

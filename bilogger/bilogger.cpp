@@ -3,7 +3,6 @@
 #include <json/value.h>
 
 #include <iostream>
-#include <mutex>
 #include <utility>
 
 #include "bi_log_store.h"
@@ -33,51 +32,6 @@ FacadeState& state() {
     return s;
 }
 
-// Records handed to the record writer and not yet stored count as pending:
-// the host polls the count right after sending, usually before the writer has
-// stored anything, and a count of 0 there reads as "nothing to upload". The
-// lock makes storing a record and leaving the in-flight count one step, so a
-// record is never counted twice or not at all.
-struct PendingRecords {
-    std::mutex mutex;
-    int inFlight = 0;  // guarded by mutex
-};
-
-// Never destroyed: a worker object discards its queued tasks during static
-// destruction, in an order no translation unit controls.
-PendingRecords& pending() {
-    static auto* records = new PendingRecords;
-    return *records;
-}
-
-class PendingSendTask final : public BiTaskSend {
-public:
-    PendingSendTask(std::string environment, std::string content)
-        : BiTaskSend(std::move(environment), std::move(content)) {
-        std::lock_guard<std::mutex> lock(pending().mutex);
-        ++pending().inFlight;
-    }
-    // Also reached without run() when a stopped writer drops the task.
-    ~PendingSendTask() override { settle(); }
-
-    void run(BiLogStore& store, const std::atomic<bool>& stopRequested) override {
-        std::lock_guard<std::mutex> lock(pending().mutex);
-        BiTaskSend::run(store, stopRequested);
-        settleLocked();
-    }
-
-private:
-    void settle() {
-        std::lock_guard<std::mutex> lock(pending().mutex);
-        settleLocked();
-    }
-    void settleLocked() {
-        if (m_counted) --pending().inFlight;
-        m_counted = false;
-    }
-    bool m_counted = true;
-};
-
 }  // namespace
 
 BiRecord::BiRecord(std::string category)
@@ -105,8 +59,9 @@ BiRecord* BiRecord::send() {
     values.locale = userLocale();
     values.appVersion = s.appVersion;
     std::string text = stampEnvelope(*m_members, values);
-    // After release() the record writer drops the task without a word.
-    submit(recordWriter, new PendingSendTask(s.environmentName, std::move(text)));
+    // After release() the record writer drops the task without a word. The
+    // hand-over never waits for the database, whatever holds it.
+    submit(recordWriter, new BiTaskSend(s.environmentName, std::move(text)));
     return this;
 }
 
@@ -120,7 +75,10 @@ bool BiLogger::init(int version, std::string appId, std::string storagePath) {
     // runs: two connections creating the schema of a new file at the same
     // moment (the record writer storing the first record while the host
     // counts) make one of them fail and delete the file under the other.
-    if (s.initialised) uploader.store._ensureOpen();
+    // The record writer's connection is opened here too, so that a file
+    // another program locks later only makes its stores wait, silently; not
+    // when the file is locked already, which would only wait once more.
+    if (s.initialised && uploader.store._ensureOpen()) recordWriter.store._ensureOpen();
     // The envelope's machine values are asked for once per process, even when
     // the store cannot be used, so that a later init has them.
     if (s.device.deviceSerial.empty()) s.device = queryDeviceIdentity(appId);
@@ -148,9 +106,16 @@ void BiLogger::flush() {
 }
 
 std::int32_t BiLogger::pendingCount() {
-    std::lock_guard<std::mutex> lock(pending().mutex);
-    return uploader.store.countLogs() + pending().inFlight;
+    // Records sent and not yet stored (the host polls right after sending,
+    // usually before the writer has stored anything, and a record the
+    // database is too busy to take is not uploaded either). Read before the
+    // stored ones: the writer counts a record off only after storing it, so a
+    // record stored in between is counted twice for a moment, never not at all.
+    const int notStored = recordWriter.pendingRecords();
+    return uploader.store.countLogs() + notStored;
 }
+
+std::int32_t BiLogger::lostCount() { return recordWriter.lostRecords(); }
 
 void BiLogger::release() {
     stopWorkers();

@@ -64,8 +64,15 @@ public:
     // Records in the local store, and records sent but not yet stored; the
     // stored part reads 0 when the store cannot be counted.
     static std::int32_t pendingCount();
+    // Records sent in this process that were never stored: dropped from a
+    // full queue (10,000 records waiting), refused by the database (a file
+    // that cannot be written, a full disk), or still locked out by another
+    // program when release() gave up on them. Each loss is also a line on
+    // standard error, with its reason.
+    static std::int32_t lostCount();
     // Stops both workers, waiting for them, and marks the client uninitialised.
-    // The workers never start again in this process.
+    // Records the database is too busy to take are tried for 5 s more, then
+    // given up as lost. The workers never start again in this process.
     static void release();
     static std::int32_t sdkVersion();
 };

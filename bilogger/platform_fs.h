@@ -10,6 +10,7 @@ namespace bifs {
 extern const char kSeparator;
 // Full path of the running program, empty if unknown.
 std::string programPath();
+// Anything at path, a symbolic link included (not followed).
 bool fileExists(const std::string& path);
 // An existing directory that this process may write to.
 bool isWritableDirectory(const std::string& path);

@@ -17,9 +17,10 @@ std::string programPath() {
     return std::string(buf.data(), static_cast<size_t>(n));
 }
 
+// A symbolic link exists even when it points nowhere.
 bool fileExists(const std::string& path) {
     struct stat st {};
-    return stat(path.c_str(), &st) == 0;
+    return lstat(path.c_str(), &st) == 0;
 }
 
 bool isWritableDirectory(const std::string& path) {

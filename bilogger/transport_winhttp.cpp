@@ -4,6 +4,7 @@
 #include <winhttp.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdlib>
 #include <iostream>
@@ -47,6 +48,33 @@ Endpoint endpointFor(const std::string& host) {
     endpoint.host = text.substr(0, colon);
     endpoint.port = static_cast<INTERNET_PORT>(port);
     return endpoint;
+}
+
+// Says once per process what a system without the newer protocols does, so
+// that every request of a pass does not repeat it.
+void noteOnce(std::atomic<bool>& said, const char* what, DWORD error) {
+    if (said.exchange(true)) return;
+    std::cout << what << " (error " << static_cast<unsigned long>(error) << ")" << std::endl;
+}
+
+// WinHTTP of Windows 7 SP1 and 8.1 offers TLS 1.2 only when asked, and a
+// current server refuses anything older. TLS 1.3 is asked for too; a system
+// that does not know it rejects the whole option, so TLS 1.2 alone is asked
+// next, and a system that rejects even that keeps its defaults.
+void askForCurrentTls(HINTERNET session) {
+    static std::atomic<bool> noTls13{false};
+    static std::atomic<bool> noChoice{false};
+    DWORD protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3;
+    if (WinHttpSetOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols)) {
+        return;
+    }
+    noteOnce(noTls13, "WinHTTP offers no TLS 1.3 here; asking for TLS 1.2", GetLastError());
+    protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
+    if (WinHttpSetOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols)) {
+        return;
+    }
+    noteOnce(noChoice, "WinHTTP refuses a choice of TLS protocols; keeping its defaults",
+             GetLastError());
 }
 
 // One deadline for the whole exchange, name resolution included, as the
@@ -138,6 +166,7 @@ std::uint32_t httpsPost(const std::string& host, const std::string& path, const 
         reportLastError();
         return 0;
     }
+    askForCurrentTls(session.get());
     // Bounded like every other back-end, so that a server that accepts and
     // never answers (or a name that never resolves) cannot hold the exit.
     const Deadline deadline(transportTimeouts());

@@ -7,6 +7,7 @@
 #include <QJsonValue>
 #include <QThread>
 #include <algorithm>
+#include <initializer_list>
 
 #include "os_probe.h"
 #include "webloader.h"
@@ -15,6 +16,15 @@ namespace {
 
 QJsonArray listOf(const QJsonObject& root, const char* component, const char* list) {
     return root.value(QLatin1String(component)).toObject().value(QLatin1String(list)).toArray();
+}
+
+// Whether the entry's first elements are the given IDs, ignoring case.
+bool entryIs(const QJsonValue& entry, std::initializer_list<QString> ids) {
+    const QJsonArray fields = entry.toArray();
+    int i = 0;
+    for (const QString& id : ids)
+        if (QString::compare(fields.at(i++).toString(), id, Qt::CaseInsensitive) != 0) return false;
+    return true;
 }
 
 }  // namespace
@@ -154,14 +164,31 @@ bool OrvoCheckLib::evaluateRanks() {
 
     m_CPURank = rankByName(m_CPUName, cpuGood, cpuBad);
 
+    // Products that share a vendor and device ID but differ in speed are told
+    // apart by their revision; a revision on neither of those lists leaves the
+    // pair lists, ranked by the ID's weakest product, to answer.
+    const QJsonArray revisionGood = listOf(m_JsonRoot, "GPU", "Good revisions");
+    const QJsonArray revisionBad = listOf(m_JsonRoot, "GPU", "Bad revisions");
     m_GPURanks.clear();
     for (const GpuInfo& adapter : qAsConst(m_GPUs)) {
-        if (listHasGPU(adapter, gpuGood))
-            m_GPURanks.append(RANK_GOOD);
-        else if (listHasGPU(adapter, gpuBad))
-            m_GPURanks.append(RANK_BAD);
-        else
-            m_GPURanks.append(RANK_UNKNOWN);
+        const char* decidedBy = "no list";
+        Rank rank = RANK_UNKNOWN;
+        if (listHasGPURevision(adapter, revisionGood)) {
+            rank = RANK_GOOD;
+            decidedBy = "Good revisions";
+        } else if (listHasGPURevision(adapter, revisionBad)) {
+            rank = RANK_BAD;
+            decidedBy = "Bad revisions";
+        } else if (listHasGPU(adapter, gpuGood)) {
+            rank = RANK_GOOD;
+            decidedBy = "Good list";
+        } else if (listHasGPU(adapter, gpuBad)) {
+            rank = RANK_BAD;
+            decidedBy = "Bad list";
+        }
+        qDebug() << "[OrvoCheckLib] GPU" << m_GPURanks.size() << "ranked by" << decidedBy << "for"
+                 << adapter.pnpDeviceId;
+        m_GPURanks.append(rank);
     }
 
     m_MemoryRank = goodMin > m_MemorySize ? RANK_BAD : RANK_GOOD;
@@ -214,13 +241,30 @@ bool OrvoCheckLib::listHasName(const QString& name, const QJsonArray& list) {
 }
 
 bool OrvoCheckLib::listHasGPU(const GpuInfo& adapter, const QJsonArray& list) {
-    for (const QJsonValue& entry : list) {
-        const QJsonArray pair = entry.toArray();
-        if (QString::compare(pair.at(0).toString(), adapter.vendorId, Qt::CaseInsensitive) == 0 &&
-            QString::compare(pair.at(1).toString(), adapter.pciDeviceId, Qt::CaseInsensitive) == 0)
-            return true;
-    }
+    for (const QJsonValue& entry : list)
+        if (entryIs(entry, {adapter.vendorId, adapter.pciDeviceId})) return true;
     return false;
+}
+
+bool OrvoCheckLib::listHasGPURevision(const GpuInfo& adapter, const QJsonArray& list) {
+    const QString revision = revisionOf(adapter.pnpDeviceId);
+    if (revision.isEmpty()) return false;
+    for (const QJsonValue& entry : list)
+        if (entryIs(entry, {adapter.vendorId, adapter.pciDeviceId, revision})) return true;
+    return false;
+}
+
+// Windows goes on after the revision with the instance path
+// ("...&REV_C5\6&2E5A1B9E&0&00000009"); the probe on Linux ends with it.
+QString OrvoCheckLib::revisionOf(const QString& pnpDeviceId) {
+    const int at = pnpDeviceId.indexOf(QLatin1String("REV_"));
+    if (at < 0) return QString();
+    const QString digits = pnpDeviceId.mid(at + 4, 3);
+    auto isHex = [](QChar c) { return c.isDigit() || QStringLiteral("abcdefABCDEF").contains(c); };
+    if (digits.size() < 2 || !isHex(digits[0]) || !isHex(digits[1]) ||
+        (digits.size() == 3 && isHex(digits[2])))
+        return QString();
+    return digits.left(2);
 }
 
 QString OrvoCheckLib::getCPUName() const { return m_CPUName; }

@@ -70,6 +70,11 @@ protected:
                            const QJsonArray& badList);
     static bool listHasName(const QString& name, const QJsonArray& list);
     static bool listHasGPU(const GpuInfo& adapter, const QJsonArray& list);
+    // Whether a list of [vendor, device, revision] triples holds the adapter;
+    // an adapter whose PNP device ID carries no revision is on none.
+    static bool listHasGPURevision(const GpuInfo& adapter, const QJsonArray& list);
+    // The two hexadecimal digits after "REV_" in a PNP device ID, else empty.
+    static QString revisionOf(const QString& pnpDeviceId);
 
     QString m_CPUName;
     QStringList m_GPUNames;

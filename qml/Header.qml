@@ -63,6 +63,9 @@ Item {
         objectName: "logo"
         x: mainWindow.sc(222)
         y: mainWindow.sc(52)
+        // Scaled with everything else, so it stays centred on every screen.
+        width: mainWindow.sc(156)
+        height: mainWindow.sc(38)
         source: "image://art/logo_orvo.png"
     }
 

@@ -1,9 +1,12 @@
 #include "art_image_provider.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
+#include <QPixmap>
 #include <QQmlEngine>
 #include <QQuickImageProvider>
 
@@ -36,4 +39,20 @@ public:
 
 void installArtImageProvider(QQmlEngine& engine) {
     engine.addImageProvider(QStringLiteral("art"), new ArtImageProvider);  // engine owns it
+}
+
+QIcon programWindowIcon() {
+    QIcon icon;
+    const QDir images(QStringLiteral(":/images"));
+    for (const QString& name : images.entryList({QStringLiteral("program_icon_*.png")})) {
+        // QIcon::addFile would probe every installed image plugin on the
+        // bytes; the format is known.
+        QImageReader reader(images.filePath(name), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (image.isNull()) qWarning() << "[art] Cannot read" << name << reader.errorString();
+        else icon.addPixmap(QPixmap::fromImage(image));
+    }
+    if (icon.isNull()) qWarning() << "[art] No program icon in the resources";
+    return icon;
 }

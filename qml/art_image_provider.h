@@ -1,5 +1,6 @@
 #pragma once
 
+class QIcon;
 class QQmlEngine;
 
 // Serves the window's artwork from the resources as "image://art/<path under
@@ -11,3 +12,7 @@ class QQmlEngine;
 //
 // Call once per engine, before the window document is loaded.
 void installArtImageProvider(QQmlEngine& engine);
+
+// The program's icon as artgen draws it at each size: the windows' icon (on
+// Windows the executable's icon resource holds the same images).
+QIcon programWindowIcon();

@@ -30,6 +30,11 @@ Item {
         return qsTr("Compare error!");
     }
 
+    // Keyboard users start on the page's first control at once; otherwise the
+    // focus would stay on the page loader, where it shows no mark and no key
+    // does anything.
+    Component.onCompleted: (isBad ? readyLink : btnOrderOrvo).forceActiveFocus(Qt.TabFocusReason)
+
     function verdictIcon(rank) {
         if (rank === "RANK_GOOD")
             return "image://art/icon_done.png";
@@ -58,6 +63,8 @@ Item {
         Image {
             objectName: "verdictIcon"
             anchors.centerIn: parent
+            width: mainWindow.sc(28)
+            height: mainWindow.sc(28)
             source: pageResult.verdictIcon(mainWindow.overallRank)
             Accessible.ignored: true
         }

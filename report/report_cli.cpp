@@ -2,8 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
+#include <QFileInfo>
 
+#include "console_text.h"
 #include "content_url.h"
 #include "exit_code.h"
 #include "orvochecklib.h"
@@ -20,13 +21,11 @@ bool g_verbose = false;
 // only on request. Fatal messages always pass (they end the process anyway).
 void reportMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (!g_verbose && type != QtFatalMsg) return;
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    std::fflush(stderr);
+    writeConsoleText(stderr, message + QLatin1Char('\n'));
 }
 
-void writeOut(const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+void writeError(const QString& text) {
+    writeConsoleText(stderr, QStringLiteral("orvocheck-report: ") + text + QLatin1Char('\n'));
 }
 
 const char kDescription[] =
@@ -67,28 +66,41 @@ int runReportCommand(QCoreApplication& app) {
     parser.addOption(verboseOption);
 
     if (!parser.parse(app.arguments())) {
-        std::fprintf(stderr, "orvocheck-report: %s\nTry --help.\n",
-                     parser.errorText().toLocal8Bit().constData());
+        writeError(parser.errorText() + QStringLiteral("\nTry --help."));
         return kExitUsage;
     }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);  // does not return
-    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    // Written here rather than by the parser's showHelp()/showVersion(): on
+    // Windows those open a message box whenever the process has no console,
+    // which blocks a script or scheduled task that redirects the output.
+    if (parser.isSet(QStringLiteral("help"))) {
+        writeConsoleText(stdout, parser.helpText());
+        return kExitGood;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        writeConsoleText(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                     QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        return kExitGood;
+    }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "orvocheck-report: unexpected argument '%s'\nTry --help.\n",
-                     parser.positionalArguments().first().toLocal8Bit().constData());
+        writeError(QStringLiteral("unexpected argument '%1'\nTry --help.")
+                       .arg(parser.positionalArguments().first()));
         return kExitUsage;
     }
-    if (parser.isSet(compOption) && parser.value(compOption).isEmpty()) {
-        std::fprintf(stderr, "orvocheck-report: --comp needs a file name\n");
+    const QString compFile = parser.value(compOption);
+    if (parser.isSet(compOption) && compFile.isEmpty()) {
+        writeError(QStringLiteral("--comp needs a file name"));
         return kExitUsage;
     }
+    const bool compFileMissing = !compFile.isEmpty() && !QFileInfo::exists(compFile);
+    if (compFileMissing)
+        writeError(QStringLiteral("comparison file %1 does not exist").arg(compFile));
 
     g_verbose = parser.isSet(verboseOption);
     const QtMessageHandler previous = qInstallMessageHandler(reportMessageHandler);
     installTranslations(parser.value(languageOption));
 
-    const CompareSource source = compareSourceFor(parser.value(compOption), comparisonDownloadUrl(),
-                                                  QCoreApplication::applicationDirPath());
+    const CompareSource source =
+        compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());
     ReportData data;
     {
         OrvoCheckLib lib;
@@ -96,7 +108,10 @@ int runReportCommand(QCoreApplication& app) {
         data = collectReport(lib, QStringLiteral(ORVO_APP_VERSION_TEXT));
     }
     qInstallMessageHandler(previous);
+    data.givenComparisonFile = compFile;
+    data.givenComparisonFileMissing = compFileMissing;
 
-    writeOut(parser.isSet(jsonOption) ? formatReportJson(data) : formatReportTable(data).toUtf8());
+    writeConsoleText(stdout, parser.isSet(jsonOption) ? QString::fromUtf8(formatReportJson(data))
+                                                      : formatReportTable(data));
     return exitCodeForOverall(data.overall);
 }

@@ -20,4 +20,6 @@ struct ReportData {
     ComponentReport os;
     QList<ComponentReport> adapters;  // every adapter, in probe order
     QString overall;
+    QString givenComparisonFile;  // --comp's file; empty: downloaded or shipped
+    bool givenComparisonFileMissing = false;
 };

@@ -24,7 +24,10 @@ struct Report {
     Q_DECLARE_TR_FUNCTIONS(Report)
 };
 
-QString verdictMessage(const QString& overall) {
+QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
+
+QString verdictMessage(const ReportData& data) {
+    const QString& overall = data.overall;
     if (overall == QLatin1String("RANK_GOOD")) {
         return ResultPage::tr(
             "Your system meets the minimum recommended requirements and should "
@@ -45,10 +48,29 @@ QString verdictMessage(const QString& overall) {
             "For more detailed information about your computer's readiness for "
             "Orvo, run the SteamVR Performance Test.");
     }
+    //: %1 is the file given with --comp.
+    if (data.givenComparisonFileMissing)
+        return Report::tr("Compare error! The comparison file %1 does not exist.")
+            .arg(data.givenComparisonFile);
+    //: %1 is the file given with --comp; --verbose is an option of the command and stays as it is.
+    if (!data.givenComparisonFile.isEmpty())
+        return Report::tr(
+                   "Compare error! The comparison file %1 could not be used; run with --verbose "
+                   "to see why.")
+            .arg(data.givenComparisonFile);
     //: --verbose is an option of the command; it stays as it is.
     return Report::tr(
         "Compare error! No comparison file could be used (neither the downloaded nor the "
         "shipped one); run with --verbose to see why.");
+}
+
+// The representative adapter is chosen by the comparison; without one the
+// row still tells what the probes found.
+QString graphicsWithoutRepresentative(const ReportData& data) {
+    if (data.adapters.isEmpty()) return Report::tr("no graphics adapter found");
+    if (data.adapters.size() == 1) return shown(data.adapters.first().value);
+    //: %1 is the number of graphics adapters (two or more).
+    return Report::tr("%1 adapters, listed below").arg(data.adapters.size());
 }
 
 // People read words; the rank texts stay in the JSON, which scripts read.
@@ -91,8 +113,6 @@ struct Row {
     QString missing;  // shown when nothing was found
 };
 
-QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
-
 QJsonObject componentJson(const ComponentReport& c) {
     return QJsonObject{{QStringLiteral("value"), c.value}, {QStringLiteral("rank"), c.rank}};
 }
@@ -105,7 +125,7 @@ QString formatReportTable(const ReportData& data) {
     const QList<Row> rows = {
         {ResultPage::tr("Graphics"), data.gpu,
          ResultPage::tr("This graphics card may not work well with Orvo."),
-         Report::tr("no graphics adapter found")},
+         graphicsWithoutRepresentative(data)},
         {ResultPage::tr("Processor"), data.cpu,
          ResultPage::tr("This processor may not be powerful enough to run Orvo."),
          QStringLiteral("-")},
@@ -153,7 +173,7 @@ QString formatReportTable(const ReportData& data) {
     lines << QString();
     //: %1 is the rank of the whole computer.
     lines << Report::tr("Verdict: %1").arg(rankWords(data.overall));
-    lines << verdictMessage(data.overall);
+    lines << verdictMessage(data);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -10,6 +10,7 @@
 #                        into ORVO_QT_WIN_CACHE (kept between runs).
 #   ORVO_WIN_APP_DIR     build folder (default: build-win32-app in the source root)
 #   --build-only         build and zip, do not run under Wine
+# Exits with 3 when no Qt for Windows can be obtained.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${ORVO_WIN_APP_DIR:-$root/build-win32-app}
@@ -31,6 +32,15 @@ run() {
   "$@" >"$log" 2>&1 || { tail -40 "$log"; fail "failed: $* (log: $log)"; }
 }
 
+# build_qt [--svg-and-controls] PREFIX: scripts/build-qt-windows.sh; its 3
+# (Qt's sources cannot be had here) is passed on for scripts/test.sh.
+build_qt() {
+  local rc=0
+  bash "$root/scripts/build-qt-windows.sh" "$@" || rc=$?
+  [ "$rc" -ne 3 ] || { echo "windows-program: no Qt for Windows can be obtained" >&2; exit 3; }
+  [ "$rc" -eq 0 ] || fail "cannot build Qt for Windows"
+}
+
 step "Qt for Windows"
 if [ -n "${ORVO_QT_WIN_PREFIX:-}" ]; then
   qt=$ORVO_QT_WIN_PREFIX
@@ -46,9 +56,12 @@ elif [ -f "$qt_archive" ]; then
   fi
 else
   qt=${ORVO_QT_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvocheck}/qt-5.15.8-i686-w64-mingw32
-  [ -f "$qt/.orvo-complete" ] || bash "$root/scripts/build-qt-windows.sh" "$qt" \
-    || fail "cannot build Qt for Windows"
+  [ -f "$qt/.orvo-complete" ] || build_qt "$qt"
 fi
+# Qt Svg and Controls 1 without Qt Widgets, which the program then does not
+# need: the prebuilt Qt has them with it.
+[ -n "${ORVO_QT_WIN_PREFIX:-}" ] || [ -f "$qt/.orvo-without-widgets" ] ||
+  build_qt --svg-and-controls "$qt"
 [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ] || fail "no Qt for Windows in $qt"
 
 # Build-time tools run here: the artwork generator, and the local analytics
@@ -61,7 +74,8 @@ run host-build.log cmake --build "$out/host" -j"$jobs" --target artgen orvo-anal
 step "SQLite and JsonCpp for the target"
 toolchain=$root/cmake/toolchains/mingw-w64-i686.cmake
 deps=$out/deps-prefix
-if [ ! -f "$deps/lib/libsqlite3.a" ] || [ ! -f "$deps/lib/libjsoncpp.a" ]; then
+if [ ! -f "$deps/lib/libsqlite3.a" ] || [ ! -f "$deps/lib/libjsoncpp.a" ] ||
+   [ ! -f "$deps/share/licenses/JsonCpp/LICENSE" ]; then
   run deps-configure.log cmake -S "$root/cmake/windows-deps" -B "$out/deps" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps"
   run deps-build.log cmake --build "$out/deps" -j"$jobs" --target install

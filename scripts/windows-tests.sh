@@ -134,9 +134,10 @@ for arch in $ARCHS; do build_arch "$arch" "${dirs[$arch]}"; done
 # configuration far longer than one read (but within what the client reads),
 # one refusing everything, one whose authority nobody trusts, one answering a
 # configuration longer than the client reads, one redirecting everything to
-# the first, and one that never answers. WinHTTP checks the certificate
-# against the name it connects to and does not match IP addresses, so the
-# tests connect to "localhost", a name the servers' certificates carry.
+# the first, one that never answers, and one that speaks only TLS 1.0/1.1.
+# WinHTTP checks the certificate against the name it connects to and does not
+# match IP addresses, so the tests connect to "localhost", a name the servers'
+# certificates carry.
 pad_config() {
   python3 -c 'import json, sys
 print(json.dumps({"compress": True, "pad": "x" * int(sys.argv[1])}), end="")' "$1"
@@ -158,9 +159,12 @@ start_server silent --hang --times 1000
 export ORVO_WIN_TEST_SILENT_SERVER=localhost:$server_port
 start_server trickling --trickle --times 1000
 export ORVO_WIN_TEST_TRICKLING_SERVER=localhost:$server_port
+start_server outdated --outdated-tls
+export ORVO_WIN_TEST_OUTDATED_SERVER=localhost:$server_port
 winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 # Each server makes its own authority; the tests trust all but the untrusted one's.
-cat "$work"/{accepting,refusing,oversized,redirecting,silent,trickling}/ca.pem >"$work/trusted-ca.pem"
+cat "$work"/{accepting,refusing,oversized,redirecting,silent,trickling,outdated}/ca.pem \
+  >"$work/trusted-ca.pem"
 export ORVO_WIN_TEST_CA_FILE=$(winpath "$work/trusted-ca.pem")
 export ORVO_WIN_TEST_CONFIG_FILE=$(winpath "$work/config.json")
 export ORVO_WIN_TEST_RECORDS_FILE=$(winpath "$work/accepting/records.db")

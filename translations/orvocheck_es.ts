@@ -134,6 +134,21 @@
         <extracomment>%1 is the rank of the whole computer.</extracomment>
         <translation>Veredicto: %1</translation>
     </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>¡Error de comparación! El archivo de comparación %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>¡Error de comparación! No se pudo usar el archivo de comparación %1; ejecuta con --verbose para ver por qué.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>%1 tarjetas gráficas, indicadas abajo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

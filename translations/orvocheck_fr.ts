@@ -134,6 +134,21 @@
         <extracomment>%1 is the rank of the whole computer.</extracomment>
         <translation>Verdict : %1</translation>
     </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>Erreur de comparaison ! Le fichier de comparaison %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>Erreur de comparaison ! Le fichier de comparaison %1 n&apos;a pas pu être utilisé ; lancez avec --verbose pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>%1 cartes graphiques, listées ci-dessous</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -134,6 +134,21 @@
         <extracomment>%1 is the rank of the whole computer.</extracomment>
         <translation>Esito: %1</translation>
     </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>Errore di confronto! Il file di confronto %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>Errore di confronto! Non è stato possibile usare il file di confronto %1; esegui con --verbose per sapere perché.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>%1 schede video, elencate sotto</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -134,6 +134,21 @@
         <extracomment>%1 is the rank of the whole computer.</extracomment>
         <translation>判定: %1</translation>
     </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>比較エラー: 比較ファイル %1 が存在しません。</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>比較エラー: 比較ファイル %1 を使用できませんでした。--verbose を付けて実行すると理由を確認できます。</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>ビデオカード %1 枚 (下記参照)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

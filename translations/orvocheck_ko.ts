@@ -134,6 +134,21 @@
         <extracomment>%1 is the rank of the whole computer.</extracomment>
         <translation>판정: %1</translation>
     </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>비교 오류! 비교 파일 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>비교 오류! 비교 파일 %1을(를) 사용할 수 없습니다. 이유를 보려면 --verbose 옵션을 붙여 실행하세요.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>그래픽 카드 %1개(아래 목록 참조)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -31,6 +31,9 @@ public:
             adapter.name = QStringLiteral("Adapter %1").arg(i);
             adapter.vendorId = QStringLiteral("ABCD");
             adapter.pciDeviceId = QStringLiteral("%1").arg(i, 4, 16, QLatin1Char('0'));
+            // With a revision, so that the revision lists are walked as well.
+            adapter.pnpDeviceId = QStringLiteral("PCI\\VEN_ABCD&DEV_%1&SUBSYS_00000000&REV_00")
+                                      .arg(adapter.pciDeviceId);
             m_GPUs.append(adapter);
             m_GPUNames.append(adapter.name);
         }

@@ -17,10 +17,12 @@ extern "C" {
 #include <limits>
 #include <memory>
 #include <tuple>
+#include <utility>
 
 namespace {
 
 constexpr unsigned kDisplayBaseClass = 0x03;
+constexpr std::uint16_t kAmdVendorId = 0x1002;
 
 // libpci reports through process-wide callbacks without a user pointer, so
 // the scan in progress on this thread is found through a thread-local.
@@ -160,10 +162,12 @@ std::string lookupName(pci_access* access, int flags, unsigned vendorId, unsigne
 }
 
 // The names of the adapters, read once per scan from the pci.ids file libpci
-// would use. A compressed or unreadable file is left to libpci itself.
+// would use (a compressed or unreadable file is left to libpci itself) and,
+// for AMD adapters, from libdrm's amdgpu.ids.
 class AdapterNames {
 public:
-    explicit AdapterNames(pci_access* access) : m_access(access) {}
+    AdapterNames(pci_access* access, std::string amdgpuIdsPath)
+        : m_access(access), m_amdgpuIdsPath(std::move(amdgpuIdsPath)) {}
 
     PciIdsNames lookup(std::uint16_t vendorId, std::uint16_t deviceId,
                        std::vector<WmiMessage>& messages) {
@@ -175,6 +179,29 @@ public:
             names.device = lookupName(m_access, PCI_LOOKUP_DEVICE, vendorId, deviceId);
         }
         return names;
+    }
+
+    // The product amdgpu.ids names for the device and revision, else empty.
+    std::string amdProduct(std::uint16_t deviceId, std::uint8_t revision,
+                           std::vector<WmiMessage>& messages) {
+        if (!m_amdTried) {
+            m_amdTried = true;
+            const FileRead read = readWholeFile(m_amdgpuIdsPath, m_amdgpuIds, kListFileLimit);
+            if (read != FileRead::Ok) {
+                addNote(messages, "AMD product list " + m_amdgpuIdsPath + " " +
+                                      readFailure(read, kListFileLimit) +
+                                      "; AMD adapters named by pci.ids");
+                m_amdgpuIds.clear();
+            }
+        }
+        char id[32];
+        std::snprintf(id, sizeof id, "1002:%04x rev %02x", static_cast<unsigned>(deviceId),
+                      static_cast<unsigned>(revision));
+        const std::string product = lookupAmdgpuIds(m_amdgpuIds, deviceId, revision);
+        if (product.empty() && !m_amdgpuIds.empty())
+            addNote(messages,
+                    std::string(id) + " is not one product in amdgpu.ids; named by pci.ids");
+        return product;
     }
 
 private:
@@ -204,6 +231,9 @@ private:
     bool m_tried = false;
     bool m_loaded = false;
     std::string m_text;
+    std::string m_amdgpuIdsPath;
+    bool m_amdTried = false;
+    std::string m_amdgpuIds;
 };
 
 std::string driverVersion(pci_dev* d, const std::string& deviceDir,
@@ -271,10 +301,15 @@ WmiObject describeAdapter(AdapterNames& adapterNames, pci_dev* d, int index,
     const std::string& vendorName = names.vendor;
     const std::string& deviceName = names.device;
     if (deviceName.empty()) addNote(messages, deviceAddress(d) + " is not named in pci.ids");
+    // pci.ids lists every product of a chip ("Radeon RX 5300/5500M/5500 XT");
+    // amdgpu.ids tells them apart by revision, as AMD's Windows driver does.
+    std::string name = identity.hasRevision && d->vendor_id == kAmdVendorId
+                           ? adapterNames.amdProduct(d->device_id, identity.revision, messages)
+                           : std::string();
+    if (name.empty()) name = pciAdapterName(vendorName, deviceName, d->vendor_id, d->device_id);
 
     return WmiObject{
-        {"Name",
-         WmiValue::ofText(pciAdapterName(vendorName, deviceName, d->vendor_id, d->device_id))},
+        {"Name", WmiValue::ofText(name)},
         {"DeviceID", WmiValue::ofText("VideoController" + std::to_string(index))},
         {"PNPDeviceID", WmiValue::ofText(pnpDeviceId(identity))},
         {"DriverVersion", WmiValue::ofText(driverVersion(d, deviceDir, messages))},
@@ -340,7 +375,7 @@ WmiResult linuxDisplayControllers(const ProbeRoots& roots) {
         }
     }
 
-    AdapterNames adapterNames(access.get());
+    AdapterNames adapterNames(access.get(), roots.amdgpuIds);
     int index = 0;
     for (const PciDev& d : displays) {
         result.objects.push_back(

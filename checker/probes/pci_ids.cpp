@@ -1,6 +1,8 @@
 #include "pci_ids.h"
 
+#include <cctype>
 #include <cstdio>
+#include <sstream>
 
 namespace {
 
@@ -50,4 +52,29 @@ PciIdsNames lookupPciIds(const std::string& pciIds, std::uint16_t vendorId,
         line = pciIds.find('\n', start);
     }
     return names;
+}
+
+std::string lookupAmdgpuIds(const std::string& amdgpuIds, std::uint16_t deviceId,
+                            std::uint8_t revision) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%04X,%02X,", static_cast<unsigned>(deviceId),
+                  static_cast<unsigned>(revision));
+    std::istringstream lines(amdgpuIds);
+    std::string found;
+    for (std::string line; std::getline(lines, line);) {
+        // The two IDs up to their second comma, without the blanks around them.
+        std::string ids;
+        std::size_t at = 0;
+        for (int commas = 0; at < line.size() && commas < 2; ++at) {
+            const unsigned char c = static_cast<unsigned char>(line[at]);
+            if (c == ',') ++commas;
+            if (c != ' ' && c != '\t') ids += static_cast<char>(std::toupper(c));
+        }
+        const std::size_t nameStart = line.find_first_not_of(" \t", at);
+        if (ids != key || nameStart == std::string::npos) continue;
+        const std::string name = nameAfter(line, nameStart);
+        if (!found.empty() && found != name) return std::string();  // several products
+        found = name;
+    }
+    return found;
 }

@@ -15,5 +15,6 @@ ProbeRoots ProbeRoots::fromEnvironment() {
     ProbeRoots roots;
     overrideFrom("ORVOCHECK_SYSFS_ROOT", roots.sysfs);
     overrideFrom("ORVOCHECK_PROCFS_ROOT", roots.procfs);
+    overrideFrom("ORVOCHECK_AMDGPU_IDS", roots.amdgpuIds);
     return roots;
 }

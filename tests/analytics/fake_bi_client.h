@@ -19,6 +19,7 @@ public:
 
     std::vector<int> pendingScript{0};
     bool refuseRecords = false;
+    int lostAfterRelease = 0;
 
     int initCalls = 0;
     int initVersion = 0;
@@ -63,5 +64,6 @@ public:
         calls << "release";
         ++releaseCalls;
     }
+    int lostCount() override { return releaseCalls > 0 ? lostAfterRelease : 0; }
     int sdkVersion() override { return 1; }
 };

@@ -49,6 +49,7 @@ private slots:
     void environmentSwitch();
     void recordsCarryTheRunAndEndAfterTheStoreEmpties();
     void countSequenceThreeThreeZero();
+    void refusedRecordsAndAnEmptyStore_data();
     void refusedRecordsAndAnEmptyStore();
 
 private:
@@ -209,11 +210,23 @@ void TstBIService::countSequenceThreeThreeZero() {
     QCOMPARE(client.releaseCalls, 1);
 }
 
+void TstBIService::refusedRecordsAndAnEmptyStore_data() {
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("lostAtRelease");
+    QTest::addColumn<QString>("noRecordLines");
+    QTest::newRow("refused by a client whose init failed") << true << 0 << "1";
+    QTest::newRow("taken, then lost by the store") << false << 1 << "0";
+}
+
 void TstBIService::refusedRecordsAndAnEmptyStore() {
-    // A client whose init failed gives no records; the service skips them and
-    // still waits, releases and closes.
+    // Records the client refuses, or takes and then cannot store, are never
+    // reported as done; the service still waits, releases and closes.
+    QFETCH(bool, refused);
+    QFETCH(int, lostAtRelease);
+    QFETCH(QString, noRecordLines);
     FakeBiClient client;
-    client.refuseRecords = true;
+    client.refuseRecords = refused;
+    client.lostAfterRelease = lostAtRelease;
     BIService service(client);
     QSignalSpy closed(&service, &BIService::close);
     MessageLog log;
@@ -222,8 +235,10 @@ void TstBIService::refusedRecordsAndAnEmptyStore() {
                           "RANK_UNCHECKED", "RANK_UNCHECKED", 0, 0, 0, "");
     service.sendBI();
 
-    QCOMPARE(
-        log.linesStartingWith("[BIService]onSendToBIServer() no record from the client").size(), 1);
+    QCOMPARE(QString::number(
+                 log.linesStartingWith("[BIService]onSendToBIServer() no record from the client")
+                     .size()),
+             noRecordLines);
     // An empty store from the start costs five unchanged passes.
     QCOMPARE(client.pendingCalls, 5);
     QCOMPARE(client.flushCalls, 5);
@@ -231,6 +246,9 @@ void TstBIService::refusedRecordsAndAnEmptyStore() {
     QCOMPARE(client.releaseCalls, 1);
     QCOMPARE(client.initCalls, 1);  // sendBI found the client started
     QCOMPARE(closed.count(), 1);
+    QCOMPARE(log.linesStartingWith("[BIService]sendBI()"),
+             QStringList({"[BIService]sendBI() start",
+                          "[BIService]sendBI() Not done, records not stored: 1"}));
 }
 
 QTEST_GUILESS_MAIN(TstBIService)

@@ -13,7 +13,8 @@ private slots:
     void init();
     void cleanup();
     void runEndsThroughTheDocumentsQuit();
-    void documentThatFailsToLoad();
+    void windowThatIsNotShown_data();
+    void windowThatIsNotShown();
     void unusableLogDirectory();
     void languageFromTheEnvironment_data();
     void languageFromTheEnvironment();
@@ -51,6 +52,7 @@ int TestStartup::run(const QString& document, QString* err, const QMap<QString, 
             env.insert(it.key(), it.value());
     env.insert("QT_QPA_PLATFORM", "minimal");
     env.insert("ORVOCHECK_CONTENT_URL", "");
+    env.insert("XDG_STATE_HOME", "/dev/null/state");  // no user folder either
     child.setProcessEnvironment(env);
     child.setWorkingDirectory(m_Dir->path() + "/run");
     child.start(QStringLiteral(ORVO_STARTUP_HARNESS), {document});
@@ -91,14 +93,25 @@ void TestStartup::runEndsThroughTheDocumentsQuit() {
              qPrintable(lines.join('\n')));
 }
 
-void TestStartup::documentThatFailsToLoad() {
-    QCOMPARE(run("qrc:/no-such-window.qml"), 1);
+void TestStartup::windowThatIsNotShown_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("document that fails to load")
+        << "qrc:/no-such-window.qml"
+        << "] [main] Failed to load the window from \"qrc:/no-such-window.qml\" (C)";
+    QTest::newRow("window never shown")
+        << "qrc:/hidden.qml" << "] [main] The window could not be created; ending (C)";
+}
+
+// Either way the process ends instead of running on without a window.
+void TestStartup::windowThatIsNotShown() {
+    QFETCH(QString, document);
+    QFETCH(QString, lastLine);
+    QCOMPARE(run(document), 1);
     const QStringList lines = logLines();
     QVERIFY(!lines.isEmpty());
     QVERIFY(lines.first().endsWith("] [main] Opened log file. Running OrvoCheck_0.0.7.1 (D)"));
-    QVERIFY2(lines.last().endsWith(
-                 "] [main] Failed to load the window from \"qrc:/no-such-window.qml\" (C)"),
-             qPrintable(lines.last()));
+    QVERIFY2(lines.last().endsWith(lastLine), qPrintable(lines.last()));
 }
 
 void TestStartup::unusableLogDirectory() {
@@ -107,7 +120,8 @@ void TestStartup::unusableLogDirectory() {
     blocker.close();
     QString err;
     QCOMPARE(run("qrc:/quitter.qml", &err), 0);
-    QVERIFY2(err.contains("] [main] Opened log file. Running OrvoCheck_0.0.7.1 (D)\n"),
+    QVERIFY2(err.contains("cannot be created; no log file is written (W)\n"), qPrintable(err));
+    QVERIFY2(err.contains("] [main] No log file. Running OrvoCheck_0.0.7.1 (W)\n"),
              qPrintable(err));
     QCOMPARE(QFileInfo(blocker.fileName()).size(), 0);
     QCOMPARE(QDir(m_Dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

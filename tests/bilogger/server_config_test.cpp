@@ -71,6 +71,15 @@ TEST_F(ConfigTest, FetchCacheCountdownAndTakeUpInANewRun) {
     EXPECT_EQ(store->expireEpoch(), kStart + 3600 + 3600);
 }
 
+TEST_F(ConfigTest, TimesPast2038ExpireLikeAnyOther) {
+    now = (std::int64_t{1} << 31) + 1000;
+    ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+    EXPECT_EQ(store->expireEpoch(), now + 3600);
+    now += 3601;  // a later run, after the expiry: fetched anew
+    ASSERT_TRUE(newConfig()->refresh(*store, "default"));
+    EXPECT_EQ(server->requestsTo("/init/").size(), 2u);
+}
+
 TEST_F(ConfigTest, AnAnswerThatIsNotJsonIsReportedAndAskedAgain) {
     server->script(bitest::statusAnswer(502, "<html>Bad gateway</html>"));
     auto config = newConfig();
@@ -238,7 +247,11 @@ TEST(ConfigStateTest, AFailedParseChangesNothing) {
     ASSERT_TRUE(config.applyConfigText(noStore, R"({"compress":false,"url":{"x":"h/p"}})", false));
     CaptureStderr();
     EXPECT_FALSE(config.applyConfigText(noStore, "{\"compress\":true", false));
-    EXPECT_NE(GetCapturedStderr().find("Failed to parse server config: "), std::string::npos);
+    // Nested deeper than the reader's stack limit, where it throws.
+    EXPECT_FALSE(config.applyConfigText(noStore, "{\"url\":" + std::string(60000, '['), false));
+    const std::string err = GetCapturedStderr();
+    EXPECT_EQ(err.rfind("Failed to parse server config: ", 0), 0u);
+    EXPECT_NE(err.find("\nFailed to parse server config: "), std::string::npos) << err;
     EXPECT_FALSE(config.compress);
     EXPECT_EQ(config.hostFor("x"), "h");
 }

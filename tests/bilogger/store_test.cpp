@@ -237,6 +237,23 @@ TEST_F(StoreTest, AnUnremovableNonDatabaseFailsWithItsMessage) {
               "Invalid storage path: [" + path + "], please make sure it is correct.\n");
 }
 
+TEST_F(StoreTest, ASymbolicLinkAtThePathIsKeptAndNeverFollowed) {
+    TempDir elsewhere;
+    const std::string database = elsewhere.file("real.bilogclient");
+    ASSERT_TRUE(BiLogStore(database).saveLog("default", record("theirs")));
+    for (const std::string& target : {elsewhere.file("dangling"), database}) {
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink(target, path);
+        CaptureStderr();
+        EXPECT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
+        EXPECT_FALSE(BiLogStore().saveLog("default", record("mine")));
+        GetCapturedStderr();
+        EXPECT_TRUE(std::filesystem::is_symlink(path) &&
+                    !std::filesystem::exists(elsewhere.file("dangling")));
+        EXPECT_EQ(RawDb(database).integer("select count(*) from bi_logs;"), 1);
+    }
+}
+
 TEST_F(StoreTest, AnExistingDatabaseIsKept) {
     {
         BiLogStore store;

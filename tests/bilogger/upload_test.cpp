@@ -1,9 +1,12 @@
 // Upload passes against the local server: batches, retries, environments,
 // compression.
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <set>
 #include <thread>
 
 #include "bi_gzip.h"
@@ -31,6 +34,14 @@ std::uint32_t littleEndian32(const std::string& bytes, size_t offset) {
         v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<size_t>(i)]);
     }
     return v;
+}
+
+// Makes a file this process cannot write, or writable again. Root ignores
+// permission bits, so root gets the immutable attribute (ext4, xfs, btrfs).
+bool setWritable(const std::string& path, bool writable) {
+    if (geteuid() != 0) return chmod(path.c_str(), writable ? 0644 : 0444) == 0;
+    return std::system(
+               ("chattr " + std::string(writable ? "-i '" : "+i '") + path + "'").c_str()) == 0;
 }
 
 class UploadTest : public bitest::ServerFixture {
@@ -303,6 +314,22 @@ TEST_F(UploadTest, NoConfigurationMeansNoUpload) {
     pass();
     EXPECT_EQ(server->requestsTo("/init/").size(), 2u);
     EXPECT_EQ(store->countLogs(), 0);
+}
+
+TEST_F(UploadTest, AFileThatCannotBeWrittenSendsEachRecordOncePerRun) {
+    fill(60);
+    store->close();
+    if (!setWritable(store->path(), false)) GTEST_SKIP() << "no unwritable files here";
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 6; ++i) pass();  // an exit loop's worth of passes
+    const std::string err = testing::internal::GetCapturedStderr();
+    const auto received = server->records();
+    EXPECT_EQ(std::set<std::string>(received.begin(), received.end()).size(), 20u);
+    EXPECT_EQ(received.size(), 20u);
+    const std::string line =
+        "upload pass stopped: 20 uploaded records cannot be deleted from the local store\n";
+    EXPECT_TRUE(err.find(line) != std::string::npos && err.find(line) == err.rfind(line)) << err;
+    EXPECT_TRUE(setWritable(store->path(), true));
 }
 
 TEST_F(UploadTest, RefusedBatchesStayForTheNextPass) {

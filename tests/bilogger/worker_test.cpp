@@ -101,6 +101,67 @@ TEST(WorkerTest, SubmissionOrderIsKept) {
     EXPECT_EQ(raw.rows("select content from bi_logs order by _ID;"), expected);
 }
 
+TEST(WorkerTest, AFullQueueDropsItsOldestAndADrainIsOneTransaction) {
+    TempDir dir;
+    const std::string path = dir.file("w.bilogclient");
+    BiWorker worker(path, 10);
+    ASSERT_TRUE(worker.store._ensureOpen());
+    // SQLite's file change counter goes up by one per transaction.
+    const auto changes = [&path] { return bitest::readFile(path).substr(24, 4); };
+    const std::string before = changes();
+    GateTask::Gate gate;
+    submit(worker, new GateTask(gate));
+    GateTask::waitEntered(gate);
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 15; ++i) submit(worker, new BiTaskSend("default", record(i)));
+    const std::string err = testing::internal::GetCapturedStderr();
+    GateTask::openGate(gate);
+    stopWorker(worker);
+    const std::string line =
+        "1 analytics record(s) lost, not stored: the queue is full (10 "
+        "records), the oldest is dropped\n";
+    EXPECT_EQ(err, line + line + line + line + line);
+    EXPECT_EQ(RawDb(path).rows("select (select count(*) from bi_logs), content from bi_logs "
+                               "order by _ID limit 1;")[0],
+              "10|" + record(5))
+        << "the oldest five went";
+    EXPECT_EQ(changes().back(), before.back() + 1) << "ten records, one transaction";
+    EXPECT_EQ(worker.lostRecords(), 5);
+}
+
+TEST(WorkerTest, RecordsALockedDatabaseRefusesWaitUntilStoredOrTheDeadline) {
+    const struct {
+        int lockedForMs, deadlineMs, stored;  // the lock is taken before the first send
+        const char* message;
+    } cases[] = {{3500, 10000, 10, ""},
+                 {2500, 300, 0,
+                  "10 analytics record(s) lost, not stored: database is locked (result = 5)\n"}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string path = dir.file("w.bilogclient");
+        BiWorker worker(path);
+        ASSERT_TRUE(worker.store._ensureOpen());
+        RawDb blocker(path);
+        ASSERT_TRUE(blocker.exec("begin exclusive;"));
+        GateTask::Gate gate;  // so that the ten records go in one drain
+        submit(worker, new GateTask(gate));
+        GateTask::waitEntered(gate);
+        for (int i = 0; i < 10; ++i) submit(worker, new BiTaskSend("default", record(i)));
+        GateTask::openGate(gate);
+        EXPECT_EQ(worker.pendingRecords(), 10) << "neither stored nor given up";
+        std::thread unlocker([&blocker, &c] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(c.lockedForMs));
+            blocker.exec("commit;");
+        });
+        testing::internal::CaptureStderr();
+        stopWorker(worker, std::chrono::milliseconds(c.deadlineMs));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+        unlocker.join();
+        EXPECT_EQ(RawDb(path).integer("select count(*) from bi_logs;"), c.stored);
+        EXPECT_EQ(worker.lostRecords() + worker.pendingRecords(), 10 - c.stored);
+    }
+}
+
 TEST(WorkerTest, ATaskThatThrowsIsReportedAndTheWorkerGoesOn) {
     struct Throwing : BiTaskBase {
         Throwing() : BiTaskBase("default") {}

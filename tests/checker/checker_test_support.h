@@ -64,6 +64,7 @@ public:
 
     void setMachine(const QString& osName, bool is64Bit, const QString& cpuName, double memoryGB,
                     const QList<TestAdapter>& adapters);
+    void setPnpDeviceId(int adapter, const QString& id) { m_GPUs[adapter].pnpDeviceId = id; }
     void setVersionCheck(bool (*check)(unsigned, unsigned, unsigned)) {
         m_IsOSVersionOrGreater = check;
     }

@@ -149,6 +149,61 @@ private slots:
         QCOMPARE(TestEngine::listHasGPU(adapter, list), found);
     }
 
+    // One ID, products on both sides of the bar: the revision decides where
+    // the file lists it, the pair lists everywhere else.
+    void revisionMatching_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("pnpTail");
+        QTest::addColumn<QString>("rank");
+        QTest::addColumn<QString>("decidedBy");
+        QTest::newRow("RX 5500 XT on Windows")
+            << "7340"
+            << "&REV_C5\\6&2E5A1B9E&0&00000009" << kGood << "Good revisions";
+        QTest::newRow("RX 6500 XT, case ignored") << "743F"
+                                                  << "&REV_C1" << kGood << "Good revisions";
+        QTest::newRow("RX 5500M") << "7340"
+                                  << "&REV_C1" << kBad << "Bad revisions";
+        QTest::newRow("on both revision lists") << "743F"
+                                                << "&REV_C7" << kGood << "Good revisions";
+        QTest::newRow("unlisted revision") << "7340"
+                                           << "&REV_CF" << kBad << "Bad list";
+        QTest::newRow("no revision") << "7340"
+                                     << "" << kBad << "Bad list";
+        QTest::newRow("one digit") << "7340"
+                                   << "&REV_C" << kBad << "Bad list";
+        QTest::newRow("three digits") << "7340"
+                                      << "&REV_C51" << kBad << "Bad list";
+        QTest::newRow("pair lists as ever") << "67DF"
+                                            << "&REV_C5" << kGood << "Good list";
+        QTest::newRow("triple without revision") << "7342"
+                                                 << "&REV_C1" << kUnknown << "no list";
+    }
+    void revisionMatching() {
+        QFETCH(QString, device);
+        QFETCH(QString, pnpTail);
+        QFETCH(QString, rank);
+        QFETCH(QString, decidedBy);
+        QJsonObject document = validComparison();
+        document["GPU"] = QJsonObject{
+            {"Good list", QJsonArray{QJsonArray{"1002", "67DF"}}},
+            {"Bad list", QJsonArray{QJsonArray{"1002", "7340"}, QJsonArray{"1002", "743F"}}},
+            {"Good revisions",
+             QJsonArray{QJsonArray{"1002", "7340", "C5"}, QJsonArray{"1002", "743f", "c1"},
+                        QJsonArray{"1002", "743F", "C7"}, QJsonArray{"1002", "7342"}}},
+            {"Bad revisions",
+             QJsonArray{QJsonArray{"1002", "7340", "C1"}, QJsonArray{"1002", "743F", "C7"}}}};
+        TestEngine engine;
+        engine.setMachine(fixture::kGoodOS, true, fixture::kGoodCPU, 16,
+                          {TestAdapter{"AMD Radeon", "1002", device}});
+        const QString pnp = "PCI\\VEN_1002&DEV_" + device + "&SUBSYS_E4111DA2" + pnpTail;
+        engine.setPnpDeviceId(0, pnp);
+        QVERIFY(evaluate(engine, document));
+        QCOMPARE(engine.getGPURank(0), rank);
+        QVERIFY(LogCapture::indexOf(m_Log->lines(),
+                                    QString("[OrvoCheckLib] GPU 0 ranked by %1 for \"%2\"")
+                                        .arg(decidedBy, QString(pnp).replace("\\", "\\\\"))) >= 0);
+    }
+
     void operatingSystem_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("is64Bit");

@@ -3,6 +3,7 @@
 
 import json
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -15,6 +16,7 @@ sys.path.insert(0, TOOL)
 
 import compgen  # noqa: E402
 from comp_writer import render  # noqa: E402
+from cpu_import import spell  # noqa: E402
 from gpu_select import Figures, classify, read_pciids, read_rules, select  # noqa: E402
 from list_checks import check_document, check_sources  # noqa: E402
 from sources import Sources  # noqa: E402
@@ -129,6 +131,7 @@ def minimal_tables(folder):
           "SLOW\t1000\t1000\tx\nOLD\t-\t4000\tx\n")
     write(os.path.join(folder, "cpu_rules.tsv"), "good\ti5-14\tREF\tx\n")
     write(os.path.join(folder, "cpu_brands.tsv"), "")
+    write(os.path.join(folder, "cpu_spelled.tsv"), "")
     write(os.path.join(folder, "cpu_changes.tsv"), "")
     write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
     write(os.path.join(folder, "cpu_families.tsv"),
@@ -140,7 +143,8 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
-    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", "")):
+    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", ""),
+                       ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
 
 
@@ -162,7 +166,8 @@ class Generation(unittest.TestCase):
         doc = src.document()
         self.assertEqual(doc["CPU"]["Good list"], ["Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz",
                                                    "Intel(R) Core(TM) i5-14400"])
-        self.assertEqual(doc["GPU"], {"Good list": [["10DE", "13C2"]], "Bad list": [["10DE", "1401"]]})
+        self.assertEqual(doc["GPU"], {"Good list": [["10DE", "13C2"]], "Bad list": [["10DE", "1401"]],
+                                      "Good revisions": [], "Bad revisions": []})
         self.assertEqual(doc["Memory"], {"Good min": 4})
         text = render(doc)
         self.assertEqual(json.loads(text), doc)
@@ -190,6 +195,8 @@ class Generation(unittest.TestCase):
             ("gpu_extra.tsv", "10DE\t13C2\tbad\tdup\tx\tx\n", "already listed"),
             ("gpu_extra.tsv", "10DE\t1C02\tbad\tGP106\tx\tx\n", "no adapter the rules judge"),
             ("gpu_rank_changes.tsv", "10DE\t13C1\tgood\tbad\tx\n", "is none now, not bad"),
+            ("gpu_rules.tsv", "10de\tfamily\t^GZ9\tgood\tx\n", "takes no adapter"),
+            ("gpu_revisions.tsv", "10DE\t13C2\tC1\tbad\tGM204 [GeForce GTX 970]\tx\tx\n", "the rules give"),
         ]
         for table, line, expected in cases:
             with self.subTest(line=line):
@@ -207,6 +214,7 @@ class Generation(unittest.TestCase):
             ("cpu_models.tsv", "plain\t-\ti3-4130\t-\tx\n"),  # no figures, no rule
             ("cpu_brands.tsv", "AMD FX-4100\tOLD\tx\nAMD FX-8100\t-\tx\n"),
             ("cpu_rules.tsv", "bad\tFX\tREF\tx\n"),  # the witness is good
+            ("cpu_rules.tsv", "unknown\ti3-4130\t-\tx\n"),  # outranks the model's own figures
             ("cpu_changes.tsv", "Intel(R) Core(TM) i3-4130 CPU @ 3.40GHz\tgood\tgood\tx\n"),
             ("os.tsv", "maybe\tWindows 8\tx\n"),
             ("gpu_extra.tsv", "10de\t13c0\tgood\tx\tx\tx\n"),  # ids are upper-case hex
@@ -250,6 +258,23 @@ class Generation(unittest.TestCase):
         self.assertEqual(compgen.main(["--data", self.tmp, "diff", out]), 1)
 
 
+class CpuSpelling(unittest.TestCase):
+    FIGURES = {"Intel Xeon E5-2670 @ 2.60GHz": 0, "Intel Xeon E5-2690 @ 2.90GHz": 0,
+               "Intel Xeon E5-2603 @ 1.80GHz": 0}
+    LINE = (re.compile(r"^Intel Xeon (E5-\d{4}) @ ([\d.]+)GHz$"), r"Intel(R) Xeon(R) CPU \1 0 @ \2GHz", "s.tsv:1")
+
+    def test_unreported_models_are_spelled_as_their_reported_family(self):
+        reported = {"Intel Xeon E5-2670 @ 2.60GHz": {"intel(r) xeon(r) cpu e5-2670 0 @ 2.60ghz"}}
+        rows = spell(self.FIGURES, [self.LINE], reported, lambda name, key: "2603" in key)
+        self.assertEqual(rows, [["Intel(R) Xeon(R) CPU E5-2690 0 @ 2.90GHz", "Intel Xeon E5-2690 @ 2.90GHz",
+                                 "s.tsv:1 from the PassMark name"]])  # 2670 reported, 2603 taken
+
+    def test_a_spelling_its_reports_contradict_is_refused(self):
+        reported = {"Intel Xeon E5-2670 @ 2.60GHz": {"intel(r) xeon(r) cpu e5-2670 @ 2.60ghz"}}
+        with self.assertRaises(ValueError):
+            spell(self.FIGURES, [self.LINE], reported, lambda name, key: False)
+
+
 class ShippedTables(unittest.TestCase):
     """The reviewed tables hold what the bar says, for a few well-known parts."""
 
@@ -276,15 +301,16 @@ class ShippedTables(unittest.TestCase):
         for pair in (("10DE", "13C2"), ("10DE", "1B81"), ("1002", "67B1"), ("1002", "67DF"),
                      ("10DE", "2684"), ("8086", "56A0")):
             self.assertIn(pair, good)  # GTX 970, GTX 1070, R9 290, RX 480, RTX 4090, Arc A770
-        for pair in (("10DE", "1401"), ("10DE", "1C82"), ("1002", "67FF"), ("8086", "3E92")):
-            self.assertIn(pair, bad)  # GTX 960, GTX 1050 Ti, RX 560, UHD 630
-        for pair in (("10DE", "10F0"), ("1002", "AAF0"), ("8086", "56C0")):
-            self.assertNotIn(pair, good | bad)  # audio functions, a media card without outputs
+        for pair in (("10DE", "1401"), ("10DE", "1C82"), ("1002", "67FF"), ("8086", "3E92"), ("8086", "56C0")):
+            self.assertIn(pair, bad)  # GTX 960, GTX 1050 Ti, RX 560, UHD 630, a media card without outputs
+        for pair in (("10DE", "10F0"), ("1002", "AAF0")):
+            self.assertNotIn(pair, good | bad)  # audio functions
 
     def test_reference_systems(self):
         good = set(self.doc["OS"]["Good list"])
         self.assertIn("Windows 7 Version 6.1 (Build 7601: SP 1)", good)
         self.assertIn("Windows 10 Version 2009", good)
+        self.assertIn("Windows 11 Version 2009", good)
         self.assertIn("Debian GNU/Linux 12 (bookworm)", good)
         self.assertIn("Windows 8 Version 6.2 (Build 9200)", self.doc["OS"]["Bad list"])
 

@@ -5,7 +5,7 @@
 # screen, where one design unit is one pixel. Cases:
 #   check-and-close  Start, wait for the result page, close with consent
 #   no-consent       untick the consent box and close on the welcome page
-#   no-log-dir       as no-consent, with a log directory that cannot exist
+#   no-log-dir       as no-consent, the log directory cannot exist: the user's instead
 #   other-folder     as check-and-close, the program beside its comp/ started from run/
 set -euo pipefail
 program=$1
@@ -34,7 +34,7 @@ fi
 # requests go to a closed local port.
 export ORVOCHECK_CONTENT_URL=
 export ORVOCHECK_ANALYTICS_CONNECT_TO=127.0.0.1:9
-export XDG_RUNTIME_DIR="$work/xdg"
+export XDG_RUNTIME_DIR="$work/xdg" XDG_STATE_HOME="$work/state"
 
 (cd "$work/run" && exec "$program") 2>"$work/stderr" &
 pid=$!
@@ -104,8 +104,10 @@ case "$case_name" in
       fail "first line missing on standard error"
     if [ "$case_name" = no-log-dir ]; then
       [ -f "$logdir" ] && [ ! -s "$logdir" ] || fail "the log path was touched"
-      [ -z "$(ls -A "$work" | grep -v -e '^run$' -e '^xdg$' -e '^OrvoSetupTempLog$' -e '^stderr$')" ] ||
+      [ -z "$(ls -A "$work" | grep -v -e '^run$' -e '^xdg$' -e '^OrvoSetupTempLog$' -e '^stderr$' -e '^state$')" ] ||
         fail "unexpected files: $(ls -A "$work")"
+      logdir=$work/state/OrvoCheck
+      [ -n "$(log_file)" ] || fail "no log file in the user's folder"
     else
       [ -n "$(log_file)" ] || fail "no log file"
     fi

@@ -20,7 +20,7 @@ StagedFolder::StagedFolder(const QString& shippedComparison) {
 
 QStringList StagedFolder::databaseFiles() const {
     QStringList files;
-    for (const QString& dir : {runDir(), sharedDir()}) {
+    for (const QString& dir : {runDir(), sharedDir(), userDir()}) {
         for (const QString& name : QDir(dir).entryList({"*.bilogclient"}, QDir::Files)) {
             files << dir + "/" + name;
         }
@@ -31,6 +31,7 @@ QStringList StagedFolder::databaseFiles() const {
 ProgramRun::ProgramRun(const QString& program, const StagedFolder& folder, QProcessEnvironment env)
     : m_program(program), m_folder(folder), m_env(std::move(env)) {
     m_env.insert("XDG_RUNTIME_DIR", folder.root() + "/xdg");
+    m_env.insert("XDG_STATE_HOME", folder.stateHome());
     // The result page's buttons open web pages: nothing may leave the machine.
     m_env.insert("BROWSER", "true");
     m_env.insert("DEFAULT_BROWSER", "true");
@@ -76,9 +77,12 @@ bool ProgramRun::click(int x, int y) {
 }
 
 QString ProgramRun::logFile() const {
-    const QStringList files =
-        QDir(m_folder.sharedDir()).entryList({"OrvoCheck-log-*.txt"}, QDir::Files, QDir::Name);
-    return files.isEmpty() ? QString() : m_folder.sharedDir() + "/" + files.first();
+    for (const QString& dir : {m_folder.sharedDir(), m_folder.userDir()}) {
+        const QStringList files =
+            QDir(dir).entryList({"OrvoCheck-log-*.txt"}, QDir::Files, QDir::Name);
+        if (!files.isEmpty()) return dir + "/" + files.first();
+    }
+    return QString();
 }
 
 QString ProgramRun::logText() const {

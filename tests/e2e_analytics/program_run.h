@@ -11,7 +11,7 @@
 // A staged folder for whole runs of the program: root/run is the working
 // directory (with comp/compDefault.json), root/OrvoSetupTempLog the shared
 // working directory beside it, where the log file and the analytics database
-// go.
+// go (root/state/OrvoCheck when it cannot be written).
 class StagedFolder {
 public:
     explicit StagedFolder(const QString& shippedComparison);
@@ -19,8 +19,10 @@ public:
     QString root() const { return m_dir.path(); }
     QString runDir() const { return m_dir.path() + "/run"; }
     QString sharedDir() const { return m_dir.path() + "/OrvoSetupTempLog"; }
+    QString stateHome() const { return m_dir.path() + "/state"; }
+    QString userDir() const { return stateHome() + "/OrvoCheck"; }
     QString databaseFile() const { return sharedDir() + "/com.daxo.orvocheck.bilogclient"; }
-    // Every *.bilogclient file in the run and shared folders.
+    // Every *.bilogclient file in the run, shared and user folders.
     QStringList databaseFiles() const;
 
 private:

@@ -72,6 +72,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void consentKept_data();
     void consentKept();
     void consentRemoved();
     void serverDownThenNextRun();
@@ -144,7 +145,20 @@ QProcessEnvironment TestE2eAnalytics::environment(quint16 analyticsPort) const {
     return env;
 }
 
+void TestE2eAnalytics::consentKept_data() {
+    QTest::addColumn<bool>("sharedFolderBlocked");
+    QTest::newRow("shared folder") << false;
+    // A plain file where the shared folder should be: it cannot be created,
+    // for root too, which ignores a read-only parent's permission bits.
+    QTest::newRow("shared folder cannot be created") << true;
+}
+
 void TestE2eAnalytics::consentKept() {
+    QFETCH(bool, sharedFolderBlocked);
+    if (sharedFolderBlocked) {
+        QFile blocker(m_folder->sharedDir());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
     startAnalyticsServer();
     ProgramRun run(kProgram, *m_folder, environment(quint16(m_analytics->port())));
     QVERIFY(run.start());
@@ -216,8 +230,11 @@ void TestE2eAnalytics::consentKept() {
              init.front().path.c_str());
     QCOMPARE(QString::fromStdString(init.front().body), QStringLiteral("default"));
     QVERIFY(!m_analytics->requestsTo("/log/f/").empty());
-    QCOMPARE(storedRows(m_folder->databaseFile()), QStringList());
+    const QString folder = sharedFolderBlocked ? m_folder->userDir() : m_folder->sharedDir();
+    QCOMPARE(m_folder->databaseFiles(), QStringList{folder + "/com.daxo.orvocheck.bilogclient"});
+    QCOMPARE(storedRows(m_folder->databaseFiles().value(0)), QStringList());
     QVERIFY(run.logText().contains("[BIService]sendBI() Done"));
+    QCOMPARE(run.logText().contains("this log is in \"" + folder + "\" (W)"), sharedFolderBlocked);
 }
 
 void TestE2eAnalytics::consentRemoved() {

@@ -115,6 +115,8 @@ private slots:
     void buttonsOpenPagesThenCount_data();
     void buttonsOpenPagesThenCount();
     void keyboardOnTheResultPage();
+    void everyResultStopShowsTheMark_data();
+    void everyResultStopShowsTheMark();
     void closeButtonFromTheKeyboard();
     void pushedValuesAreShownLiterally();
     void accessibleNamesAndRoles();
@@ -780,11 +782,8 @@ void TestPagesWindow::buttonsOpenPagesThenCount() {
 
 void TestPagesWindow::keyboardOnTheResultPage() {
     showResult("RANK_BAD");
-    // Bad verdict: the close button, the link in the message, then the
+    // Bad verdict: the link in the message has the focus at once, then the
     // ready-PC button.
-    QTest::keyClick(m_Window, Qt::Key_Tab);
-    QCOMPARE(focused(), closeButton());
-    QTest::keyClick(m_Window, Qt::Key_Tab);
     QCOMPARE(focused(), item("readyLink"));
     QTest::keyClick(m_Window, Qt::Key_Return);
     QCOMPARE(m_Urls.urls, QStringList{kOrvoReadyUrl});
@@ -822,12 +821,45 @@ void TestPagesWindow::keyboardOnTheResultPage() {
     QCOMPARE(m_Window->property("btnPerformanceCount").toInt(), 2);
 }
 
+void TestPagesWindow::everyResultStopShowsTheMark_data() {
+    QTest::addColumn<QString>("overall");
+    QTest::addColumn<bool>("scrolling");
+    QTest::addColumn<QStringList>("stops");  // from the first focus on, in Tab order
+    QTest::newRow("good") << "RANK_GOOD" << false
+                          << QStringList{"btnOrderOrvo", "btnPerformance", "closeButton"};
+    QTest::newRow("good, rows scroll")
+        << "RANK_GOOD" << true
+        << QStringList{"btnOrderOrvo", "btnPerformance", "closeButton", "scrollKeys"};
+    QTest::newRow("bad") << "RANK_BAD" << false
+                         << QStringList{"readyLink", "btnOrvoReadyPC", "closeButton"};
+    QTest::newRow("bad, rows scroll")
+        << "RANK_BAD" << true
+        << QStringList{"readyLink", "scrollKeys", "btnOrvoReadyPC", "closeButton"};
+}
+
+void TestPagesWindow::everyResultStopShowsTheMark() {
+    QFETCH(QString, overall);
+    QFETCH(bool, scrolling);
+    QFETCH(QStringList, stops);
+    showResult(overall, {}, {scrolling ? QString("Long Adapter Name ").repeated(40) : "GTX 1080"});
+    QTRY_COMPARE(item("specScroll")->property("scrollBarVisible").toBool(), scrolling);
+    for (int i = 0; i <= stops.size(); ++i) {
+        const QString name = stops[i % stops.size()];
+        QCOMPARE(focused(), name == "closeButton" ? closeButton() : item(name));
+        const QRect control = rectOf(focused());
+        const QRect markTop(control.left(), control.top() - 3, control.width(), 2);
+        QVERIFY2(countColour(grab(), markTop, QColor("#4a4a4a"), 8) > control.width() / 2,
+                 qPrintable(name));
+        QTest::keyClick(m_Window, Qt::Key_Tab);
+    }
+}
+
 void TestPagesWindow::closeButtonFromTheKeyboard() {
     // Pressed from the keyboard, the close button ends the run exactly as a
     // click does: hidden at once, analytics asked for because consent is kept.
     showResult("RANK_GOOD");
     QSignalSpy doBI(m_Window, SIGNAL(doBI()));
-    QTest::keyClick(m_Window, Qt::Key_Tab);
+    QTest::keyClick(m_Window, Qt::Key_Backtab);
     QCOMPARE(focused(), closeButton());
     QTest::keyClick(m_Window, Qt::Key_Return);
     QVERIFY(!m_Window->isVisible());

@@ -335,10 +335,14 @@ void TestWindow::fontsAndArtwork() {
     for (const char* name : {"Medium", "Blond", "Light"})
         QVERIFY(QFile::exists(QStringLiteral(":/fonts/Fakt/Fakt-%1.otf").arg(name)));
 
+    const auto sc = [this](int n) { return call(m_Window, "sc", {n}).toInt(); };
     auto* logo = findItem("logo");
     QVERIFY(logo);
-    QCOMPARE(logo->size(), QSizeF(156, 38));
-    QCOMPARE(logo->x(), double(call(m_Window, "sc", {222}).toInt()));
+    QCOMPARE(logo->size(), QSizeF(sc(156), sc(38)));
+    QCOMPARE(logo->x(), double(sc(222)));
+    findItem("pageLoader")->setProperty("source", QUrl("qrc:/pResult.qml"));
+    auto* icon = currentPage()->findChild<QQuickItem*>("verdictIcon");
+    QCOMPARE(icon->size(), QSizeF(sc(28), sc(28)));
 
     // The logo is really drawn: it has both ink and transparency.
     const QImage image(QStringLiteral(":/images/logo_orvo.png"));

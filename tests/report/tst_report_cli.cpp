@@ -191,20 +191,26 @@ void TestReportCli::machines() {
 
 void TestReportCli::noUsableComparisonFile_data() {
     QTest::addColumn<QByteArray>("contents");  // empty: no file at all
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("not JSON") << QByteArray("{\"Version\": ");
-    QTest::newRow("lower-case version") << QByteArray(
-        R"({"version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << " does not exist.";
+    QTest::newRow("not JSON") << QByteArray("{\"Version\": ") << " could not be used;";
+    QTest::newRow("lower-case version")
+        << QByteArray(
+               R"({"version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
             "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
-            "Memory": {"Good min": 4}})");
-    QTest::newRow("empty OS bad list") << QByteArray(
-        R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": []},
+            "Memory": {"Good min": 4}})")
+        << " could not be used;";
+    QTest::newRow("empty OS bad list")
+        << QByteArray(
+               R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": []},
             "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
-            "Memory": {"Good min": 4}})");
+            "Memory": {"Good min": 4}})")
+        << " could not be used;";
 }
 
 void TestReportCli::noUsableComparisonFile() {
     QFETCH(QByteArray, contents);
+    QFETCH(QString, reason);
     FixtureTree tree;
     buildMachine(tree, {0x10de, 0x13c2, "16318412"});
     QTemporaryDir work;
@@ -213,7 +219,10 @@ void TestReportCli::noUsableComparisonFile() {
 
     const Run text = runReport(tree, work.path(), {"--comp", comp});
     QCOMPARE(text.exitCode, 3);
-    QVERIFY(text.out.contains("\nVerdict: not checked\nCompare error!"));
+    const QString table = QString::fromUtf8(text.out);
+    QVERIFY2(table.contains("\nVerdict: not checked\nCompare error! The comparison file " + comp +
+                            reason),
+             qPrintable(table));
     const Run json = runReport(tree, work.path(), {"--json", "--comp", comp});
     QCOMPARE(json.exitCode, 3);
     const QJsonObject o = QJsonDocument::fromJson(json.out).object();
@@ -223,6 +232,13 @@ void TestReportCli::noUsableComparisonFile() {
     // What was found is still reported.
     QCOMPARE(o.value("memory").toObject().value("value").toString(), QStringLiteral("15.6GB"));
     QCOMPARE(o.value("adapters").toArray().size(), 1);
+    // The adapter was found, only not compared: the table names it.
+    const QString adapter =
+        o.value("adapters").toArray().at(0).toObject().value("value").toString();
+    QVERIFY2(!adapter.isEmpty() &&
+                 table.contains(QRegularExpression("\nGraphics +not checked +" +
+                                                   QRegularExpression::escape(adapter) + "\n")),
+             qPrintable(table));
     // The reason shows with --verbose.
     const Run verbose = runReport(tree, work.path(), {"--verbose", "--comp", comp});
     QCOMPARE(verbose.exitCode, 3);

@@ -137,6 +137,7 @@ void TestReportFormat::tableMarksMissingValues() {
     ReportData d = sampleData("RANK_UNCHECKED");
     d.comparisonVersion.clear();
     d.gpu = {QString(), "RANK_UNCHECKED"};
+    d.adapters.clear();
     const QString table = formatReportTable(d);
     QVERIFY(table.contains("Comparison file version: -\n"));
     QVERIFY(

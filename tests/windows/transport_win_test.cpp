@@ -130,6 +130,14 @@ TEST_F(WinHttpTransport, ARedirectIsTheAnswerSoNothingIsDeleted) {
                                 kRecordLine.size()));
 }
 
+TEST_F(WinHttpTransport, OnlyCurrentTlsIsAskedFor) {
+    // Windows 7 and 8.1 speak TLS 1.0 unless asked for 1.2: a server stuck on 1.1 is refused.
+    connectTo(serverOf("ORVO_WIN_TEST_OUTDATED_SERVER"));
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(httpsPost(BI_ANALYTICS_HOST_DEFAULT, "/log/f/", "x", 1, nullptr), 0u);
+    testing::internal::GetCapturedStdout();
+}
+
 TEST_F(WinHttpTransport, AServerThatNeverAnswersEndsTheRequestAtTheDeadline) {
     connectTo(serverOf("ORVO_WIN_TEST_SILENT_SERVER"));
     setTransportTimeouts(BiTransportTimeouts{1000, 2000});

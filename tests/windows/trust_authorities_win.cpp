@@ -12,8 +12,9 @@ TEST(LocalAuthorities, AreInTheRootStoreAsANewProgramSeesIt) {
     const wintest::LocalServers servers = wintest::requireLocalServers();
     ASSERT_FALSE(HasFailure());
     const auto certificates = wintest::pemCertificates(servers.caFile);
-    // The accepting, refusing, oversized, redirecting, silent and trickling servers.
-    ASSERT_EQ(certificates.size(), 6u) << servers.caFile;
+    // The accepting, refusing, oversized, redirecting, silent, trickling and
+    // outdated servers.
+    ASSERT_EQ(certificates.size(), 7u) << servers.caFile;
     for (const auto& der : certificates) EXPECT_TRUE(wintest::rootStoreHolds(der));
 }
 

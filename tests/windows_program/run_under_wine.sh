@@ -39,14 +39,18 @@ app=$(ls -d "$work"/unpacked/OrvoCheck-*-win32)
 [[ "$(i686-w64-mingw32-objdump -p "$app/OrvoCheck.exe")" == *pei-i386*"(Windows GUI)"* ]] ||
   fail "OrvoCheck.exe is not a 32-bit GUI program"
 export ORVOCHECK_CONTENT_URL= ORVOCHECK_ANALYTICS_CONNECT_TO=localhost:$port
-# What reaches a debugger shows among the warnings of Wine's seh channel.
-(cd "$app" && WINEDEBUG=-all,warn+seh wine OrvoCheck.exe; echo $? >"$work/rc") \
+# What reaches a debugger shows among the warnings of Wine's seh channel;
+# every DLL loaded, in the loaddll channel.
+(cd "$app" && WINEDEBUG=-all,warn+seh,+loaddll wine OrvoCheck.exe; echo $? >"$work/rc") \
   </dev/null >"$work/program.out" 2>&1 &
 wid=$(timeout 90 xdotool search --sync --onlyvisible --classname '^orvocheck\.exe$' | head -n1) ||
   fail "the window did not appear: $(tail -5 "$work/program.out")"
 [ "$(xdotool search --onlyvisible --classname . | wc -l)" -eq 1 ] || fail "a second (console?) window"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 [ "${WIDTH}x$HEIGHT" = 600x740 ] || fail "the window is ${WIDTH}x$HEIGHT, expected 600x740"
+# The window's icon is the program's: the mark's dot in the middle of the 32-pixel image.
+[ "$(xprop -id "$wid" -notype 32c _NET_WM_ICON | tr -d ' ' | cut -d= -f2 | cut -d, -f1,2,531)" = \
+  32,32,4278236642 ] || fail "the window's icon is not the program's"
 f=$(ls "$work"/unpacked/OrvoSetupTempLog/OrvoCheck-log-*.txt) || fail "no log file"
 shot() { python3 "$here/wine_helpers.py" shot "$work/fb/Xvfb_screen0" "$X" "$Y" 600 740 "$@"; }
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
@@ -68,8 +72,14 @@ records=$(sqlite3 "$work/bi/records.db" "SELECT record FROM records" 2>/dev/null
 grep -qF '"app_version":"0.0.7.1"' <<<"$records" ||
   fail "no records with the version resource reached the server: $(tail -5 "$work/bi.log")"
 rc=0
-(cd "$app" && wine orvocheck-report.exe --json) </dev/null >"$work/report.json" 2>/dev/null || rc=$?
+(cd "$app" && WINEDEBUG=-all,+loaddll wine orvocheck-report.exe --json) </dev/null \
+  >"$work/report.json" 2>"$work/report.err" || rc=$?
 python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["exitCode"] != int(sys.argv[2]))' \
   "$work/report.json" "$rc" || fail "report (exit code $rc): $(head -c 300 "$work/report.json")"
+version=$(basename "$app" | sed 's/^OrvoCheck-\(.*\)-win32$/\1/')
+# Debian's own Python, which has python3-pefile.
+/usr/bin/python3 "$here/check_zip.py" "$zip" "$app" "$version" "$work/program.out" "$work/report.err" ||
+  fail "the zip is not as it ships (above)"
 bash "$here/german_window.sh" "$app" "$work" "$shots"
 echo "wine-run: window, pages, exit code, log, $(wc -l <<<"$records") records and the report all right"
+. "$here/windows_situations.sh"

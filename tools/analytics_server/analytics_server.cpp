@@ -278,6 +278,12 @@ bool AnalyticsServer::start() {
     if (impl.options.offerHttp2) {
         SSL_CTX_set_alpn_select_cb(impl.server->ssl_context(), Impl::selectProtocol, &impl);
     }
+    if (impl.options.outdatedTlsOnly) {
+        SSL_CTX* context = impl.server->ssl_context();
+        SSL_CTX_set_security_level(context, 0);  // the default level refuses these versions
+        SSL_CTX_set_min_proto_version(context, TLS1_VERSION);
+        SSL_CTX_set_max_proto_version(context, TLS1_1_VERSION);
+    }
 
     impl.server->Post(".*", [&impl](const httplib::Request& req, httplib::Response& res) {
         impl.handle(req, res);

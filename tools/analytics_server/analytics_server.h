@@ -33,6 +33,9 @@ struct ServerOptions {
     // Offer HTTP/2 ahead of HTTP/1.1 in the TLS handshake (ALPN) and note
     // what each connection chose; the server itself only speaks HTTP/1.1.
     bool offerHttp2 = false;
+    // Speak TLS 1.0 and 1.1 only, as an outdated server would: a client that
+    // asks for current protocols must fail to connect.
+    bool outdatedTlsOnly = false;
 };
 
 // One request as it arrived.

@@ -32,7 +32,8 @@ void usage() {
                  "  --trickle         answer the next request with 6 bytes, one every 1.5 s\n"
                  "  --close           close the connection of the next request\n"
                  "  --quiet           do not print requests and records\n"
-                 "  --rsa             RSA keys instead of EC P-256 (for clients under Wine)\n";
+                 "  --rsa             RSA keys instead of EC P-256 (for clients under Wine)\n"
+                 "  --outdated-tls    speak TLS 1.0 and 1.1 only\n";
 }
 
 }  // namespace
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     std::string location;
     int status = 0, times = 1;
     bool hang = false, trickle = false, closeNext = false, quiet = false, rsa = false;
+    bool outdatedTls = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -72,6 +74,8 @@ int main(int argc, char** argv) {
             quiet = true;
         } else if (arg == "--rsa") {
             rsa = true;
+        } else if (arg == "--outdated-tls") {
+            outdatedTls = true;
         } else {
             usage();
             return arg == "--help" ? 0 : 2;
@@ -100,6 +104,7 @@ int main(int argc, char** argv) {
     options.databaseFile = dir + "/records.db";
     options.port = port;
     options.print = !quiet;
+    options.outdatedTlsOnly = outdatedTls;
     orvo_analytics::AnalyticsServer server(options);
     server.setConfigText(config);
     if (status != 0) {

@@ -30,14 +30,7 @@ QImage logo(const QString& fontFamily) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    // Mark: a ring with a dot, the headset's lens.
-    const QColor accent(0x00, 0xb5, 0xe2);
-    painter.setPen(QPen(accent, 4.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QRectF(3, 3, 32, 32));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(accent);
-    painter.drawEllipse(QRectF(14, 14, 10, 10));
+    drawOrvoMark(painter);
 
     QFont font(fontFamily);
     font.setPixelSize(30);

@@ -1,7 +1,8 @@
-// artgen <output dir> <qrc name> [font file]
+// artgen <output dir> <qrc name> [font file [icon file]]
 //
 // Writes every generated image under <output dir> and a resource list
-// <output dir>/<qrc name> naming them under their resource paths.
+// <output dir>/<qrc name> naming them under their resource paths; the
+// program's icon for Windows' resources goes to <icon file>.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: artgen <output dir> <qrc name> [font file]\n");
+        std::fprintf(stderr, "usage: artgen <output dir> <qrc name> [font file [icon file]]\n");
         return 2;
     }
     const QString outDir = args.at(1);
@@ -41,6 +42,12 @@ int main(int argc, char* argv[]) {
     QList<ArtFile> files;
     files += headerArtwork(family);
     files += pageArtwork(family);
+    const ProgramIcon icon = programIcon();
+    files += icon.windowIcon;
+    if (args.size() > 4 && !writeFile(args.at(4), icon.ico)) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(args.at(4)));
+        return 1;
+    }
 
     QByteArray qrc;
     QTextStream list(&qrc);

@@ -7,11 +7,17 @@
   compgen.py import-pciids [--pciids PATH]
                                        re-pick the display adapters of data/gpu_pciids.tsv
   compgen.py import-cpu --lscpu GIT --xmrig GIT --passmark GIT
-                                       rebuild data/cpu_brands.tsv, data/cpu_bench.tsv and the
-                                       coverage sample from snapshots of those public collections
+                                       rebuild data/cpu_brands.tsv, cpu_spelled.tsv, cpu_bench.tsv and the
+                                       coverage sample from snapshots of those public collections,
+                                       read at the commits cpu_import.py pins
   compgen.py pciids-sync [--pciids PATH]
                                        exit 1 when data/gpu_pciids.tsv is not what import-pciids
-                                       writes from PATH; 77 when PATH is another pci.ids version
+                                       writes from PATH; for another pci.ids version, when an
+                                       adapter it picks from PATH is in neither GPU table
+  compgen.py import-amdgpu-ids --release TEXT [--ids PATH]
+                                       rebuild data/gpu_revisions.tsv from libdrm's amdgpu.ids
+  compgen.py import-gpu-figures --cpu-mark GIT [--commit C]
+                                       refresh the G3D Marks of data/gpu_figures.tsv from that snapshot
   compgen.py rank-extra                re-rank data/gpu_extra.tsv by gpu_rules.tsv and gpu_figures.tsv
 
 The tables, not the JSON, are what reviewers edit: every entry is one line
@@ -20,6 +26,7 @@ with its source. See data/*.tsv for the columns.
 
 import argparse
 import difflib
+import json
 import os
 import re
 import subprocess
@@ -31,9 +38,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
-from cpu_import import build as build_cpu_tables  # noqa: E402
-from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS  # noqa: E402
-from gpu_select import BAR_SHARE, GPU_COLUMNS, rank_rows, select  # noqa: E402
+from cpu_import import build as build_cpu_tables, git  # noqa: E402
+from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS, SPELLING_COLUMNS, compile_rules, first_rule  # noqa: E402
+from gpu_revisions import REVISION_COLUMNS, revision_rows  # noqa: E402
+from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE,  # noqa: E402
+                        rank_rows, refreshed_figures, select)
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table, write_table  # noqa: E402
@@ -42,16 +51,20 @@ DATA = os.path.join(HERE, "data")
 REPO = os.path.dirname(os.path.dirname(HERE))
 DEFAULT_OUT = os.path.join(REPO, "comp", "compDefault.json")
 DEFAULT_PCIIDS = "/usr/share/misc/pci.ids"
+DEFAULT_AMDGPU_IDS = "/usr/share/libdrm/amdgpu.ids"
 CPU_SAMPLE = os.path.join(REPO, "tests", "data", "cpu_sample.tsv")
-SKIPPED = 77
+XEON_SAMPLE = os.path.join(REPO, "tests", "data", "cpu_sample_xeon.tsv")
 
 PCIIDS_HEADER = [
-    "Display adapters picked from pci.ids %s by data/gpu_rules.tsv (compgen.py import-pciids).",
-    "Regenerate with that command and review the diff; do not edit by hand (add missing adapters to gpu_extra.tsv).",
+    "Display adapters picked from pci.ids %s by data/gpu_rules.tsv (compgen.py import-pciids), the",
+    "newest upstream release (github.com/pciutils/pciids, snapshot commit c1c1254; /usr/share/misc/pci.ids",
+    "of Debian 12 is 2023.04.10 and lacks about 300 of them). Regenerate with that command and review the",
+    "diff; do not edit by hand (gpu_extra.tsv holds the adapters no pci.ids names).",
     "list: good, bad, or none (judged but on neither list; the reason says why).",
 ]
 EXTRA_HEADER = [
-    "Display adapters the packaged pci.ids does not know, named as a newer pci.ids or the hardware report names them.",
+    "Display adapters that the pci.ids of gpu_pciids.tsv does not name, named as the hardware report or the",
+    "emulator's documentation names them (import-pciids drops every row that pci.ids comes to name).",
     "list and reason are what gpu_rules.tsv gives for the name (compgen.py rank-extra); check fails otherwise.",
 ]
 
@@ -93,9 +106,10 @@ def cmd_check(args):
     for p in problems:
         print("compgen: " + p)
     print("compgen: graphics bar G3D %d (%d %% of the weaker reference)" % (src.figures.bar, 100 * BAR_SHARE))
-    counts = "OS %d/%d, CPU %d/%d, GPU %d/%d (good/bad)" % (
+    revisions = [r["list"] for r in src.gpu_revisions]
+    counts = "OS %d/%d, CPU %d/%d, GPU %d/%d, GPU revisions %d/%d (good/bad)" % (
         len(src.os["good"]), len(src.os["bad"]), len(src.cpu["good"]), len(src.cpu["bad"]),
-        len(src.gpu["good"]), len(src.gpu["bad"]))
+        len(src.gpu["good"]), len(src.gpu["bad"]), revisions.count("good"), revisions.count("bad"))
     print("compgen: %s; %s" % ("%d problems" % len(problems) if problems else "ok", counts))
     return 1 if problems else 0
 
@@ -108,10 +122,22 @@ def _write_pciids_table(path, pciids, data_dir):
     return version, rows
 
 
+def _drop_named_extra(data_dir, named_rows):
+    """The extra adapters stay only while pci.ids does not name them: one name source per ID."""
+    path = os.path.join(data_dir, "gpu_extra.tsv")
+    named = {(r[0], r[1]) for r in named_rows}
+    rows = read_table(path, GPU_COLUMNS)
+    kept = [[r[c] for c in GPU_COLUMNS] for r in rows if (r["vendor"], r["device"]) not in named]
+    write_table(path, EXTRA_HEADER, GPU_COLUMNS, kept)
+    return len(rows) - len(kept)
+
+
 def cmd_import(args):
     path = os.path.join(args.data, "gpu_pciids.tsv")
     version, rows = _write_pciids_table(path, args.pciids, args.data)
-    print("compgen: %d adapters from pci.ids %s written to %s" % (len(rows), version, path))
+    dropped = _drop_named_extra(args.data, rows)
+    print("compgen: %d adapters from pci.ids %s written to %s; %d extra adapters it names dropped"
+          % (len(rows), version, path, dropped))
     return 0
 
 
@@ -123,9 +149,18 @@ def cmd_pciids_sync(args):
         fresh = os.path.join(tmp, "gpu_pciids.tsv")
         version, _ = _write_pciids_table(fresh, args.pciids, args.data)
         if version != committed_version:
-            print("compgen: %s is pci.ids %s, the table was picked from %s; not compared"
-                  % (args.pciids, version, committed_version))
-            return SKIPPED
+            # Another release names some adapters differently, but every adapter the rules pick
+            # from it must still be in the table: a rule that drops one shows here.
+            extra = read_table(os.path.join(args.data, "gpu_extra.tsv"), GPU_COLUMNS)
+            have = {(r["vendor"], r["device"]) for r in committed_rows + extra}
+            missing = [r for r in read_table(fresh, GPU_COLUMNS)
+                       if (r["vendor"], r["device"]) not in have]
+            for r in missing:
+                print("compgen: %s:%s %s (pci.ids %s) is missing from gpu_pciids.tsv"
+                      % (r["vendor"], r["device"], r["name"], version))
+            print("compgen: %s is pci.ids %s, the table was picked from %s; %d of its adapters missing"
+                  % (args.pciids, version, committed_version, len(missing)))
+            return 1 if missing else 0
         with open(committed, encoding="utf-8") as a, open(fresh, encoding="utf-8") as b:
             old, new = a.read(), b.read()
     if old == new:
@@ -135,6 +170,44 @@ def cmd_pciids_sync(args):
         old.splitlines(True), new.splitlines(True), "gpu_pciids.tsv", "picked now", n=0))
     print("compgen: gpu_pciids.tsv is out of date; run compgen.py import-pciids")
     return 1
+
+
+REVISIONS_HEADER = [
+    "Revision entries (comparison file: \"GPU\" / \"Good revisions\", \"Bad revisions\") for every AMD ID whose",
+    "products fall on both sides of the bar: amdgpu.ids of %s",
+    "(gitlab.freedesktop.org/mesa/drm, read from its mirror github.com/X11Libre/mirror.fdo.drm) names the",
+    "products behind each device and revision; each revision is ranked by gpu_rules.tsv like a pci.ids name",
+    "of the ID's chip that lists its products (a revision naming several is ranked by its weakest).",
+    "Written by compgen.py import-amdgpu-ids; review the diff. NVIDIA and Intel publish no table that ties",
+    "revision IDs to products (their drivers name adapters by device and subsystem), so their IDs stay",
+    "ranked by the pair lists alone.",
+]
+
+
+def cmd_import_amdgpu_ids(args):
+    src = Sources(args.data)
+    rows = revision_rows(args.ids, "amdgpu.ids " + args.release, src.gpu_all,
+                         os.path.join(args.data, "gpu_rules.tsv"), os.path.join(args.data, "gpu_figures.tsv"))
+    path = os.path.join(args.data, "gpu_revisions.tsv")
+    write_table(path, [REVISIONS_HEADER[0]] + [REVISIONS_HEADER[1] % args.release] + REVISIONS_HEADER[2:],
+                REVISION_COLUMNS, rows)
+    print("compgen: %d revisions of %d devices written to %s"
+          % (len(rows), len({r[1] for r in rows}), path))
+    return 0
+
+
+def cmd_import_gpu_figures(args):
+    commit = git(args.cpu_mark, "rev-parse", "--short", args.commit + "^{commit}").strip()
+    date = git(args.cpu_mark, "log", "-1", "--format=%ad", "--date=short", commit).strip()
+    marks = {}
+    for entry in json.loads(git(args.cpu_mark, "show", "%s:%s" % (commit, PASSMARK_GPU_FILE))):
+        marks.setdefault(entry["nameDetail"], entry["mark"])  # the list's first row of a name
+    path = os.path.join(args.data, "gpu_figures.tsv")
+    header, rows = refreshed_figures(path, os.path.join(args.data, "gpu_rules.tsv"), marks, date, commit)
+    write_table(path, header, FIGURE_COLUMNS, rows)
+    print("compgen: %d figures of %s (%s) written to %s; run import-pciids, import-amdgpu-ids and"
+          " rank-extra to re-rank" % (len(rows), date, commit, path))
+    return 0
 
 
 def cmd_rank_extra(args):
@@ -147,28 +220,36 @@ def cmd_rank_extra(args):
 
 
 def cmd_import_cpu(args):
-    rules = read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS)
-    patterns = [re.compile(r["pattern"], re.I) for r in rules]
+    rules = compile_rules(read_table(os.path.join(args.data, "cpu_rules.tsv"), RULE_COLUMNS))
     meta = read_table(os.path.join(args.data, "meta.tsv"), ["key", "value", "source"])
     models = read_table(os.path.join(args.data, "cpu_models.tsv"),
                         ["family", "key", "model", "arg", "source"])
     references = [r["value"] for r in meta if r["key"].startswith("CPU reference")]
     share = float(next(r["value"] for r in meta if r["key"] == "CPU share"))
     needed = (set(references)
-              | {r["witness"] for r in rules} | {r["key"] for r in models if r["key"] != "-"})
-    brands, bench, sample, left_out = build_cpu_tables(
-        args.lscpu, args.xmrig, args.passmark, lambda b: any(p.search(b) for p in patterns), needed,
-        references, share)
+              | {r["witness"] for _, r in rules if r["witness"] != "-"}
+              | {r["key"] for r in models if r["key"] != "-"})
+    spellings = [(re.compile(r["passmark"]), r["brand"], r.where())
+                 for r in read_table(os.path.join(args.data, "cpu_spellings.tsv"), SPELLING_COLUMNS)]
+    brands, spelled, bench, sample, xeons, left_out = build_cpu_tables(
+        args.lscpu, args.xmrig, args.passmark,
+        lambda b: (first_rule(rules, b) or {"verdict": None})["verdict"], needed,
+        references, share, spellings)
     write_table(os.path.join(args.data, "cpu_brands.tsv"), [
         "Processor brand strings as real machines report them (after space collapsing), each with the",
         "PassMark model it names (cpu_bench.tsv; - when a line of cpu_rules.tsv ranks it). Written by",
         "compgen.py import-cpu; review the diff. Hand-made names belong in cpu_models.tsv.",
     ], ["name", "key", "source"], brands)
+    write_table(os.path.join(args.data, "cpu_spelled.tsv"), [
+        "Brand strings of benchmarked models that no report in cpu_brands.tsv names, spelled by the",
+        "line of cpu_spellings.tsv the source column gives, each with its PassMark model. Written by",
+        "compgen.py import-cpu; review the diff.",
+    ], ["name", "key", "source"], spelled)
     write_table(os.path.join(args.data, "cpu_bench.tsv"), [
         "PassMark CPU Mark (multi) and Single Thread Rating (single, - when PassMark has none) of every",
         "model the brand tables name, from lainbo/cpu-mark: cpuData.js, cpuSingleCoreData.js (August",
-        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023); the source column",
-        "says which. Written by compgen.py import-cpu.",
+        "2022) and, for models those lack, cpuMData.json, cpuSData.json (June 2023) and cpuMData.json of",
+        "October 2023 (multi-thread only); the source column says which. Written by compgen.py import-cpu.",
         "Rank rule (cpu_rank.py): a processor is good when, for the i5-4590 or the FX-8350 (meta.tsv), both",
         "its single and its multi figure are at least 90 % of that reference's; otherwise bad. Without a",
         "single figure it is bad when its multi figure is below 90 % of both references' multi figures.",
@@ -177,8 +258,13 @@ def cmd_import_cpu(args):
         "Real-world check: processor brand strings of machines whose reports were kept out of",
         "cpu_brands.tsv (compgen.py import-cpu), one line per report, with the report it comes from.",
     ], ["name", "source"], sample)
-    print("compgen: %d brand strings, %d models, %d sample reports; %d reported names left out:"
-          % (len(brands), len(bench), len(sample), len(left_out)))
+    write_table(args.xeon_sample, [
+        "Real-world check for workstation processors: the brand string of every Xeon report kept",
+        "out of cpu_brands.tsv (compgen.py import-cpu), with the report it comes from.",
+    ], ["name", "source"], xeons)
+    print("compgen: %d brand strings, %d spelled, %d models, %d + %d sample reports; %d reported "
+          "names left out:" % (len(brands), len(spelled), len(bench), len(sample), len(xeons),
+                               len(left_out)))
     for name in left_out:
         print("  " + name)
     return 0
@@ -204,10 +290,19 @@ def main(argv=None):
     for source in ("lscpu", "xmrig", "passmark"):
         p.add_argument("--" + source, required=True, help="git directory of the snapshot")
     p.add_argument("--sample", default=CPU_SAMPLE)
+    p.add_argument("--xeon-sample", default=XEON_SAMPLE)
     p.set_defaults(run=cmd_import_cpu)
     p = sub.add_parser("pciids-sync")
     p.add_argument("--pciids", default=DEFAULT_PCIIDS)
     p.set_defaults(run=cmd_pciids_sync)
+    p = sub.add_parser("import-amdgpu-ids")
+    p.add_argument("--ids", default=DEFAULT_AMDGPU_IDS)
+    p.add_argument("--release", required=True, help="which libdrm the file comes from, for the tables")
+    p.set_defaults(run=cmd_import_amdgpu_ids)
+    p = sub.add_parser("import-gpu-figures")
+    p.add_argument("--cpu-mark", required=True, help="git directory of github.com/lainbo/cpu-mark")
+    p.add_argument("--commit", default="48c7b97", help="the snapshot's commit (default: the tables')")
+    p.set_defaults(run=cmd_import_gpu_figures)
     p = sub.add_parser("rank-extra")
     p.set_defaults(run=cmd_rank_extra)
     args = parser.parse_args(argv)

@@ -6,7 +6,9 @@ share in meta.tsv ("equivalent or faster"); otherwise it is bad. A model without
 single-thread figure is bad when its multi-thread figure alone is below every
 reference's bar; otherwise it cannot be ranked. A brand string without figures is
 ranked by the first line of data/cpu_rules.tsv whose pattern it matches, and each
-such line names a witness model whose figures must give the same verdict.
+such line names a witness model whose figures must give the same verdict. A line
+with the verdict "unknown" names strings that stand for several chips (engineering
+samples); no list may hold them, whatever figures or other lines say.
 """
 
 import re
@@ -15,6 +17,31 @@ from tables import TableError, read_table
 
 BENCH_COLUMNS = ["key", "single", "multi", "source"]
 RULE_COLUMNS = ["verdict", "pattern", "witness", "reason"]
+SPELLING_COLUMNS = ["passmark", "brand", "source"]
+UNKNOWN = "unknown"
+
+
+def compile_rules(rows):
+    """[(pattern, row)] of the rule lines, unknown lines first so that nothing outranks them."""
+    rules = []
+    for row in rows:
+        try:
+            pattern = re.compile(row["pattern"], re.I)
+        except re.error as e:
+            raise TableError("%s: bad pattern: %s" % (row.where(), e))
+        if row["verdict"] not in ("good", "bad", UNKNOWN):
+            raise TableError("%s: verdict must be good, bad or unknown" % row.where())
+        if (row["verdict"] == UNKNOWN) != (row["witness"] == "-"):
+            raise TableError("%s: an unknown line, and only it, has no witness (-)" % row.where())
+        rules.append((pattern, row))
+    return sorted(rules, key=lambda r: r[1]["verdict"] != UNKNOWN)
+
+
+def first_rule(rules, name):
+    for pattern, row in rules:
+        if pattern.search(name):
+            return row
+    return None
 
 
 class CpuRanker:
@@ -33,18 +60,11 @@ class CpuRanker:
             if ref not in self.figures or self.figures[ref][0] is None:
                 raise TableError("reference %r has no figures in %s" % (ref, bench_path))
             self.bars.append(tuple(share * f for f in self.figures[ref]))
-        self.rules = []
-        for row in read_table(rules_path, RULE_COLUMNS):
-            try:
-                pattern = re.compile(row["pattern"], re.I)
-            except re.error as e:
-                raise TableError("%s: bad pattern: %s" % (row.where(), e))
-            if row["verdict"] not in ("good", "bad"):
-                raise TableError("%s: verdict must be good or bad" % row.where())
-            if self.by_figures(row["witness"], row.where()) != row["verdict"]:
+        self.rules = compile_rules(read_table(rules_path, RULE_COLUMNS))
+        for _, row in self.rules:
+            if row["verdict"] != UNKNOWN and self.by_figures(row["witness"], row.where()) != row["verdict"]:
                 raise TableError("%s: the witness %r does not rank %s"
                                  % (row.where(), row["witness"], row["verdict"]))
-            self.rules.append((pattern, row))
 
     def by_figures(self, key, where):
         if key not in self.figures:
@@ -58,17 +78,13 @@ class CpuRanker:
         good = any(single >= s and multi >= m for s, m in self.bars)
         return "good" if good else "bad"
 
-    def rule_for(self, name):
-        for pattern, row in self.rules:
-            if pattern.search(name):
-                return row
-        return None
-
     def rank(self, name, key, where):
         """(list, why) of a brand string whose model is key ("-": no figures)."""
+        row = first_rule(self.rules, name)
+        if row is not None and row["verdict"] == UNKNOWN:
+            raise TableError("%s: %r stays unknown by the rule at %s" % (where, name, row.where()))
         if key != "-":
             return self.by_figures(key, where), key
-        row = self.rule_for(name)
         if row is None:
             raise TableError("%s: %r has no figures and no rule in cpu_rules.tsv" % (where, name))
         return row["verdict"], "rule at %s" % row.where()

@@ -13,11 +13,17 @@ VERDICTS = ("good", "bad", "none")
 # cooling), so a card within a tenth of the slower reference is its equivalent.
 REFERENCES = ("GeForce GTX 970", "Radeon R9 290")
 BAR_SHARE = 0.9
-NO_GRAPHICS = "none"  # the figure of a chip or product without display output and without a figure
+NO_GRAPHICS = "none"  # the figure of a chip or product without a figure to rank it by (neither list)
 NO_3D = "no-3d"  # the figure of a chip without 3D acceleration for Windows: it runs no 3D benchmark
 # The figure of a virtual machine's display adapter: what 3D it offers is borrowed from the host or
 # drawn in software, and no headset can be attached to it.
 VIRTUAL = "virtual"
+# The figure of a board without display output (compute, inference, mining and cloud boards): whatever
+# it computes, no headset can be attached to it.
+NO_OUTPUT = "no-output"
+NO_OUTPUT_RULE = "no display output: no headset can be attached"
+# Figures that rank bad whatever a product behind the family could do.
+NO_HEADSET = (NO_3D, VIRTUAL, NO_OUTPUT)
 
 
 def read_pciids(path):
@@ -59,7 +65,8 @@ class Figures:
             if not re.fullmatch(r"[1-9][0-9]*", row["g3d"]):
                 raise TableError("%s: the figure %r is not a whole number" % (row.where(), row["g3d"]))
             self.g3d[row["product"]] = int(row["g3d"])
-        self.g3d[NO_3D] = self.g3d[VIRTUAL] = 0
+        for figure in NO_HEADSET:
+            self.g3d[figure] = 0
         missing = [r for r in REFERENCES if r not in self.g3d]
         if missing:
             raise TableError("%s: no figure for the reference %s" % (path, ", ".join(missing)))
@@ -67,6 +74,36 @@ class Figures:
 
     def verdict(self, figure):
         return "good" if figure >= self.bar else "bad"
+
+
+FIGURES_HEADER = [
+    "PassMark G3D Mark of every product gpu_rules.tsv names, and of the two reference cards of the minimum",
+    "(\"NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster\").",
+    "Source, one throughout: the average G3D Mark of www.videocardbenchmark.net/gpu_list.php as of %s,",
+    "read from its daily public copy in github.com/lainbo/cpu-mark (%s, commit %s).",
+    "product is PassMark's name for the card, exactly as listed there. Refresh: compgen.py import-gpu-figures.",
+    "The bar: 90 % of the weaker reference (R9 290); compgen.py check prints it. One G3D run differs from the",
+    "next by several per cent (driver, processor, cooling), so a card within a tenth of the slower reference is",
+    "its equivalent; a stricter bar would call cards that run the same games as an R9 290 too slow.",
+]
+PASSMARK_GPU_FILE = "src/assets/staticData/gpuData.json"
+
+
+def refreshed_figures(path, rules_path, marks, date, commit):
+    """The figure table from marks ({PassMark name: mark}) of that day: every product it lists and every
+    product a rule names, strongest first."""
+    products = [r["product"] for r in read_table(path, FIGURE_COLUMNS)]
+    for rule in read_table(rules_path, RULE_COLUMNS):
+        if rule["kind"] != "skip" and rule["figure"] not in products + [NO_GRAPHICS, *NO_HEADSET]:
+            products.append(rule["figure"])
+    missing = [p for p in products if p not in marks]
+    if missing:
+        raise TableError("not in the PassMark list of %s: %s" % (date, ", ".join(missing)))
+    rows = [[p, str(marks[p]), "PassMark G3D Mark " + date] for p in products]
+    rows.sort(key=lambda r: -int(r[1]))
+    header = FIGURES_HEADER[:2] + [FIGURES_HEADER[2] % date, FIGURES_HEADER[3] % (
+        PASSMARK_GPU_FILE, commit)] + FIGURES_HEADER[4:]
+    return header, rows
 
 
 def read_rules(path, figures):
@@ -122,13 +159,15 @@ def classify(vendor, name, rules, figures):
         return "none", family[1]
     ranked = []
     for product in products_of(name) or [name]:
-        figure = family[0] if family[0] in (NO_3D, VIRTUAL) else next(  # nothing faster behind it
+        figure = family[0] if family[0] in NO_HEADSET else next(  # nothing faster behind it
             (f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)), family[0])
         ranked.append((product, figure))
     graphics = [(p, f) for p, f in ranked if f != NO_GRAPHICS]
     if not graphics:
-        return "none", family[1] + "; no display output and no figure"
+        return "none", family[1] + "; no figure"
     product, figure = min(graphics, key=lambda pf: figures.g3d[pf[1]])
+    if figure == NO_OUTPUT:
+        return "bad", "%s; %s: %s" % (family[1], product, NO_OUTPUT_RULE)
     g3d = figures.g3d[figure]
     verdict = figures.verdict(g3d)
     reason = "%s; G3D %d (%s) %s %d" % (family[1], g3d, figure, ">=" if verdict == "good" else "<",
@@ -136,6 +175,21 @@ def classify(vendor, name, rules, figures):
     if len({f for _, f in graphics}) > 1:
         reason += "; weakest of its products: " + product
     return verdict, reason
+
+
+def idle_families(rows, rules_path, figures_path):
+    """The family lines that take none of the adapters of the tables: a pattern that an earlier one
+    shadows (or that no name matches) would otherwise look like a rule that ranks something."""
+    rules = read_rules(rules_path, Figures(figures_path))
+    taken = set()
+    for row in rows:
+        vendor, name = row["vendor"].lower(), row["name"]
+        mine = [(i, r) for i, r in enumerate(rules) if r[0] == vendor]
+        if any(r[1] == "skip" and r[2].search(name) for _, r in mine):
+            continue
+        taken.add(next((i for i, r in mine if r[1] == "family" and r[2].search(name)), None))
+    return ["%s family %r (%s)" % (r[0], r[2].pattern, r[4])
+            for i, r in enumerate(rules) if r[1] == "family" and i not in taken]
 
 
 def rank_rows(rows, rules_path, figures_path):

@@ -8,7 +8,8 @@ import json
 import os
 import re
 
-from gpu_select import rank_rows
+from gpu_revisions import check_revision_rows
+from gpu_select import idle_families, rank_rows
 from tables import TableError
 
 MIN_CPU_GOOD = 400
@@ -61,6 +62,11 @@ def check_gpu_ranks(src):
         if (row["list"], row["reason"]) != (ranked[2], ranked[5]):
             problems.append("GPU %s: the rules give %s (%s); run compgen.py rank-extra"
                             % (row.where(), ranked[2], ranked[5]))
+    rules = os.path.join(src.data_dir, "gpu_rules.tsv")
+    figures = os.path.join(src.data_dir, "gpu_figures.tsv")
+    problems += check_revision_rows(src.gpu_revisions, src.gpu_all, rules, figures)
+    for family in idle_families(src.gpu_all, rules, figures):
+        problems.append("GPU rules: the %s takes no adapter of the tables" % family)
     now = {(r["vendor"], r["device"]): r["list"] for r in src.gpu_all}
     for row in src.gpu_changes:
         key = (row["vendor"], row["device"])
@@ -120,11 +126,37 @@ def check_document(doc, src):
             if key in pairs and pairs[key] != lst:
                 problems.append("GPU %s:%s is on both lists" % key)
             pairs[key] = lst
+    problems += _check_revision_lists(doc["GPU"], src)
     for what in ("OS", "CPU"):
         both = ({n.casefold() for n in doc[what]["Good list"] if isinstance(n, str)}
                 & {n.casefold() for n in doc[what]["Bad list"] if isinstance(n, str)})
         for name in sorted(both):
             problems.append("%s %r is on both lists" % (what, name))
+    return problems
+
+
+def _check_revision_lists(gpu, src):
+    """Revision lists, when present, hold [vendor, device, revision] hex triples of the table."""
+    problems = []
+    lists = {}
+    for lst in ("good", "bad"):
+        key = lst.capitalize() + " revisions"
+        entries = gpu.get(key, [])
+        if not isinstance(entries, list):
+            problems.append("GPU %s is not a list" % key)
+            continue
+        table = {(r["vendor"], r["device"], r["revision"]) for r in src.gpu_revisions if r["list"] == lst}
+        for entry in entries:
+            ok = (isinstance(entry, list) and len(entry) == 3 and all(isinstance(e, str) for e in entry)
+                  and all(re.fullmatch("[0-9A-Fa-f]{%d}" % n, e) for n, e in zip((4, 4, 2), entry)))
+            if not ok:
+                problems.append("GPU %s: %r is not a vendor, device, revision hex triple" % (key, entry))
+                continue
+            triple = tuple(e.upper() for e in entry)
+            if triple not in table:
+                problems.append("GPU %s: %s:%s rev %s is in no source table with that list" % ((key,) + triple))
+            if lists.setdefault(triple, lst) != lst:
+                problems.append("GPU %s:%s rev %s is on both revision lists" % triple)
     return problems
 
 

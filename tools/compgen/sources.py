@@ -4,6 +4,7 @@ import os
 import re
 
 from cpu_rank import CpuRanker
+from gpu_revisions import REVISION_COLUMNS
 from gpu_select import GPU_COLUMNS, Figures
 from tables import TableError, read_table
 
@@ -38,16 +39,18 @@ class Sources:
         self.gpu_extra = read_table(self._path("gpu_extra.tsv"), GPU_COLUMNS)
         self.gpu_all = read_table(self._path("gpu_pciids.tsv"), GPU_COLUMNS) + self.gpu_extra
         self.gpu = self._pairs(self.gpu_all)
+        self.gpu_revisions = read_table(self._path("gpu_revisions.tsv"), REVISION_COLUMNS)
         self.gpu_changes = read_table(self._path("gpu_rank_changes.tsv"), CHANGE_COLUMNS)
 
     def _path(self, name):
         return os.path.join(self.data_dir, name)
 
     def _cpu_rows(self):
-        """Reported brand strings first, then the family patterns' names not reported.
+        """Reported brand strings first, then spelled models, then the family patterns' names.
 
         Each row's list comes from the rank rule (cpu_rank.py), never from the table."""
-        rows = read_table(self._path("cpu_brands.tsv"), ["name", "key", "source"])
+        rows = (read_table(self._path("cpu_brands.tsv"), ["name", "key", "source"])
+                + read_table(self._path("cpu_spelled.tsv"), ["name", "key", "source"]))
         families = {}
         for row in read_table(self._path("cpu_families.tsv"), ["family", "pattern", "source"]):
             if row["family"] in families:
@@ -115,6 +118,9 @@ class Sources:
         def names(lists, key):
             return [r[key] for r in lists]
 
+        def revisions(lst):
+            return [[r["vendor"], r["device"], r["revision"]] for r in self.gpu_revisions if r["list"] == lst]
+
         memory = int(self.memory_min) if self.memory_min.is_integer() else self.memory_min
         return {
             "Version": self.version,
@@ -123,6 +129,7 @@ class Sources:
             "CPU": {"Good list": names(self.cpu["good"], "name"),
                     "Bad list": names(self.cpu["bad"], "name")},
             "GPU": {"Good list": [[r["vendor"], r["device"]] for r in self.gpu["good"]],
-                    "Bad list": [[r["vendor"], r["device"]] for r in self.gpu["bad"]]},
+                    "Bad list": [[r["vendor"], r["device"]] for r in self.gpu["bad"]],
+                    "Good revisions": revisions("good"), "Bad revisions": revisions("bad")},
             "Memory": {"Good min": memory},
         }
