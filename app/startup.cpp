@@ -14,7 +14,9 @@
 #include "art_image_provider.h"
 #include "biservice.h"
 #include "checkmanager.h"
+#include "language_fonts.h"
 #include "log.h"
+#include "ui_language.h"
 
 namespace {
 
@@ -79,6 +81,7 @@ int runOrvoCheck(int& argc, char** argv, const QUrl& windowDocument) {
     qDebug().noquote() << "[main] Program folder:"
                        << QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     registerFontAliases();
+    useSystemFontsFor(installTranslations());
     QGuiApplication::setWindowIcon(programWindowIcon());
 
     auto engine = std::make_unique<QQmlApplicationEngine>();

@@ -38,7 +38,7 @@ Item {
         fontColor: "#4a4a4a"
         fontType: "Blond"
         textFormat: Text.PlainText
-        text: "Checking your computer..."
+        text: qsTr("Checking your computer...")
     }
 
     Image {

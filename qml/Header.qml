@@ -40,7 +40,8 @@ Item {
             }
         }
         Accessible.role: Accessible.Button
-        Accessible.name: "Close"
+        //: The window's close button, as a screen reader names it.
+        Accessible.name: qsTr("Close")
         Accessible.focusable: true
         Accessible.onPressAction: closeButton.activate()
 
@@ -77,6 +78,7 @@ Item {
         fontColor: "#000000"
         fontType: "Medium"
         textFormat: Text.PlainText
-        text: "Quick Compatibility Check"
+        //: The window's title under the logo.
+        text: qsTr("Quick Compatibility Check")
     }
 }

@@ -21,17 +21,22 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         textFormat: Text.PlainText
         Accessible.role: Accessible.Heading
-        text: "Recommended Minimum Specifications"
+        text: qsTr("Recommended Minimum Specifications")
     }
 
     Repeater {
         model: [
-            { y: 60, label: "Graphics", value: mainWindow.recommendGpu },
-            { y: 111, label: "Processor", value: mainWindow.recommendCpu },
-            { y: 162, label: "Memory", value: mainWindow.recommendMemory },
-            { y: 195, label: "Video Output", value: "HDMI 1.4 or DisplayPort 1.2 or newer" },
-            { y: 228, label: "USB", value: "1x USB 2.0 or newer" },
-            { y: 261, label: "OS", value: mainWindow.recommendOS }
+            //: Row label: the graphics card.
+            { y: 60, label: qsTr("Graphics"), value: mainWindow.recommendGpu },
+            { y: 111, label: qsTr("Processor"), value: mainWindow.recommendCpu },
+            //: Row label: the memory (RAM).
+            { y: 162, label: qsTr("Memory"), value: mainWindow.recommendMemory },
+            //: Row label: the connector for the headset's video (HDMI, DisplayPort).
+            { y: 195, label: qsTr("Video Output"), value: qsTr("HDMI 1.4 or DisplayPort 1.2 or newer") },
+            //: Row label: the USB port.
+            { y: 228, label: qsTr("USB"), value: qsTr("1x USB 2.0 or newer") },
+            //: Row label: the operating system.
+            { y: 261, label: qsTr("OS"), value: mainWindow.recommendOS }
         ]
 
         delegate: Item {
@@ -46,6 +51,10 @@ Rectangle {
             StyledText {
                 objectName: "label"
                 x: mainWindow.sc(30)
+                // A long word in another language shrinks to fit its column.
+                width: mainWindow.sc(112)
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: mainWindow.sc(11)
                 fontSize: 16
                 fontColor: "#4a4a4a"
                 fontType: "Blond"
@@ -83,6 +92,7 @@ Rectangle {
         textFormat: Text.PlainText
         Accessible.role: Accessible.StaticText
         Accessible.name: text
-        text: "For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience."
+        //: ORVO Pro is a model of the headset; its name stays as it is.
+        text: qsTr("For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience.")
     }
 }

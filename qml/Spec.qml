@@ -32,6 +32,9 @@ Rectangle {
         x: mainWindow.sc(30)
         y: mainWindow.sc(19)
         width: mainWindow.sc(110)
+        // A long word in another language shrinks to fit its column.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: mainWindow.sc(11)
         fontSize: 16
         fontColor: "#4a4a4a"
         fontType: "Medium"

@@ -15,17 +15,19 @@ Item {
     // "Orvo Ready" words become a link to the ready-PC page.
     function verdictMessage(rank, rich) {
         if (rank === "RANK_GOOD")
-            return "Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer's readiness for VR, run the SteamVR Performance Test.";
+            return qsTr("Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer's readiness for VR, run the SteamVR Performance Test.");
         if (rank === "RANK_BAD") {
             var words = rich ? "<a href=\"" + WebAddresses.orvoReady + "\" style=\"color:#00b5e2\">"
                                + "<font color=\"#00b5e2\" face=\"Fakt Med\"><b>" + readyLinkWords
                                + "</b></font></a>"
                              : readyLinkWords;
-            return "This computer doesn't meet Orvo's recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the " + words + " website.";
+            //: %1 is the link "Orvo Ready", the name of the ready-PC website; it stays as it is.
+            return qsTr("This computer doesn't meet Orvo's recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.").arg(words);
         }
         if (rank === "RANK_UNKNOWN")
-            return "Some of this computer's components may not work well with Orvo. For more detailed information about your computer's readiness for Orvo, run the SteamVR Performance Test.";
-        return "Compare error!";
+            return qsTr("Some of this computer's components may not work well with Orvo. For more detailed information about your computer's readiness for Orvo, run the SteamVR Performance Test.");
+        //: Shown instead of a verdict when no comparison file could be read.
+        return qsTr("Compare error!");
     }
 
     // Keyboard users start on the page's first control at once; otherwise the
@@ -136,34 +138,39 @@ Item {
             Spec {
                 id: gpuSpec
                 objectName: "gpuSpec"
-                title: "Graphics"
+                //: Row label: the graphics card.
+                title: qsTr("Graphics")
                 value: mainWindow.gpuName
                 rank: mainWindow.gpuRank
-                detail: "This graphics card may not work well with Orvo."
+                detail: qsTr("This graphics card may not work well with Orvo.")
             }
             Spec {
                 id: cpuSpec
                 objectName: "cpuSpec"
-                title: "Processor"
+                title: qsTr("Processor")
                 value: mainWindow.cpuName
                 rank: mainWindow.cpuRank
-                detail: "This processor may not be powerful enough to run Orvo."
+                detail: qsTr("This processor may not be powerful enough to run Orvo.")
             }
             Spec {
                 id: memorySpec
                 objectName: "memorySpec"
-                title: "Memory"
+                //: Row label: the memory (RAM).
+                title: qsTr("Memory")
                 value: mainWindow.memorySize
                 rank: mainWindow.memoryRank
-                detail: mainWindow.recommendMemory + " memory is recommended."
+                //: %1 is the recommended amount, "4GB or more".
+                detail: qsTr("%1 memory is recommended.").arg(mainWindow.recommendMemory)
             }
             Spec {
                 id: osSpec
                 objectName: "osSpec"
-                title: "OS"
+                //: Row label: the operating system.
+                title: qsTr("OS")
                 value: mainWindow.osName
                 rank: mainWindow.osRank
-                detail: mainWindow.recommendOS_64 + " is required."
+                //: %1 is the required system, "Windows 7 SP1, Windows 8.1 or newer (64-bit)".
+                detail: qsTr("%1 is required.").arg(mainWindow.recommendOS_64)
             }
         }
     }
@@ -175,7 +182,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: mainWindow.sc(47)
         visible: !pageResult.isBad
-        text: "Order Orvo"
+        text: qsTr("Order Orvo")
         onButtonClicked: pageResult.openAndCount(WebAddresses.product, "btnOrderOrvoCount")
     }
 
@@ -187,7 +194,8 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: mainWindow.sc(47)
         visible: !pageResult.isBad
-        text: "SteamVR Performance Test"
+        //: Opens the store page of the test program of that name.
+        text: qsTr("SteamVR Performance Test")
         onButtonClicked: pageResult.openAndCount(WebAddresses.performanceTest,
                                                  "btnPerformanceCount")
     }
@@ -199,7 +207,8 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: mainWindow.sc(47)
         visible: pageResult.isBad
-        text: "Browse Orvo-Ready PCs"
+        //: "Orvo-Ready" PCs: computers sold as ready for Orvo.
+        text: qsTr("Browse Orvo-Ready PCs")
         onButtonClicked: pageResult.openAndCount(WebAddresses.readyPCs, "btnOrvoReadyPCCount")
     }
 }

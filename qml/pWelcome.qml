@@ -34,7 +34,7 @@ Item {
         textFormat: Text.PlainText
         Accessible.role: Accessible.StaticText
         Accessible.name: text
-        text: "This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute."
+        text: qsTr("This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.")
     }
 
     RecommendBoard {
@@ -96,9 +96,11 @@ Item {
         id: consentText
         objectName: "consentText"
 
-        readonly property string leadWords: "Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review "
-        readonly property string linkWords: "Daxo Privacy Policy"
-        readonly property string plainText: leadWords + linkWords + "."
+        //: Beside the consent box. %1 is the link "Daxo Privacy Policy".
+        readonly property string sentence: qsTr("Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.")
+        //: Link words inside the consent sentence.
+        readonly property string linkWords: qsTr("Daxo Privacy Policy")
+        readonly property string plainText: sentence.arg(linkWords)
 
         x: mainWindow.sc(86)
         y: mainWindow.sc(608)
@@ -112,8 +114,8 @@ Item {
         verticalAlignment: Text.AlignTop
         wrapMode: Text.WordWrap
         enabled: !pageWelcome.checking
-        text: leadWords + "<a href=\"" + WebAddresses.privacyPolicy + "\" style=\"color:#00b5e2\">"
-              + linkWords + "</a>."
+        text: sentence.arg("<a href=\"" + WebAddresses.privacyPolicy + "\" style=\"color:#00b5e2\">"
+                           + linkWords + "</a>")
         onLinkActivated: Qt.openUrlExternally(link)
         Accessible.role: Accessible.StaticText
         Accessible.name: plainText
@@ -161,7 +163,8 @@ Item {
         anchors.bottomMargin: mainWindow.sc(30)
         visible: true
         enabled: !pageWelcome.checking
-        text: "Start"
+        //: Starts the check.
+        text: qsTr("Start")
         onButtonClicked: {
             // One run starts at most one check.
             if (pageWelcome.checking)

@@ -11,6 +11,7 @@
 #include "report_config.h"
 #include "report_format.h"
 #include "report_run.h"
+#include "ui_language.h"
 
 namespace {
 
@@ -54,7 +55,13 @@ int runReportCommand(QCoreApplication& app) {
         QStringLiteral("file"));
     const QCommandLineOption verboseOption(
         QStringLiteral("verbose"), QStringLiteral("Show the check's trace on standard error."));
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Write the report in the language <code> (de, fr, pt_BR, zh_TW...) instead "
+                       "of the system's; the JSON stays English."),
+        QStringLiteral("code"));
     parser.addOption(jsonOption);
+    parser.addOption(languageOption);
     parser.addOption(compOption);
     parser.addOption(verboseOption);
 
@@ -90,6 +97,7 @@ int runReportCommand(QCoreApplication& app) {
 
     g_verbose = parser.isSet(verboseOption);
     const QtMessageHandler previous = qInstallMessageHandler(reportMessageHandler);
+    installTranslations(parser.value(languageOption));
 
     const CompareSource source =
         compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());

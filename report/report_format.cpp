@@ -1,5 +1,6 @@
 #include "report_format.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,42 +10,56 @@
 
 namespace {
 
-// The window's texts, so that the console tells the same story.
-const char kDetailGpu[] = "This graphics card may not work well with Orvo.";
-const char kDetailCpu[] = "This processor may not be powerful enough to run Orvo.";
-const char kDetailMemory[] = "4GB or more memory is recommended.";
-const char kDetailOs[] = "Windows 7 SP1, Windows 8.1 or newer (64-bit) is required.";
+// Texts shared with the window, under the names of its documents, so that
+// one translation serves both and the console tells the same story.
+struct ResultPage {
+    Q_DECLARE_TR_FUNCTIONS(pResult)
+};
+struct MainWindow {
+    Q_DECLARE_TR_FUNCTIONS(main)
+};
+
+// The report's own texts.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
 
 QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
 
 QString verdictMessage(const ReportData& data) {
     const QString& overall = data.overall;
     if (overall == QLatin1String("RANK_GOOD")) {
-        return QStringLiteral(
-            "Your system meets the minimum recommended requirements and should be able to run "
-            "Orvo. For a more in-depth scan of your computer's readiness for VR, run the SteamVR "
-            "Performance Test.");
+        return ResultPage::tr(
+            "Your system meets the minimum recommended requirements and should "
+            "be able to run Orvo. For a more in-depth scan of your computer's "
+            "readiness for VR, run the SteamVR Performance Test.");
     }
     if (overall == QLatin1String("RANK_BAD")) {
-        return QStringLiteral(
-            "This computer doesn't meet Orvo's recommended minimum specifications. To upgrade to "
-            "a fully-compatible computer system, browse the Orvo Ready website.");
+        return ResultPage::tr(
+                   "This computer doesn't meet Orvo's recommended "
+                   "minimum specifications. To upgrade to a "
+                   "fully-compatible computer system, browse the %1 "
+                   "website.")
+            .arg(QStringLiteral("Orvo Ready"));
     }
     if (overall == QLatin1String("RANK_UNKNOWN")) {
-        return QStringLiteral(
-            "Some of this computer's components may not work well with Orvo. For more detailed "
-            "information about your computer's readiness for Orvo, run the SteamVR Performance "
-            "Test.");
+        return ResultPage::tr(
+            "Some of this computer's components may not work well with Orvo. "
+            "For more detailed information about your computer's readiness for "
+            "Orvo, run the SteamVR Performance Test.");
     }
+    //: %1 is the file given with --comp.
     if (data.givenComparisonFileMissing)
-        return QStringLiteral("Compare error! The comparison file %1 does not exist.")
+        return Report::tr("Compare error! The comparison file %1 does not exist.")
             .arg(data.givenComparisonFile);
+    //: %1 is the file given with --comp; --verbose is an option of the command and stays as it is.
     if (!data.givenComparisonFile.isEmpty())
-        return QStringLiteral(
+        return Report::tr(
                    "Compare error! The comparison file %1 could not be used; run with --verbose "
                    "to see why.")
             .arg(data.givenComparisonFile);
-    return QStringLiteral(
+    //: --verbose is an option of the command; it stays as it is.
+    return Report::tr(
         "Compare error! No comparison file could be used (neither the downloaded nor the "
         "shipped one); run with --verbose to see why.");
 }
@@ -52,27 +67,49 @@ QString verdictMessage(const ReportData& data) {
 // The representative adapter is chosen by the comparison; without one the
 // row still tells what the probes found.
 QString graphicsWithoutRepresentative(const ReportData& data) {
-    if (data.adapters.isEmpty()) return QStringLiteral("no graphics adapter found");
+    if (data.adapters.isEmpty()) return Report::tr("no graphics adapter found");
     if (data.adapters.size() == 1) return shown(data.adapters.first().value);
-    return QStringLiteral("%1 adapters, listed below").arg(data.adapters.size());
+    //: %1 is the number of graphics adapters (two or more).
+    return Report::tr("%1 adapters, listed below").arg(data.adapters.size());
 }
 
 // People read words; the rank texts stay in the JSON, which scripts read.
 QString rankWords(const QString& rank) {
-    if (rank == QLatin1String("RANK_GOOD")) return QStringLiteral("meets the minimum");
-    if (rank == QLatin1String("RANK_BAD")) return QStringLiteral("below the minimum");
-    if (rank == QLatin1String("RANK_UNKNOWN")) return QStringLiteral("unknown");
-    return QStringLiteral("not checked");
+    //: Rank of a component or of the whole computer.
+    if (rank == QLatin1String("RANK_GOOD")) return Report::tr("meets the minimum");
+    //: Rank of a component or of the whole computer.
+    if (rank == QLatin1String("RANK_BAD")) return Report::tr("below the minimum");
+    //: Rank of a component or of the whole computer.
+    if (rank == QLatin1String("RANK_UNKNOWN")) return Report::tr("unknown");
+    //: Rank of a component or of the whole computer.
+    return Report::tr("not checked");
 }
 
 bool isDoubtful(const QString& rank) {
     return rank == QLatin1String("RANK_BAD") || rank == QLatin1String("RANK_UNKNOWN");
 }
 
+// Columns are counted in terminal cells: East Asian wide characters take two.
+int cells(const QString& s) {
+    int width = 0;
+    for (const uint c : s.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+QString padded(const QString& s, int width) {
+    return s + QString(qMax(0, width - cells(s)), QLatin1Char(' '));
+}
+
 struct Row {
     QString title;
     ComponentReport component;
-    const char* detail;
+    QString detail;
     QString missing;  // shown when nothing was found
 };
 
@@ -83,35 +120,50 @@ QJsonObject componentJson(const ComponentReport& c) {
 }  // namespace
 
 QString formatReportTable(const ReportData& data) {
+    const QString memory = MainWindow::tr("4GB or more");
+    const QString os = MainWindow::tr("Windows 7 SP1, Windows 8.1 or newer (64-bit)");
     const QList<Row> rows = {
-        {QStringLiteral("Graphics"), data.gpu, kDetailGpu, graphicsWithoutRepresentative(data)},
-        {QStringLiteral("Processor"), data.cpu, kDetailCpu, QStringLiteral("-")},
-        {QStringLiteral("Memory"), data.memory, kDetailMemory, QStringLiteral("-")},
-        {QStringLiteral("OS"), data.os, kDetailOs, QStringLiteral("-")}};
-    int titleWidth = QStringLiteral("Component").size();
-    int rankWidth = QStringLiteral("Rank").size();
+        {ResultPage::tr("Graphics"), data.gpu,
+         ResultPage::tr("This graphics card may not work well with Orvo."),
+         graphicsWithoutRepresentative(data)},
+        {ResultPage::tr("Processor"), data.cpu,
+         ResultPage::tr("This processor may not be powerful enough to run Orvo."),
+         QStringLiteral("-")},
+        {ResultPage::tr("Memory"), data.memory,
+         ResultPage::tr("%1 memory is recommended.").arg(memory), QStringLiteral("-")},
+        {ResultPage::tr("OS"), data.os, ResultPage::tr("%1 is required.").arg(os),
+         QStringLiteral("-")}};
+    //: Column heading of the report's table.
+    const QString componentHeading = Report::tr("Component");
+    //: Column heading of the report's table.
+    const QString rankHeading = Report::tr("Rank");
+    int titleWidth = cells(componentHeading);
+    int rankWidth = cells(rankHeading);
     for (const Row& row : rows) {
-        titleWidth = qMax(titleWidth, row.title.size());
-        rankWidth = qMax(rankWidth, rankWords(row.component.rank).size());
+        titleWidth = qMax(titleWidth, cells(row.title));
+        rankWidth = qMax(rankWidth, cells(rankWords(row.component.rank)));
     }
     const QString gap = QStringLiteral("  ");
     const QString indent(titleWidth + rankWidth + 2 * gap.size(), QLatin1Char(' '));
 
     QStringList lines;
-    lines << QStringLiteral("OrvoCheck report (%1)").arg(data.programVersion);
-    lines << QStringLiteral("Comparison file version: %1").arg(shown(data.comparisonVersion));
+    //: %1 is the program's version.
+    lines << Report::tr("OrvoCheck report (%1)").arg(data.programVersion);
+    lines << Report::tr("Comparison file version: %1").arg(shown(data.comparisonVersion));
     lines << QString();
-    lines << (QStringLiteral("Component").leftJustified(titleWidth) + gap +
-              QStringLiteral("Rank").leftJustified(rankWidth) + gap + QStringLiteral("Found"));
+    //: Column heading of the report's table: what the check found.
+    const QString foundHeading = Report::tr("Found");
+    lines << (padded(componentHeading, titleWidth) + gap + padded(rankHeading, rankWidth) + gap +
+              foundHeading);
     for (const Row& row : rows) {
         const QString found = row.component.value.isEmpty() ? row.missing : row.component.value;
-        lines << (row.title.leftJustified(titleWidth) + gap +
-                  rankWords(row.component.rank).leftJustified(rankWidth) + gap + found);
-        if (isDoubtful(row.component.rank)) lines << indent + QLatin1String(row.detail);
+        lines << (padded(row.title, titleWidth) + gap +
+                  padded(rankWords(row.component.rank), rankWidth) + gap + found);
+        if (isDoubtful(row.component.rank)) lines << indent + row.detail;
     }
     if (data.adapters.size() > 1) {
         lines << QString();
-        lines << QStringLiteral("Graphics adapters:");
+        lines << Report::tr("Graphics adapters:");
         for (int i = 0; i < data.adapters.size(); ++i) {
             const ComponentReport& a = data.adapters.at(i);
             lines
@@ -119,7 +171,8 @@ QString formatReportTable(const ReportData& data) {
         }
     }
     lines << QString();
-    lines << QStringLiteral("Verdict: %1").arg(rankWords(data.overall));
+    //: %1 is the rank of the whole computer.
+    lines << Report::tr("Verdict: %1").arg(rankWords(data.overall));
     lines << verdictMessage(data);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

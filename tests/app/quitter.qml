@@ -12,6 +12,9 @@ Window {
         interval: 100
         running: true
         onTriggered: {
+            // The window's Start label in the chosen language, in ASCII
+            // whatever the log's encoding.
+            console.log("Start button:", encodeURIComponent(qsTranslate("pWelcome", "Start")));
             console.log("quitting");
             Qt.quit();
         }

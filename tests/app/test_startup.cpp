@@ -16,9 +16,12 @@ private slots:
     void windowThatIsNotShown_data();
     void windowThatIsNotShown();
     void unusableLogDirectory();
+    void languageFromTheEnvironment_data();
+    void languageFromTheEnvironment();
 
 private:
-    int run(const QString& document, QString* err = nullptr);
+    int run(const QString& document, QString* err = nullptr,
+            const QMap<QString, QString>& locale = {});
     QStringList logLines();
 
     QTemporaryDir* m_Dir = nullptr;
@@ -35,11 +38,18 @@ void TestStartup::cleanup() {
     m_Dir = nullptr;
 }
 
-int TestStartup::run(const QString& document, QString* err) {
+int TestStartup::run(const QString& document, QString* err, const QMap<QString, QString>& locale) {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_MESSAGES", "LANG", "ORVOCHECK_LANGUAGE"})
+        env.remove(name);
     // A locale with digits of its own, which file names and time stamps must not use.
     env.insert("LC_ALL", "ar_EG.UTF-8");
+    for (auto it = locale.begin(); it != locale.end(); ++it)
+        if (it.value().isEmpty())
+            env.remove(it.key());
+        else
+            env.insert(it.key(), it.value());
     env.insert("QT_QPA_PLATFORM", "minimal");
     env.insert("ORVOCHECK_CONTENT_URL", "");
     env.insert("XDG_STATE_HOME", "/dev/null/state");  // no user folder either
@@ -116,6 +126,38 @@ void TestStartup::unusableLogDirectory() {
     QCOMPARE(QFileInfo(blocker.fileName()).size(), 0);
     QCOMPARE(QDir(m_Dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList({"OrvoSetupTempLog", "run"}));
+}
+
+void TestStartup::languageFromTheEnvironment_data() {
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("system") << "LANG"
+                            << "de_DE.UTF-8"
+                            << "Starten"
+                            << "de (system: de-DE";
+    QTest::newRow("unknown")
+        << "ORVOCHECK_LANGUAGE"
+        << "xx"
+        << "Start"
+        << "en (ORVOCHECK_LANGUAGE: xx; no translation for it, English instead)";
+}
+
+void TestStartup::languageFromTheEnvironment() {
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(QString, start);
+    QFETCH(QString, logged);
+    QMap<QString, QString> locale{{variable, value}};
+    if (variable == "LANG") locale.insert("LC_ALL", QString());  // LC_ALL outranks LANG
+    QCOMPARE(run("qrc:/quitter.qml", nullptr, locale), 0);
+    const QStringList lines = logLines();
+    QVERIFY2(
+        lines.filter("] [Language] ").size() == 1 &&
+            lines.filter("] [Language] " + logged).size() == 1 &&
+            lines.filter("] Start button: " + QUrl::toPercentEncoding(start) + " (D)").size() == 1,
+        qPrintable(lines.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

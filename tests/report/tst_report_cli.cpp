@@ -69,6 +69,7 @@ Run runReport(const FixtureTree& tree, const QString& workDir, const QStringList
     env.insert("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot());
     env.insert("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot());
     env.insert("ORVOCHECK_CONTENT_URL", contentUrl);
+    env.insert("ORVOCHECK_LANGUAGE", "en");  // whatever this machine's language
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
     QSignalSpy finished(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
@@ -180,6 +181,12 @@ void TestReportCli::machines() {
     QCOMPARE(o.value("cpu").toObject().value("value").toString(), m_host.cpu);
     QCOMPARE(o.value("os").toObject().value("value").toString(), m_host.os);
     QCOMPARE(o.value("adapters").toArray().size(), 1);
+
+    // --language changes the table's words, never the JSON.
+    const Run german = runReport(tree, work.path(), {"--comp", comp, "--language", "de-AT"});
+    QVERIFY2(QString::fromUtf8(german.out).contains("\nErgebnis: "), german.out.constData());
+    QCOMPARE(runReport(tree, work.path(), {"--json", "--language", "de", "--comp", comp}).out,
+             json.out);
 }
 
 void TestReportCli::noUsableComparisonFile_data() {

@@ -80,5 +80,6 @@ version=$(basename "$app" | sed 's/^OrvoCheck-\(.*\)-win32$/\1/')
 # Debian's own Python, which has python3-pefile.
 /usr/bin/python3 "$here/check_zip.py" "$zip" "$app" "$version" "$work/program.out" "$work/report.err" ||
   fail "the zip is not as it ships (above)"
+bash "$here/german_window.sh" "$app" "$work" "$shots"
 echo "wine-run: window, pages, exit code, log, $(wc -l <<<"$records") records and the report all right"
 . "$here/windows_situations.sh"

@@ -1,0 +1,180 @@
+// Every page of the real window in every shipped language, on the screen the
+// test runs on (900 or 1080 pixels high): no visible text may be elided, run
+// out of its own box, its parent or the window, or overlap another drawn
+// item. Screenshots of each page land in the build folder for review.
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "art_image_provider.h"
+#include "invoke_qml.h"
+#include "language_fonts.h"
+#include "log.h"
+#include "startup.h"
+#include "ui_language.h"
+
+namespace {
+
+struct Drawn {
+    QQuickItem* item;
+    QRectF rect;  // in the window, clipped by the scroll area
+};
+
+bool isText(const QQuickItem* item) { return item->inherits("QQuickText"); }
+
+// Where a text's glyphs are, in its own coordinates.
+QRectF inkOf(QQuickItem* text) {
+    const qreal w = text->property("contentWidth").toReal();
+    const qreal h = text->property("contentHeight").toReal();
+    const int align = text->property("horizontalAlignment").toInt();
+    const qreal x = align == Qt::AlignHCenter ? (text->width() - w) / 2
+                    : align == Qt::AlignRight ? text->width() - w
+                                              : 0;
+    const bool middle = text->property("verticalAlignment").toInt() == Qt::AlignVCenter;
+    return {x, middle ? (text->height() - h) / 2 : 0, w, h};
+}
+
+bool isDrawn(QQuickItem* item) {
+    if (isText(item)) return !item->property("text").toString().isEmpty();
+    if (item->inherits("QQuickImage")) return !item->property("source").toUrl().isEmpty();
+    return item->inherits("QQuickRectangle") && item->property("color").value<QColor>().alpha();
+}
+
+bool contains(QQuickItem* outer, QQuickItem* inner) {
+    for (QQuickItem* up = inner; up; up = up->parentItem())
+        if (up == outer) return true;
+    return false;
+}
+
+// A rectangle that fills its parent is the background of what the parent holds.
+bool isBackgroundOf(QQuickItem* item, QQuickItem* text) {
+    QQuickItem* parent = item->parentItem();
+    return parent && item->position().isNull() && item->size() == parent->size() &&
+           contains(parent, text);
+}
+
+void collect(QQuickItem* item, const QRectF& clip, QList<Drawn>* out) {
+    if (!item->isVisible() || item->opacity() <= 0) return;
+    const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    const QRectF shown = (isText(item) ? item->mapRectToScene(inkOf(item)) : box) & clip;
+    if (isDrawn(item) && !shown.isEmpty()) out->append({item, shown});
+    for (QQuickItem* child : item->childItems())
+        collect(child, item->clip() ? clip & box : clip, out);
+}
+
+QString nameOf(QQuickItem* item) {
+    return QStringLiteral("%1 \"%2\"").arg(item->objectName(), item->property("text").toString());
+}
+
+QStringList faults(QQuickItem* root, const QRectF& window) {
+    QList<Drawn> drawn;
+    collect(root, window, &drawn);
+    QStringList found;
+    const qreal e = 0.5;  // rounding
+    for (const Drawn& text : drawn) {
+        QQuickItem* item = text.item;
+        if (!isText(item)) continue;
+        if (item->property("truncated").toBool()) found << "elided: " + nameOf(item);
+        const QRectF ink = inkOf(item);
+        if (ink.width() > item->width() + e || ink.height() > item->height() + e)
+            found << "out of its box: " + nameOf(item);
+        // Parents without a width or height of their own bound nothing that way.
+        QQuickItem* parent = item->parentItem();
+        const QRectF in = item->mapRectToItem(parent, ink);
+        if ((parent->width() > 0 && (in.left() < -e || in.right() > parent->width() + e)) ||
+            (parent->height() > 0 && (in.top() < -e || in.bottom() > parent->height() + e)))
+            found << "out of its parent: " + nameOf(item);
+        if (!window.adjusted(-e, -e, e, e).contains(text.rect))
+            found << "out of the window: " + nameOf(item);
+        for (const Drawn& other : drawn) {
+            const QRectF both = text.rect & other.rect;
+            if (both.width() > e && both.height() > e && !contains(item, other.item) &&
+                !contains(other.item, item) && !isBackgroundOf(other.item, item))
+                found << nameOf(item) + " overlaps " + nameOf(other.item);
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+}  // namespace
+
+class TestTranslatedPages : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutHolds_data();
+    void layoutHolds();
+};
+
+void TestTranslatedPages::layoutHolds_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("state");
+    for (const QString& language : QStringList{"en"} + shippedLanguages())
+        for (const char* state : {"welcome", "checking", "RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN"})
+            QTest::newRow(qPrintable(language + "-" + state)) << language << QString(state);
+    QTest::newRow("xx-welcome") << "xx"
+                                << "welcome";  // no such translation: English
+}
+
+void TestTranslatedPages::layoutHolds() {
+    QFETCH(QString, language);
+    QFETCH(QString, state);
+    qputenv("ORVOCHECK_LANGUAGE", language.toLatin1());
+    const QString chosen = installTranslations();
+    QCOMPARE(chosen, language == "xx" ? "en" : language);
+    useSystemFontsFor(chosen);
+    QQmlApplicationEngine engine;
+    installArtImageProvider(engine);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+    QVERIFY(window && QTest::qWaitForWindowExposed(window));
+    auto* loader = window->findChild<QQuickItem*>(QStringLiteral("pageLoader"));
+    auto* page = loader->property("item").value<QQuickItem*>();
+    // While checking only the overlay is in view: the page shows faintly through.
+    QQuickItem* root = window->contentItem();
+    if (state == "checking") {
+        call(page, "showCheckingPanel");
+        root = page->findChild<QQuickItem*>(QStringLiteral("checkingOverlay"));
+    } else if (state != "welcome") {
+        // Long real names; every row doubtful for a bad verdict, two for an
+        // unknown one: the layouts with the most text.
+        const QStringList keys = {"gpu", "cpu", "memory", "os"};
+        const QStringList names = {"NVIDIA GeForce GTX 1060 6GB",
+                                   "Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", "16.0GB",
+                                   "Windows 10 Pro 64-bit"};
+        for (int i = 0; i < keys.size(); ++i)
+            call(window, "setRank",
+                 {keys[i], names[i], state == "RANK_UNKNOWN" && i % 2 ? "RANK_GOOD" : state});
+        call(window, "setRank", {"overall", "", state});
+        call(window, "finishedChecking");
+        loader->setProperty("source", QUrl(QStringLiteral("qrc:/pResult.qml")));
+    }
+    QTest::qWait(100);  // the rows and the scroll view settle
+
+    const QString dir = QStringLiteral(ORVO_SCREENSHOT_DIR "/languages-%1")
+                            .arg(QGuiApplication::primaryScreen()->size().height());
+    QDir().mkpath(dir);
+    QVERIFY(window->grabWindow().save(QStringLiteral("%1/%2-%3.png").arg(dir, language, state)));
+    const QStringList found = faults(root, QRectF(0, 0, window->width(), window->height()));
+    QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
+}
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir dir;
+    if (!dir.isValid() || !QDir(dir.path()).mkdir("run") || !QDir::setCurrent(dir.path() + "/run"))
+        return 3;
+    openLogFile();
+    qInstallMessageHandler(logMessageHandler);
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    QGuiApplication app(argc, argv);
+    registerFontAliases();
+    TestTranslatedPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_translated_pages.moc"

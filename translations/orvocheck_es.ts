@@ -1,0 +1,273 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CheckingPanel</name>
+    <message>
+        <source>Checking your computer...</source>
+        <translation>Comprobando tu equipo...</translation>
+    </message>
+</context>
+<context>
+    <name>Header</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The window&apos;s close button, as a screen reader names it.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Quick Compatibility Check</source>
+        <extracomment>The window&apos;s title under the logo.</extracomment>
+        <translation>Comprobación rápida de compatibilidad</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendBoard</name>
+    <message>
+        <source>Recommended Minimum Specifications</source>
+        <translation>Requisitos mínimos recomendados</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Tarjeta gráfica</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesador</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <extracomment>Row label: the connector for the headset&apos;s video (HDMI, DisplayPort).</extracomment>
+        <translation>Salida de vídeo</translation>
+    </message>
+    <message>
+        <source>HDMI 1.4 or DisplayPort 1.2 or newer</source>
+        <translation>HDMI 1.4 o DisplayPort 1.2 o superior</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <extracomment>Row label: the USB port.</extracomment>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>1x USB 2.0 or newer</source>
+        <translation>1× USB 2.0 o superior</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience.</source>
+        <extracomment>ORVO Pro is a model of the headset; its name stays as it is.</extracomment>
+        <translation>ORVO Pro necesita DisplayPort 1.2; para disfrutar de la mejor experiencia se recomiendan USB 3.0 y Windows 8.1 (o posterior).</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Compare error! No comparison file could be used (neither the downloaded nor the shipped one); run with --verbose to see why.</source>
+        <extracomment>--verbose is an option of the command; it stays as it is.</extracomment>
+        <translation>¡Error de comparación! No se pudo usar ningún archivo de comparación (ni el descargado ni el incluido); ejecuta con --verbose para ver por qué.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>cumple el mínimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>no se encontró ninguna tarjeta gráfica</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>OrvoCheck report (%1)</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Informe de OrvoCheck (%1)</translation>
+    </message>
+    <message>
+        <source>Comparison file version: %1</source>
+        <translation>Versión del archivo de comparación: %1</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <extracomment>Column heading of the report&apos;s table: what the check found.</extracomment>
+        <translation>Detectado</translation>
+    </message>
+    <message>
+        <source>Graphics adapters:</source>
+        <translation>Tarjetas gráficas:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <extracomment>%1 is the rank of the whole computer.</extracomment>
+        <translation>Veredicto: %1</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>¡Error de comparación! El archivo de comparación %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>¡Error de comparación! No se pudo usar el archivo de comparación %1; ejecuta con --verbose para ver por qué.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>%1 tarjetas gráficas, indicadas abajo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>
+        <extracomment>Recommended graphics card; the product names stay as they are.</extracomment>
+        <translation>NVIDIA GeForce (R) GTX 970, AMD RadeonTM R9 290 o superior</translation>
+    </message>
+    <message>
+        <source>Intel i5-4590 or AMD FX 8350 equivalent or faster</source>
+        <extracomment>Recommended processor; the product names stay as they are.</extracomment>
+        <translation>Intel i5-4590, AMD FX 8350 o superior</translation>
+    </message>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 GB o más</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Windows 7 SP1, Windows 8.1 o posterior</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 o posterior (64 bits)</translation>
+    </message>
+</context>
+<context>
+    <name>pResult</name>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Tu sistema cumple los requisitos mínimos recomendados y debería poder ejecutar Orvo. Para un análisis más completo de la preparación de tu equipo para la RV, ejecuta SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Este equipo no cumple los requisitos mínimos recomendados de Orvo. Para pasarte a un equipo totalmente compatible, visita el sitio web %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Algunos componentes de este equipo podrían no funcionar bien con Orvo. Para obtener información más detallada sobre la preparación de tu equipo para Orvo, ejecuta SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Compare error!</source>
+        <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
+        <translation>¡Error de comparación!</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Tarjeta gráfica</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Es posible que esta tarjeta gráfica no funcione bien con Orvo.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesador</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Es posible que este procesador no sea lo bastante potente para ejecutar Orvo.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>Se recomiendan %1 de memoria.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>Se necesita %1.</translation>
+    </message>
+    <message>
+        <source>Order Orvo</source>
+        <translation>Comprar Orvo</translation>
+    </message>
+    <message>
+        <source>SteamVR Performance Test</source>
+        <extracomment>Opens the store page of the test program of that name.</extracomment>
+        <translation>SteamVR Performance Test</translation>
+    </message>
+    <message>
+        <source>Browse Orvo-Ready PCs</source>
+        <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
+        <translation>Ver PC Orvo Ready</translation>
+    </message>
+</context>
+<context>
+    <name>pWelcome</name>
+    <message>
+        <source>This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.</source>
+        <translation>Esta herramienta analizará tu sistema para determinar si cumple los requisitos mínimos recomendados para usar Orvo. Tarda menos de un minuto.</translation>
+    </message>
+    <message>
+        <source>Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.</source>
+        <extracomment>Beside the consent box. %1 is the link &quot;Daxo Privacy Policy&quot;.</extracomment>
+        <translation>Enviar datos del sistema (SO, RAM, CPU y GPU) a Daxo para mejorar el software de Orvo. Consulta la %1.</translation>
+    </message>
+    <message>
+        <source>Daxo Privacy Policy</source>
+        <extracomment>Link words inside the consent sentence.</extracomment>
+        <translation>Política de privacidad de Daxo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the check.</extracomment>
+        <translation>Iniciar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,273 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CheckingPanel</name>
+    <message>
+        <source>Checking your computer...</source>
+        <translation>Analyse de votre ordinateur...</translation>
+    </message>
+</context>
+<context>
+    <name>Header</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The window&apos;s close button, as a screen reader names it.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Quick Compatibility Check</source>
+        <extracomment>The window&apos;s title under the logo.</extracomment>
+        <translation>Vérification rapide de compatibilité</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendBoard</name>
+    <message>
+        <source>Recommended Minimum Specifications</source>
+        <translation>Configuration minimale recommandée</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Carte graphique</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processeur</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <extracomment>Row label: the connector for the headset&apos;s video (HDMI, DisplayPort).</extracomment>
+        <translation>Sortie vidéo</translation>
+    </message>
+    <message>
+        <source>HDMI 1.4 or DisplayPort 1.2 or newer</source>
+        <translation>HDMI 1.4 / DisplayPort 1.2 ou plus récent</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <extracomment>Row label: the USB port.</extracomment>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>1x USB 2.0 or newer</source>
+        <translation>1× USB 2.0 ou plus récent</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience.</source>
+        <extracomment>ORVO Pro is a model of the headset; its name stays as it is.</extracomment>
+        <translation>Pour ORVO Pro, DisplayPort 1.2 est requis ; USB 3.0 et Windows 8.1 (ou plus récent) sont recommandés pour une expérience optimale.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Compare error! No comparison file could be used (neither the downloaded nor the shipped one); run with --verbose to see why.</source>
+        <extracomment>--verbose is an option of the command; it stays as it is.</extracomment>
+        <translation>Erreur de comparaison ! Aucun fichier de comparaison n&apos;a pu être utilisé (ni celui téléchargé, ni celui fourni) ; lancez avec --verbose pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>atteint le minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>sous le minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>non vérifié</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>aucune carte graphique trouvée</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>Composant</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>OrvoCheck report (%1)</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rapport OrvoCheck (%1)</translation>
+    </message>
+    <message>
+        <source>Comparison file version: %1</source>
+        <translation>Version du fichier de comparaison : %1</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <extracomment>Column heading of the report&apos;s table: what the check found.</extracomment>
+        <translation>Détecté</translation>
+    </message>
+    <message>
+        <source>Graphics adapters:</source>
+        <translation>Cartes graphiques :</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <extracomment>%1 is the rank of the whole computer.</extracomment>
+        <translation>Verdict : %1</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>Erreur de comparaison ! Le fichier de comparaison %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>Erreur de comparaison ! Le fichier de comparaison %1 n&apos;a pas pu être utilisé ; lancez avec --verbose pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>%1 cartes graphiques, listées ci-dessous</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>
+        <extracomment>Recommended graphics card; the product names stay as they are.</extracomment>
+        <translation>NVIDIA GeForce (R) GTX 970, AMD RadeonTM R9 290 ou mieux</translation>
+    </message>
+    <message>
+        <source>Intel i5-4590 or AMD FX 8350 equivalent or faster</source>
+        <extracomment>Recommended processor; the product names stay as they are.</extracomment>
+        <translation>Intel i5-4590, AMD FX 8350 ou mieux</translation>
+    </message>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 Go ou plus</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Windows 7 SP1, Windows 8.1 ou plus récent</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 ou plus récent (64 bits)</translation>
+    </message>
+</context>
+<context>
+    <name>pResult</name>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Votre système atteint la configuration minimale recommandée : Orvo devrait y fonctionner. Pour une analyse plus poussée de sa compatibilité VR, lancez le SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Cet ordinateur n&apos;atteint pas la configuration minimale recommandée pour Orvo. Pour passer à un ordinateur entièrement compatible, consultez le site %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Certains composants de cet ordinateur risquent de mal fonctionner avec Orvo. Pour en savoir plus sur la compatibilité de votre ordinateur avec Orvo, lancez le SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Compare error!</source>
+        <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
+        <translation>Erreur de comparaison !</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Carte graphique</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Cette carte graphique risque de mal fonctionner avec Orvo.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processeur</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Ce processeur n&apos;est peut-être pas assez puissant pour faire fonctionner Orvo.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>%1 de mémoire recommandés.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>%1 requis.</translation>
+    </message>
+    <message>
+        <source>Order Orvo</source>
+        <translation>Commander Orvo</translation>
+    </message>
+    <message>
+        <source>SteamVR Performance Test</source>
+        <extracomment>Opens the store page of the test program of that name.</extracomment>
+        <translation>SteamVR Performance Test</translation>
+    </message>
+    <message>
+        <source>Browse Orvo-Ready PCs</source>
+        <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
+        <translation>Voir les PC Orvo Ready</translation>
+    </message>
+</context>
+<context>
+    <name>pWelcome</name>
+    <message>
+        <source>This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.</source>
+        <translation>Cet outil analyse votre système pour déterminer s&apos;il atteint la configuration minimale recommandée pour Orvo. Cela prend moins d&apos;une minute.</translation>
+    </message>
+    <message>
+        <source>Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.</source>
+        <extracomment>Beside the consent box. %1 is the link &quot;Daxo Privacy Policy&quot;.</extracomment>
+        <translation>Envoyer les infos système (OS, RAM, CPU et GPU) à Daxo pour améliorer le logiciel Orvo. Voir la %1.</translation>
+    </message>
+    <message>
+        <source>Daxo Privacy Policy</source>
+        <extracomment>Link words inside the consent sentence.</extracomment>
+        <translation>politique de confidentialité de Daxo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the check.</extracomment>
+        <translation>Démarrer</translation>
+    </message>
+</context>
+</TS>

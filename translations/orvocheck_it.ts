@@ -1,0 +1,273 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>CheckingPanel</name>
+    <message>
+        <source>Checking your computer...</source>
+        <translation>Verifica del computer in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>Header</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The window&apos;s close button, as a screen reader names it.</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Quick Compatibility Check</source>
+        <extracomment>The window&apos;s title under the logo.</extracomment>
+        <translation>Verifica rapida della compatibilità</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendBoard</name>
+    <message>
+        <source>Recommended Minimum Specifications</source>
+        <translation>Requisiti minimi consigliati</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Scheda video</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processore</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <extracomment>Row label: the connector for the headset&apos;s video (HDMI, DisplayPort).</extracomment>
+        <translation>Uscita video</translation>
+    </message>
+    <message>
+        <source>HDMI 1.4 or DisplayPort 1.2 or newer</source>
+        <translation>HDMI 1.4 / DisplayPort 1.2 o successiva</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <extracomment>Row label: the USB port.</extracomment>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>1x USB 2.0 or newer</source>
+        <translation>1× USB 2.0 o successiva</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience.</source>
+        <extracomment>ORVO Pro is a model of the headset; its name stays as it is.</extracomment>
+        <translation>Per ORVO Pro è necessaria DisplayPort 1.2; per un&apos;esperienza ottimale si consigliano USB 3.0 e Windows 8.1 (o successivo).</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Compare error! No comparison file could be used (neither the downloaded nor the shipped one); run with --verbose to see why.</source>
+        <extracomment>--verbose is an option of the command; it stays as it is.</extracomment>
+        <translation>Errore di confronto! Non è stato possibile usare alcun file di confronto (né quello scaricato né quello incluso); esegui con --verbose per sapere perché.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>soddisfa il minimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>sotto il minimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>nessuna scheda video trovata</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>Valutazione</translation>
+    </message>
+    <message>
+        <source>OrvoCheck report (%1)</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Rapporto OrvoCheck (%1)</translation>
+    </message>
+    <message>
+        <source>Comparison file version: %1</source>
+        <translation>Versione del file di confronto: %1</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <extracomment>Column heading of the report&apos;s table: what the check found.</extracomment>
+        <translation>Rilevato</translation>
+    </message>
+    <message>
+        <source>Graphics adapters:</source>
+        <translation>Schede video:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <extracomment>%1 is the rank of the whole computer.</extracomment>
+        <translation>Esito: %1</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>Errore di confronto! Il file di confronto %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>Errore di confronto! Non è stato possibile usare il file di confronto %1; esegui con --verbose per sapere perché.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>%1 schede video, elencate sotto</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>
+        <extracomment>Recommended graphics card; the product names stay as they are.</extracomment>
+        <translation>NVIDIA GeForce (R) GTX 970, AMD RadeonTM R9 290 o superiore</translation>
+    </message>
+    <message>
+        <source>Intel i5-4590 or AMD FX 8350 equivalent or faster</source>
+        <extracomment>Recommended processor; the product names stay as they are.</extracomment>
+        <translation>Intel i5-4590, AMD FX 8350 o superiore</translation>
+    </message>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 GB o più</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Windows 7 SP1, Windows 8.1 o successivo</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 o successivo (64 bit)</translation>
+    </message>
+</context>
+<context>
+    <name>pResult</name>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Il tuo sistema soddisfa i requisiti minimi consigliati e dovrebbe poter eseguire Orvo. Per un&apos;analisi più approfondita della compatibilità VR del computer, esegui SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Questo computer non soddisfa i requisiti minimi consigliati di Orvo. Per passare a un computer pienamente compatibile, visita il sito %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Alcuni componenti di questo computer potrebbero non funzionare bene con Orvo. Per informazioni più dettagliate sulla compatibilità del computer con Orvo, esegui SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Compare error!</source>
+        <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
+        <translation>Errore di confronto!</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Scheda video</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Questa scheda video potrebbe non funzionare bene con Orvo.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processore</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Questo processore potrebbe non essere abbastanza potente per eseguire Orvo.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>Si consigliano %1 di memoria.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>È richiesto %1.</translation>
+    </message>
+    <message>
+        <source>Order Orvo</source>
+        <translation>Ordina Orvo</translation>
+    </message>
+    <message>
+        <source>SteamVR Performance Test</source>
+        <extracomment>Opens the store page of the test program of that name.</extracomment>
+        <translation>SteamVR Performance Test</translation>
+    </message>
+    <message>
+        <source>Browse Orvo-Ready PCs</source>
+        <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
+        <translation>Scopri i PC Orvo Ready</translation>
+    </message>
+</context>
+<context>
+    <name>pWelcome</name>
+    <message>
+        <source>This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.</source>
+        <translation>Questo strumento analizza il sistema per verificare se soddisfa i requisiti minimi consigliati per usare Orvo. Richiede meno di un minuto.</translation>
+    </message>
+    <message>
+        <source>Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.</source>
+        <extracomment>Beside the consent box. %1 is the link &quot;Daxo Privacy Policy&quot;.</extracomment>
+        <translation>Invia a Daxo i dati di sistema (SO, RAM, CPU e GPU) per migliorare il software Orvo. Leggi l&apos;%1.</translation>
+    </message>
+    <message>
+        <source>Daxo Privacy Policy</source>
+        <extracomment>Link words inside the consent sentence.</extracomment>
+        <translation>Informativa sulla privacy di Daxo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the check.</extracomment>
+        <translation>Avvia</translation>
+    </message>
+</context>
+</TS>

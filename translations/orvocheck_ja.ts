@@ -1,0 +1,273 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>CheckingPanel</name>
+    <message>
+        <source>Checking your computer...</source>
+        <translation>コンピューターをチェックしています...</translation>
+    </message>
+</context>
+<context>
+    <name>Header</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The window&apos;s close button, as a screen reader names it.</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Quick Compatibility Check</source>
+        <extracomment>The window&apos;s title under the logo.</extracomment>
+        <translation>かんたん互換性チェック</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendBoard</name>
+    <message>
+        <source>Recommended Minimum Specifications</source>
+        <translation>推奨最小スペック</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>ビデオカード</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>プロセッサー</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <extracomment>Row label: the connector for the headset&apos;s video (HDMI, DisplayPort).</extracomment>
+        <translation>映像出力</translation>
+    </message>
+    <message>
+        <source>HDMI 1.4 or DisplayPort 1.2 or newer</source>
+        <translation>HDMI 1.4 / DisplayPort 1.2 以降</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <extracomment>Row label: the USB port.</extracomment>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>1x USB 2.0 or newer</source>
+        <translation>USB 2.0 以降 × 1</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>OS</translation>
+    </message>
+    <message>
+        <source>For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience.</source>
+        <extracomment>ORVO Pro is a model of the headset; its name stays as it is.</extracomment>
+        <translation>ORVO Pro には DisplayPort 1.2 が必要です。快適にお使いいただくには、USB 3.0 と Windows 8.1 以降をおすすめします。</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Compare error! No comparison file could be used (neither the downloaded nor the shipped one); run with --verbose to see why.</source>
+        <extracomment>--verbose is an option of the command; it stays as it is.</extracomment>
+        <translation>比較エラー: 比較ファイルを使用できませんでした (ダウンロードしたファイルも同梱のファイルも使用できません)。--verbose を付けて実行すると理由を確認できます。</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>最小スペックを満たす</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>最小スペック未満</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>未チェック</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>ビデオカードが見つかりません</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>コンポーネント</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>評価</translation>
+    </message>
+    <message>
+        <source>OrvoCheck report (%1)</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>OrvoCheck レポート (%1)</translation>
+    </message>
+    <message>
+        <source>Comparison file version: %1</source>
+        <translation>比較ファイルのバージョン: %1</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <extracomment>Column heading of the report&apos;s table: what the check found.</extracomment>
+        <translation>検出内容</translation>
+    </message>
+    <message>
+        <source>Graphics adapters:</source>
+        <translation>ビデオカード:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <extracomment>%1 is the rank of the whole computer.</extracomment>
+        <translation>判定: %1</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>比較エラー: 比較ファイル %1 が存在しません。</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>比較エラー: 比較ファイル %1 を使用できませんでした。--verbose を付けて実行すると理由を確認できます。</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>ビデオカード %1 枚 (下記参照)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>
+        <extracomment>Recommended graphics card; the product names stay as they are.</extracomment>
+        <translation>NVIDIA GeForce (R) GTX 970 / AMD RadeonTM R9 290 相当以上</translation>
+    </message>
+    <message>
+        <source>Intel i5-4590 or AMD FX 8350 equivalent or faster</source>
+        <extracomment>Recommended processor; the product names stay as they are.</extracomment>
+        <translation>Intel i5-4590 / AMD FX 8350 相当以上</translation>
+    </message>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4GB 以上</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Windows 7 SP1、Windows 8.1 以降</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1、Windows 8.1 以降 (64 ビット)</translation>
+    </message>
+</context>
+<context>
+    <name>pResult</name>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>お使いのシステムは推奨最小スペックを満たしており、Orvo を実行できます。VR への対応状況をさらに詳しく調べるには、SteamVR Performance Test を実行してください。</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>このコンピューターは Orvo の推奨最小スペックを満たしていません。完全に対応したコンピューターをお探しの場合は、%1 の Web サイトをご覧ください。</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>このコンピューターの一部のコンポーネントは、Orvo で正常に動作しない可能性があります。Orvo への対応状況を詳しく調べるには、SteamVR Performance Test を実行してください。</translation>
+    </message>
+    <message>
+        <source>Compare error!</source>
+        <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
+        <translation>比較エラー!</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>ビデオカード</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>このビデオカードは Orvo で正常に動作しない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>プロセッサー</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>このプロセッサーは Orvo の実行に必要な性能を満たしていない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>%1のメモリーを推奨します。</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>OS</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>%1 が必要です。</translation>
+    </message>
+    <message>
+        <source>Order Orvo</source>
+        <translation>Orvo を注文</translation>
+    </message>
+    <message>
+        <source>SteamVR Performance Test</source>
+        <extracomment>Opens the store page of the test program of that name.</extracomment>
+        <translation>SteamVR Performance Test</translation>
+    </message>
+    <message>
+        <source>Browse Orvo-Ready PCs</source>
+        <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
+        <translation>Orvo Ready PC を見る</translation>
+    </message>
+</context>
+<context>
+    <name>pWelcome</name>
+    <message>
+        <source>This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.</source>
+        <translation>このツールは、お使いのシステムが Orvo の推奨最小スペックを満たしているかどうかをスキャンします。1 分もかかりません。</translation>
+    </message>
+    <message>
+        <source>Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.</source>
+        <extracomment>Beside the consent box. %1 is the link &quot;Daxo Privacy Policy&quot;.</extracomment>
+        <translation>Orvo ソフトウェアの改善のため、システム情報 (OS、RAM、CPU、GPU) を Daxo に送信します。%1をご確認ください。</translation>
+    </message>
+    <message>
+        <source>Daxo Privacy Policy</source>
+        <extracomment>Link words inside the consent sentence.</extracomment>
+        <translation>Daxo プライバシーポリシー</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the check.</extracomment>
+        <translation>開始</translation>
+    </message>
+</context>
+</TS>

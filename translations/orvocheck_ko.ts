@@ -1,0 +1,273 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>CheckingPanel</name>
+    <message>
+        <source>Checking your computer...</source>
+        <translation>컴퓨터를 확인하는 중...</translation>
+    </message>
+</context>
+<context>
+    <name>Header</name>
+    <message>
+        <source>Close</source>
+        <extracomment>The window&apos;s close button, as a screen reader names it.</extracomment>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Quick Compatibility Check</source>
+        <extracomment>The window&apos;s title under the logo.</extracomment>
+        <translation>빠른 호환성 검사</translation>
+    </message>
+</context>
+<context>
+    <name>RecommendBoard</name>
+    <message>
+        <source>Recommended Minimum Specifications</source>
+        <translation>권장 최소 사양</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>그래픽 카드</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>프로세서</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>메모리</translation>
+    </message>
+    <message>
+        <source>Video Output</source>
+        <extracomment>Row label: the connector for the headset&apos;s video (HDMI, DisplayPort).</extracomment>
+        <translation>영상 출력</translation>
+    </message>
+    <message>
+        <source>HDMI 1.4 or DisplayPort 1.2 or newer</source>
+        <translation>HDMI 1.4 또는 DisplayPort 1.2 이상</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <extracomment>Row label: the USB port.</extracomment>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>1x USB 2.0 or newer</source>
+        <translation>USB 2.0 이상 1개</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>운영 체제</translation>
+    </message>
+    <message>
+        <source>For ORVO Pro, DisplayPort 1.2 is required, while USB 3.0 and Windows 8.1 (or newer) are recommended for the best experience.</source>
+        <extracomment>ORVO Pro is a model of the headset; its name stays as it is.</extracomment>
+        <translation>ORVO Pro에는 DisplayPort 1.2가 필요하며, 최상의 경험을 위해 USB 3.0과 Windows 8.1 이상을 권장합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Compare error! No comparison file could be used (neither the downloaded nor the shipped one); run with --verbose to see why.</source>
+        <extracomment>--verbose is an option of the command; it stays as it is.</extracomment>
+        <translation>비교 오류! 사용할 수 있는 비교 파일이 없습니다(다운로드한 파일과 기본 제공 파일 모두). 이유를 보려면 --verbose 옵션을 붙여 실행하세요.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>최소 사양 충족</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>최소 사양 미달</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <extracomment>Rank of a component or of the whole computer.</extracomment>
+        <translation>확인 안 됨</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>그래픽 카드를 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>구성 요소</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <extracomment>Column heading of the report&apos;s table.</extracomment>
+        <translation>등급</translation>
+    </message>
+    <message>
+        <source>OrvoCheck report (%1)</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>OrvoCheck 보고서(%1)</translation>
+    </message>
+    <message>
+        <source>Comparison file version: %1</source>
+        <translation>비교 파일 버전: %1</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <extracomment>Column heading of the report&apos;s table: what the check found.</extracomment>
+        <translation>검색 결과</translation>
+    </message>
+    <message>
+        <source>Graphics adapters:</source>
+        <translation>그래픽 카드:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <extracomment>%1 is the rank of the whole computer.</extracomment>
+        <translation>판정: %1</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 does not exist.</source>
+        <extracomment>%1 is the file given with --comp.</extracomment>
+        <translation>비교 오류! 비교 파일 %1이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>Compare error! The comparison file %1 could not be used; run with --verbose to see why.</source>
+        <extracomment>%1 is the file given with --comp; --verbose is an option of the command and stays as it is.</extracomment>
+        <translation>비교 오류! 비교 파일 %1을(를) 사용할 수 없습니다. 이유를 보려면 --verbose 옵션을 붙여 실행하세요.</translation>
+    </message>
+    <message>
+        <source>%1 adapters, listed below</source>
+        <extracomment>%1 is the number of graphics adapters (two or more).</extracomment>
+        <translation>그래픽 카드 %1개(아래 목록 참조)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>
+        <extracomment>Recommended graphics card; the product names stay as they are.</extracomment>
+        <translation>NVIDIA GeForce (R) GTX 970 또는 AMD RadeonTM R9 290 이상</translation>
+    </message>
+    <message>
+        <source>Intel i5-4590 or AMD FX 8350 equivalent or faster</source>
+        <extracomment>Recommended processor; the product names stay as they are.</extracomment>
+        <translation>Intel i5-4590 또는 AMD FX 8350 이상</translation>
+    </message>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4GB 이상</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Windows 7 SP1, Windows 8.1 이상</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 이상(64비트)</translation>
+    </message>
+</context>
+<context>
+    <name>pResult</name>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>시스템이 권장 최소 사양을 충족하므로 Orvo를 실행할 수 있습니다. 컴퓨터의 VR 준비 상태를 더 자세히 검사하려면 SteamVR Performance Test를 실행하세요.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>이 컴퓨터는 Orvo의 권장 최소 사양을 충족하지 않습니다. 완벽하게 호환되는 컴퓨터로 업그레이드하려면 %1 웹사이트를 방문하세요.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>이 컴퓨터의 일부 구성 요소는 Orvo와 잘 작동하지 않을 수 있습니다. 컴퓨터의 Orvo 준비 상태를 자세히 알아보려면 SteamVR Performance Test를 실행하세요.</translation>
+    </message>
+    <message>
+        <source>Compare error!</source>
+        <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
+        <translation>비교 오류!</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>그래픽 카드</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>이 그래픽 카드는 Orvo와 잘 작동하지 않을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>프로세서</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>이 프로세서는 Orvo를 실행하기에 성능이 부족할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>메모리</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>권장 메모리: %1</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>운영 체제</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>필요한 운영 체제: %1</translation>
+    </message>
+    <message>
+        <source>Order Orvo</source>
+        <translation>Orvo 주문하기</translation>
+    </message>
+    <message>
+        <source>SteamVR Performance Test</source>
+        <extracomment>Opens the store page of the test program of that name.</extracomment>
+        <translation>SteamVR Performance Test</translation>
+    </message>
+    <message>
+        <source>Browse Orvo-Ready PCs</source>
+        <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
+        <translation>Orvo Ready PC 둘러보기</translation>
+    </message>
+</context>
+<context>
+    <name>pWelcome</name>
+    <message>
+        <source>This tool will scan your system to determine whether it meets the minimum recommended requirements to run Orvo. It takes less than a minute.</source>
+        <translation>이 도구는 시스템을 검사하여 Orvo 실행에 필요한 권장 최소 사양을 충족하는지 확인합니다. 1분도 걸리지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Send system information (OS, RAM, CPU, and GPU) to Daxo to help improve Orvo Software. Review %1.</source>
+        <extracomment>Beside the consent box. %1 is the link &quot;Daxo Privacy Policy&quot;.</extracomment>
+        <translation>Orvo 소프트웨어 개선을 위해 시스템 정보(OS, RAM, CPU, GPU)를 Daxo에 보냅니다. %1을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Daxo Privacy Policy</source>
+        <extracomment>Link words inside the consent sentence.</extracomment>
+        <translation>Daxo 개인정보 처리방침</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the check.</extracomment>
+        <translation>시작</translation>
+    </message>
+</context>
+</TS>
