@@ -7,7 +7,6 @@
 #include <QJsonValue>
 #include <QThread>
 #include <algorithm>
-#include <initializer_list>
 
 #include "os_probe.h"
 #include "webloader.h"
@@ -18,13 +17,34 @@ QJsonArray listOf(const QJsonObject& root, const char* component, const char* li
     return root.value(QLatin1String(component)).toObject().value(QLatin1String(list)).toArray();
 }
 
-// Whether the entry's first elements are the given IDs, ignoring case.
-bool entryIs(const QJsonValue& entry, std::initializer_list<QString> ids) {
-    const QJsonArray fields = entry.toArray();
-    int i = 0;
-    for (const QString& id : ids)
-        if (QString::compare(fields.at(i++).toString(), id, Qt::CaseInsensitive) != 0) return false;
-    return true;
+bool sameId(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+}
+
+// For each adapter, whether the list holds its [vendor, device] or, where
+// revisions are given, its [vendor, device, revision] (an adapter without a
+// revision is then on none), ignoring case. One walk serves every adapter:
+// turning the JSON entries into text is what a check spends its time on.
+QVector<bool> adaptersOnList(const QList<GpuInfo>& adapters, const QStringList& revisions,
+                             const QJsonArray& list) {
+    const bool byRevision = !revisions.isEmpty();
+    QVector<bool> found(adapters.size(), false);
+    for (const QJsonValue& entry : list) {
+        const QJsonArray fields = entry.toArray();
+        const QString vendor = fields.at(0).toString();
+        QString device;
+        QString revision;
+        for (int i = 0; i < adapters.size(); ++i) {
+            if (found[i] || (byRevision && revisions[i].isEmpty()) ||
+                !sameId(vendor, adapters[i].vendorId))
+                continue;
+            if (device.isNull()) device = fields.at(1).toString();
+            if (!sameId(device, adapters[i].pciDeviceId)) continue;
+            if (byRevision && revision.isNull()) revision = fields.at(2).toString();
+            found[i] = !byRevision || sameId(revision, revisions[i]);
+        }
+    }
+    return found;
 }
 
 }  // namespace
@@ -169,25 +189,31 @@ bool OrvoCheckLib::evaluateRanks() {
     // pair lists, ranked by the ID's weakest product, to answer.
     const QJsonArray revisionGood = listOf(m_JsonRoot, "GPU", "Good revisions");
     const QJsonArray revisionBad = listOf(m_JsonRoot, "GPU", "Bad revisions");
+    QStringList revisions;
+    for (const GpuInfo& adapter : qAsConst(m_GPUs)) revisions << revisionOf(adapter.pnpDeviceId);
+    const QVector<bool> onRevisionGood = adaptersOnList(m_GPUs, revisions, revisionGood);
+    const QVector<bool> onRevisionBad = adaptersOnList(m_GPUs, revisions, revisionBad);
+    const QVector<bool> onGood = adaptersOnList(m_GPUs, {}, gpuGood);
+    const QVector<bool> onBad = adaptersOnList(m_GPUs, {}, gpuBad);
     m_GPURanks.clear();
-    for (const GpuInfo& adapter : qAsConst(m_GPUs)) {
+    for (int i = 0; i < m_GPUs.size(); ++i) {
         const char* decidedBy = "no list";
         Rank rank = RANK_UNKNOWN;
-        if (listHasGPURevision(adapter, revisionGood)) {
+        if (onRevisionGood[i]) {
             rank = RANK_GOOD;
             decidedBy = "Good revisions";
-        } else if (listHasGPURevision(adapter, revisionBad)) {
+        } else if (onRevisionBad[i]) {
             rank = RANK_BAD;
             decidedBy = "Bad revisions";
-        } else if (listHasGPU(adapter, gpuGood)) {
+        } else if (onGood[i]) {
             rank = RANK_GOOD;
             decidedBy = "Good list";
-        } else if (listHasGPU(adapter, gpuBad)) {
+        } else if (onBad[i]) {
             rank = RANK_BAD;
             decidedBy = "Bad list";
         }
-        qDebug() << "[OrvoCheckLib] GPU" << m_GPURanks.size() << "ranked by" << decidedBy << "for"
-                 << adapter.pnpDeviceId;
+        qDebug() << "[OrvoCheckLib] GPU" << i << "ranked by" << decidedBy << "for"
+                 << m_GPUs[i].pnpDeviceId;
         m_GPURanks.append(rank);
     }
 
@@ -241,17 +267,12 @@ bool OrvoCheckLib::listHasName(const QString& name, const QJsonArray& list) {
 }
 
 bool OrvoCheckLib::listHasGPU(const GpuInfo& adapter, const QJsonArray& list) {
-    for (const QJsonValue& entry : list)
-        if (entryIs(entry, {adapter.vendorId, adapter.pciDeviceId})) return true;
-    return false;
+    return adaptersOnList({adapter}, {}, list).first();
 }
 
 bool OrvoCheckLib::listHasGPURevision(const GpuInfo& adapter, const QJsonArray& list) {
     const QString revision = revisionOf(adapter.pnpDeviceId);
-    if (revision.isEmpty()) return false;
-    for (const QJsonValue& entry : list)
-        if (entryIs(entry, {adapter.vendorId, adapter.pciDeviceId, revision})) return true;
-    return false;
+    return !revision.isEmpty() && adaptersOnList({adapter}, {revision}, list).first();
 }
 
 // Windows goes on after the revision with the instance path
