@@ -112,13 +112,16 @@ void BiWorker::storeRecords(std::vector<BiTaskSend*>& records) {
     const int count = static_cast<int>(records.size());
     records.clear();
     for (;;) {
+        ++m_storeSequence;
         const int rc = store.saveLogs(refs, kWriterBusyRetries);
         if (rc == SQLITE_DONE) {
             // Stored first, counted off second: the pending count never
             // misses a record that is in neither place.
             m_pendingRecords -= count;
+            ++m_storeSequence;
             return;
         }
+        ++m_storeSequence;
         const int primary = rc & 0xFF;
         const bool busy = primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
         if (!busy || pastStopDeadline()) {

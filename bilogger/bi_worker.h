@@ -65,6 +65,10 @@ public:
     // Records submitted and never stored: dropped from a full queue, or
     // refused by the database (or still locked at the stop deadline).
     int lostRecords() const { return m_lostRecords.load(); }
+    // Odd while a store is under way, and raised again once the stored
+    // records are counted off: a reader that sees the same even number before
+    // and after counting knew no record was both in hand and in the table.
+    unsigned storeSequence() const { return m_storeSequence.load(); }
 
     // How the worker's thread is started; tests replace it to run out of
     // threads. Null restores std::thread. Set it before the first submit.
@@ -91,6 +95,7 @@ private:
     std::chrono::steady_clock::time_point m_stopDeadline;
     std::atomic<int> m_pendingRecords{0};  // lowered only once a record is stored or lost
     std::atomic<int> m_lostRecords{0};
+    std::atomic<unsigned> m_storeSequence{0};
     std::thread m_thread;
     ThreadStarter m_startThread;
     BiAutoResetEvent m_wakeEvent;

@@ -2,7 +2,9 @@
 
 #include <json/value.h>
 
+#include <chrono>
 #include <iostream>
+#include <thread>
 #include <utility>
 
 #include "bi_log_store.h"
@@ -106,13 +108,21 @@ void BiLogger::flush() {
 }
 
 std::int32_t BiLogger::pendingCount() {
-    // Records sent and not yet stored (the host polls right after sending,
-    // usually before the writer has stored anything, and a record the
-    // database is too busy to take is not uploaded either). Read before the
-    // stored ones: the writer counts a record off only after storing it, so a
-    // record stored in between is counted twice for a moment, never not at all.
-    const int notStored = recordWriter.pendingRecords();
-    return uploader.store.countLogs() + notStored;
+    // Records sent and not yet stored count too (the host polls right after
+    // sending, usually before the writer has stored anything, and a record the
+    // database is too busy to take is not uploaded either). The writer counts
+    // records off only after storing them, so a store that overlaps the count
+    // would count them twice: then the count is taken again, a short while
+    // at most, and never waits for the writer.
+    constexpr int kAttempts = 50;
+    for (int attempt = 1;; ++attempt) {
+        const unsigned before = recordWriter.storeSequence();
+        const int notStored = recordWriter.pendingRecords();
+        const int stored = uploader.store.countLogs();
+        const bool settled = before % 2 == 0 && recordWriter.storeSequence() == before;
+        if (settled || attempt == kAttempts) return stored + notStored;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 std::int32_t BiLogger::lostCount() { return recordWriter.lostRecords(); }
