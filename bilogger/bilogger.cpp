@@ -112,15 +112,16 @@ std::int32_t BiLogger::pendingCount() {
     // sending, usually before the writer has stored anything, and a record the
     // database is too busy to take is not uploaded either). The writer counts
     // records off only after storing them, so a store that overlaps the count
-    // would count them twice: then the count is taken again, a short while
-    // at most, and never waits for the writer.
-    constexpr int kAttempts = 50;
-    for (int attempt = 1;; ++attempt) {
+    // would count them twice: then the count is taken again, for 50 ms at
+    // most (a count that itself waited on a locked file is not repeated), and
+    // never waits for the writer.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
+    for (;;) {
         const unsigned before = recordWriter.storeSequence();
         const int notStored = recordWriter.pendingRecords();
         const int stored = uploader.store.countLogs();
         const bool settled = before % 2 == 0 && recordWriter.storeSequence() == before;
-        if (settled || attempt == kAttempts) return stored + notStored;
+        if (settled || std::chrono::steady_clock::now() >= giveUp) return stored + notStored;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
