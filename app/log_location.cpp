@@ -14,8 +14,8 @@ QString userStateDirectory() {
     // The same known folder, asked of the shell when the variable is missing.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 #else
-    // A relative XDG_STATE_HOME is invalid and ignored, as the base directory
-    // specification asks.
+    // A relative XDG_STATE_HOME is invalid and ignored, as the freedesktop.org
+    // base directory rules say.
     const QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
     if (QDir::isAbsolutePath(stateHome)) return stateHome;
     return QDir::homePath() + QStringLiteral("/.local/state");
