@@ -22,6 +22,7 @@
 #include "invoke_qml.h"
 #include "log.h"
 #include "startup.h"
+#include "window_test_main.h"
 
 namespace {
 
@@ -977,18 +978,6 @@ void TestPagesWindow::screenshots() {
     }
 }
 
-int main(int argc, char* argv[]) {
-    // A private working directory, so the log lands in a private sibling.
-    QTemporaryDir dir;
-    if (!dir.isValid() || !QDir(dir.path()).mkdir("run") || !QDir::setCurrent(dir.path() + "/run"))
-        return 3;
-    openLogFile();
-    qInstallMessageHandler(logMessageHandler);
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-    QGuiApplication app(argc, argv);
-    registerFontAliases();
-    TestPagesWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return runWindowTest<TestPagesWindow>(argc, argv); }
 
 #include "test_pages_window.moc"

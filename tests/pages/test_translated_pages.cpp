@@ -16,6 +16,7 @@
 #include "language_fonts.h"
 #include "log.h"
 #include "startup.h"
+#include "window_test_main.h"
 #include "ui_language.h"
 
 namespace {
@@ -164,17 +165,6 @@ void TestTranslatedPages::layoutHolds() {
     QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
 }
 
-int main(int argc, char* argv[]) {
-    QTemporaryDir dir;
-    if (!dir.isValid() || !QDir(dir.path()).mkdir("run") || !QDir::setCurrent(dir.path() + "/run"))
-        return 3;
-    openLogFile();
-    qInstallMessageHandler(logMessageHandler);
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-    QGuiApplication app(argc, argv);
-    registerFontAliases();
-    TestTranslatedPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return runWindowTest<TestTranslatedPages>(argc, argv); }
 
 #include "test_translated_pages.moc"
