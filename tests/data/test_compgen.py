@@ -54,7 +54,7 @@ RULES = """\
 1002\tfamily\t^Ellesmere\tgood\tEllesmere
 15ad\tfamily\tSVGA\tvirtual\tVMware
 """
-FIGURES = "GeForce GTX 970\t9636\tx\nRadeon R9 290\t8139\tx\ngood\t9000\tx\nbad\t6000\tx\n"  # rules name these
+FIGURES = "GeForce GTX 970\t9636\tG3D 2099-01-02\nRadeon R9 290\t8139\tG3D 2099-01-02\ngood\t9000\tG3D 2099-01-02\nbad\t6000\tG3D 2099-01-02\n"  # rules name these
 
 
 def write(path, text):
@@ -143,7 +143,8 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
-    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", ""),
+    write(os.path.join(folder, "gpu_rules.tsv"), "10de\tfamily\t^GM204\tgood\tGM204: x\n10de\tfamily\t^GM206\tbad\tGM206\n")
+    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""),
                        ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
 

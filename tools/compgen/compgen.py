@@ -110,6 +110,9 @@ def cmd_check(args):
     counts = "OS %d/%d, CPU %d/%d, GPU %d/%d, GPU revisions %d/%d (good/bad)" % (
         len(src.os["good"]), len(src.os["bad"]), len(src.cpu["good"]), len(src.cpu["bad"]),
         len(src.gpu["good"]), len(src.gpu["bad"]), revisions.count("good"), revisions.count("bad"))
+    figures = src.document()["Figures"]
+    counts += "; figures of %d processors, %d adapters, %d family lines" % (
+        len(figures["CPU"]["Products"]), len(figures["GPU"]["Products"]), len(figures["Families"]))
     print("compgen: %s; %s" % ("%d problems" % len(problems) if problems else "ok", counts))
     return 1 if problems else 0
 

@@ -55,6 +55,7 @@ class CpuRanker:
                 self.figures[row["key"]] = (single, int(row["multi"]))
             except ValueError:
                 raise TableError("%s: figures must be whole numbers or -" % row.where())
+        self.references = references
         self.bars = []
         for ref in references:
             if ref not in self.figures or self.figures[ref][0] is None:
