@@ -133,6 +133,7 @@ def minimal_tables(folder):
     write(os.path.join(folder, "cpu_brands.tsv"), "")
     write(os.path.join(folder, "cpu_spelled.tsv"), "")
     write(os.path.join(folder, "cpu_changes.tsv"), "")
+    write(os.path.join(folder, "cpu_figure_checks.tsv"), "")
     write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
     write(os.path.join(folder, "cpu_families.tsv"),
           "intel\tIntel(R) Core(TM) {model} CPU @ {arg}GHz\tx\nplain\tIntel(R) Core(TM) {model}\tx\n")

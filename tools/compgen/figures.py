@@ -68,7 +68,7 @@ def cpu_figures(src, families):
         return products(key, "%s|%s|%d" % (key, "" if single is None else single, multi))
 
     def entry(row):
-        if row["key"] != "-":
+        if ranker.model(row["key"]) != "-":
             return "%d" % product(row["key"])
         rule = first_rule(ranker.rules, row["name"])
         return "%d/%d" % (product(rule["witness"]), families(family_name(rule["reason"])))

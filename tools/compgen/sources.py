@@ -34,7 +34,7 @@ class Sources:
             raise TableError("meta.tsv: 'CPU share' is not a number")
         self.cpu_ranker = CpuRanker(self.path("cpu_bench.tsv"), self.path("cpu_rules.tsv"),
                                     [meta["CPU reference 1"]["value"], meta["CPU reference 2"]["value"]],
-                                    share)
+                                    share, self.path("cpu_figure_checks.tsv"))
         self.cpu = self._names(self._cpu_rows())
         self.figures = Figures(self.path("gpu_figures.tsv"))
         self.gpu_extra = read_table(self.path("gpu_extra.tsv"), GPU_COLUMNS)
