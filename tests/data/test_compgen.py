@@ -145,7 +145,7 @@ def minimal_tables(folder):
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
     write(os.path.join(folder, "gpu_rules.tsv"), "10de\tfamily\t^GM204\tgood\tGM204: x\n10de\tfamily\t^GM206\tbad\tGM206\n")
-    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""),
+    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""), ("gpu_kernel.tsv", ""),
                        ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
 

@@ -37,7 +37,9 @@ class Sources:
                                     share, self.path("cpu_figure_checks.tsv"))
         self.cpu = self._names(self._cpu_rows())
         self.figures = Figures(self.path("gpu_figures.tsv"))
-        self.gpu_extra = read_table(self.path("gpu_extra.tsv"), GPU_COLUMNS)
+        # Adapters that pci.ids does not name: from hardware reports, and from the kernel's driver tables.
+        self.gpu_extra = (read_table(self.path("gpu_extra.tsv"), GPU_COLUMNS)
+                          + read_table(self.path("gpu_kernel.tsv"), GPU_COLUMNS))
         self.gpu_all = read_table(self.path("gpu_pciids.tsv"), GPU_COLUMNS) + self.gpu_extra
         self.gpu = self._pairs(self.gpu_all)
         self.gpu_revisions = read_table(self.path("gpu_revisions.tsv"), REVISION_COLUMNS)
