@@ -56,7 +56,8 @@ RULES = """\
 1002\tfamily\t^Ellesmere\tgood\tEllesmere
 15ad\tfamily\tSVGA\tvirtual\tVMware
 """
-FIGURES = "GeForce GTX 970\t9636\tG3D 2099-01-02\nRadeon R9 290\t8139\tG3D 2099-01-02\ngood\t9000\tG3D 2099-01-02\nbad\t6000\tG3D 2099-01-02\n"  # rules name these
+FIGURES = "".join("%s\t%d\tG3D 2099-01-02\n" % f for f in (("GeForce GTX 970", 9636), ("Radeon R9 290", 8139),
+                                                              ("good", 9000), ("bad", 6000)))  # rules name these
 
 
 def write(path, text):
@@ -150,7 +151,8 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
-    write(os.path.join(folder, "gpu_rules.tsv"), "10de\tfamily\t^GM204\tgood\tGM204: x\n10de\tfamily\t^GM206\tbad\tGM206\n")
+    write(os.path.join(folder, "gpu_rules.tsv"),
+          "10de\tfamily\t^GM204\tgood\tGM204: x\n10de\tfamily\t^GM206\tbad\tGM206\n")
     for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""), ("gpu_kernel.tsv", ""),
                        ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
@@ -186,7 +188,8 @@ class Generation(unittest.TestCase):
         self.append("cpu_bench.tsv", GOLD + DOUBTFUL)  # set aside for the rule below
         self.append("cpu_figure_checks.tsv", "Intel Xeon Gold 6133 @ 2.50GHz\t-\t-\tx\tx\n")
         self.append("cpu_rules.tsv", "good\tGold 6133\tREF\tXeon Gold: many cores\n")
-        self.append("cpu_brands.tsv", "Intel(R) Xeon(R) Gold 6133 CPU @ 2.50GHz\tIntel Xeon Gold 6133 @ 2.50GHz\tx\n")
+        self.append("cpu_brands.tsv",
+                    "Intel(R) Xeon(R) Gold 6133 CPU @ 2.50GHz\tIntel Xeon Gold 6133 @ 2.50GHz\tx\n")
         figures = Sources(self.tmp).document()["Figures"]
 
         def shown(what, lst, i):

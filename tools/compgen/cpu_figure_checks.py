@@ -49,10 +49,12 @@ def doubts(figures):
     for key, (single, multi) in figures.items():
         siblings = [k for k in families[family(key)] if k != key]
         at = clock(key)
-        near = [k for k in siblings if at is not None and clock(k) is not None and abs(clock(k) - at) <= CLOCK_SPAN]
+        near = [k for k in siblings
+                if at is not None and clock(k) is not None and abs(clock(k) - at) <= CLOCK_SPAN]
         why = []
         ratios = [figures[k][1] / figures[k][0] for k in siblings if figures[k][0]]
-        if single and multi < single and len(ratios) >= MIN_SIBLINGS and statistics.median(ratios) >= MULTI_CORE_RATIO:
+        many_cores = len(ratios) >= MIN_SIBLINGS and statistics.median(ratios) >= MULTI_CORE_RATIO
+        if single and multi < single and many_cores:
             why.append("multi-thread %d below single-thread %d, where %s parts have %.1f times their single-thread"
                        " figure" % (multi, single, family(key), statistics.median(ratios)))
         singles = [figures[k][0] for k in near if figures[k][0]]
@@ -63,8 +65,8 @@ def doubts(figures):
                                                                                     CLOCK_SPAN, median))
         multis = [figures[k][1] for k in near]
         if len(multis) >= MIN_SIBLINGS and multi < MULTI_FLOOR * statistics.median(multis):
-            why.append("multi-thread %d, %s parts at %.2f GHz +-%.1f have %d" % (multi, family(key), at, CLOCK_SPAN,
-                                                                               statistics.median(multis)))
+            why.append("multi-thread %d, %s parts at %.2f GHz +-%.1f have %d"
+                       % (multi, family(key), at, CLOCK_SPAN, statistics.median(multis)))
         if why:
             found[key] = "; ".join(why)
     return found

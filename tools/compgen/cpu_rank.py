@@ -78,7 +78,8 @@ class CpuRanker:
         for row in read_table(path, CHECK_COLUMNS):
             key = row["key"]
             if key not in found:
-                raise TableError("%s: the figures of %r pass the checks; the line is not needed" % (row.where(), key))
+                raise TableError("%s: the figures of %r pass the checks; the line is not needed"
+                                 % (row.where(), key))
             if (row["single"], row["multi"]) == ("-", "-"):
                 set_aside.add(key)
                 continue
@@ -89,7 +90,8 @@ class CpuRanker:
         missing = [k for k in found if k not in set_aside and k not in replaced]
         if missing:
             raise TableError("cpu_bench.tsv: doubtful figures, to be replaced from a second source or set aside"
-                             " for a rule line in %s: %s" % (path, "; ".join("%r: %s" % (k, found[k]) for k in missing)))
+                             " for a rule line in %s: %s"
+                             % (path, "; ".join("%r: %s" % (k, found[k]) for k in missing)))
         self.figures.update(replaced)
         still = [k for k in doubts(self.figures) if k in replaced]
         if still:

@@ -29,7 +29,8 @@ CHIP_NAMES = {
     "CAICOS": "Caicos", "CYPRESS": "Cypress", "HEMLOCK": "Hemlock", "JUNIPER": "Juniper", "REDWOOD": "Redwood",
     "CEDAR": "Cedar", "SUMO": "Sumo", "SUMO2": "SuperSumo", "PALM": "Wrestler", "ARUBA": "Trinity",
 }
-_ENTRY = re.compile(r"\{\s*0x1002,\s*0x([0-9A-Fa-f]{4}),\s*PCI_ANY_ID,\s*PCI_ANY_ID,\s*0,\s*0,\s*CHIP_([A-Z0-9_]+)")
+_ENTRY = re.compile(r"\{\s*0x1002,\s*0x([0-9A-Fa-f]{4}),\s*PCI_ANY_ID,\s*PCI_ANY_ID,\s*0,\s*0,\s*"
+                    r"CHIP_([A-Z0-9_]+)")
 
 
 def read_pciidlist(text):

@@ -193,7 +193,8 @@ def check_figures(doc):
                 m = FIGURE_ENTRY.fullmatch(entry) if isinstance(entry, str) else None
                 if entry is not None and (m is None or int(m.group(1)) >= len(products)
                                           or (m.group(2) and int(m.group(2)) >= len(families))):
-                    problems.append("Figures %s %s entry %d: %r names no product or family" % (what, name, i, entry))
+                    problems.append("Figures %s %s entry %d: %r names no product or family"
+                                    % (what, name, i, entry))
     return problems
 
 
