@@ -16,8 +16,10 @@ sys.path.insert(0, TOOL)
 
 import compgen  # noqa: E402
 from comp_writer import render  # noqa: E402
+from cpu_figure_checks import doubts  # noqa: E402
 from cpu_import import spell  # noqa: E402
 from gpu_select import Figures, classify, read_pciids, read_rules, select  # noqa: E402
+from kernel_ids import kernel_rows, read_pciidlist  # noqa: E402
 from list_checks import check_document, check_sources  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table  # noqa: E402
@@ -54,7 +56,8 @@ RULES = """\
 1002\tfamily\t^Ellesmere\tgood\tEllesmere
 15ad\tfamily\tSVGA\tvirtual\tVMware
 """
-FIGURES = "GeForce GTX 970\t9636\tx\nRadeon R9 290\t8139\tx\ngood\t9000\tx\nbad\t6000\tx\n"  # rules name these
+FIGURES = "".join("%s\t%d\tG3D 2099-01-02\n" % f for f in (("GeForce GTX 970", 9636), ("Radeon R9 290", 8139),
+                                                              ("good", 9000), ("bad", 6000)))  # rules name these
 
 
 def write(path, text):
@@ -124,6 +127,10 @@ class GpuSelection(unittest.TestCase):
         self.assertRaises(TableError, Figures, self.figures)  # a reference without figure
 
 
+GOLD = "".join("Intel Xeon Gold 61%d0 @ 2.50GHz\t2100\t25000\tx\n" % i for i in range(1, 4))
+DOUBTFUL = "Intel Xeon Gold 6133 @ 2.50GHz\t1429\t1172\tx\n"  # multi-thread below single for 20 cores
+
+
 def minimal_tables(folder):
     write(os.path.join(folder, "meta.tsv"), "Version\t2099.01.02\tx\nMemory good min\t4\tx\n"
           "CPU reference 1\tREF\tx\nCPU reference 2\tFX\tx\nCPU share\t0.9\tx\n")
@@ -133,6 +140,7 @@ def minimal_tables(folder):
     write(os.path.join(folder, "cpu_brands.tsv"), "")
     write(os.path.join(folder, "cpu_spelled.tsv"), "")
     write(os.path.join(folder, "cpu_changes.tsv"), "")
+    write(os.path.join(folder, "cpu_figure_checks.tsv"), "")
     write(os.path.join(folder, "os.tsv"), "good\tWindows 10\tx\nbad\tWindows 5.1\tx\n")
     write(os.path.join(folder, "cpu_families.tsv"),
           "intel\tIntel(R) Core(TM) {model} CPU @ {arg}GHz\tx\nplain\tIntel(R) Core(TM) {model}\tx\n")
@@ -143,7 +151,9 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
-    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rules.tsv", ""), ("gpu_rank_changes.tsv", ""),
+    write(os.path.join(folder, "gpu_rules.tsv"),
+          "10de\tfamily\t^GM204\tgood\tGM204: x\n10de\tfamily\t^GM206\tbad\tGM206\n")
+    for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""), ("gpu_kernel.tsv", ""),
                        ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
 
@@ -173,6 +183,29 @@ class Generation(unittest.TestCase):
         self.assertEqual(json.loads(text), doc)
         self.assertIn('\n            ["10DE", "13C2"]\n', text)  # one entry per line
         self.assertEqual(check_document(json.loads(text), src), [])
+
+    def test_figures_show_what_ranked_each_entry(self):
+        self.append("cpu_bench.tsv", GOLD + DOUBTFUL)  # set aside for the rule below
+        self.append("cpu_figure_checks.tsv", "Intel Xeon Gold 6133 @ 2.50GHz\t-\t-\tx\tx\n")
+        self.append("cpu_rules.tsv", "good\tGold 6133\tREF\tXeon Gold: many cores\n")
+        self.append("cpu_brands.tsv",
+                    "Intel(R) Xeon(R) Gold 6133 CPU @ 2.50GHz\tIntel Xeon Gold 6133 @ 2.50GHz\tx\n")
+        figures = Sources(self.tmp).document()["Figures"]
+
+        def shown(what, lst, i):
+            p, _, f = figures[what][lst][i].partition("/")
+            return figures[what]["Products"][int(p)], f and figures["Families"][int(f)]
+        cases = [("CPU", "Good list", 0, ("REF|2000|5000", "Xeon Gold")),  # figures set aside: its rule's
+                 ("CPU", "Good list", 1, ("REF|2000|5000", "")),  # its own figures
+                 ("CPU", "Good list", 2, ("REF|2000|5000", "x")),  # no figures: its rule's witness
+                 ("CPU", "Bad list", 0, ("SLOW|1000|1000", "")),
+                 ("GPU", "Good list", 0, ("good|9000", "GM204")), ("GPU", "Bad list", 0, ("bad|6000", "GM206"))]
+        for what, lst, i, expected in cases:
+            with self.subTest(what=what, lst=lst, i=i):
+                self.assertEqual(shown(what, lst, i), expected)
+        self.assertEqual(figures["Bars"]["CPU"], [{"reference": "REF", "single": 1800, "multi": 4500},
+                                                  {"reference": "FX", "single": 1350, "multi": 5400}])
+        self.assertEqual((figures["Bars"]["GPU"]["value"], figures["Bars"]["Memory"]["value"]), (7325, 4))
 
     def test_processor_ranks_follow_the_figures(self):
         # bars: single 1800 and multi 4500 (REF), or single 1350 and multi 5400 (FX)
@@ -216,6 +249,8 @@ class Generation(unittest.TestCase):
             ("cpu_rules.tsv", "bad\tFX\tREF\tx\n"),  # the witness is good
             ("cpu_rules.tsv", "unknown\ti3-4130\t-\tx\n"),  # outranks the model's own figures
             ("cpu_changes.tsv", "Intel(R) Core(TM) i3-4130 CPU @ 3.40GHz\tgood\tgood\tx\n"),
+            ("cpu_bench.tsv", GOLD + DOUBTFUL),  # a doubtful figure nobody reviewed
+            ("cpu_figure_checks.tsv", "REF\t-\t-\tx\tx\n"),  # a review of figures that pass
             ("os.tsv", "maybe\tWindows 8\tx\n"),
             ("gpu_extra.tsv", "10de\t13c0\tgood\tx\tx\tx\n"),  # ids are upper-case hex
             ("gpu_extra.tsv", "10DE\t13C0\tgood\tx\tx\n"),  # a column short
@@ -239,6 +274,10 @@ class Generation(unittest.TestCase):
             (lambda d: d["GPU"]["Good list"].append(["10DE", "13C1"]), "no source table"),
             (lambda d: d["GPU"]["Good list"].append(["10DE"]), "pair"),
             (lambda d: d["CPU"]["Good list"].append("Typed by hand"), "no source table"),
+            (lambda d: d["Figures"]["CPU"]["Good list"].pop(), "one entry per list entry"),
+            (lambda d: d["Figures"]["GPU"]["Bad list"].__setitem__(0, "9"), "names no product"),
+            (lambda d: d["Figures"]["CPU"]["Products"].append("x|1"), "is not"),
+            (lambda d: d["Figures"]["Bars"]["GPU"].update(value="7325"), "lacks a number"),
         ]
         for change, expected in cases:
             with self.subTest(expected=expected):
@@ -273,6 +312,34 @@ class CpuSpelling(unittest.TestCase):
         reported = {"Intel Xeon E5-2670 @ 2.60GHz": {"intel(r) xeon(r) cpu e5-2670 @ 2.60ghz"}}
         with self.assertRaises(ValueError):
             spell(self.FIGURES, [self.LINE], reported, lambda name, key: False)
+
+
+class FigureChecks(unittest.TestCase):
+    def test_figures_that_cannot_be_true_are_found(self):
+        family = {"Intel Xeon Gold 61%d0 @ 2.50GHz" % i: (2100, 25000) for i in range(1, 5)}
+        family.update({"Intel Core2 Duo E84%d0 @ 3.00GHz" % i: (1240, 1170) for i in range(1, 5)})
+        cases = [("Intel Xeon Gold 6133 @ 2.50GHz", (1429, 1172), True),  # multi below single, 20 cores
+                 ("Intel Xeon Gold 6133 @ 2.50GHz", (1400, 24000), True),  # single far below its siblings'
+                 ("Intel Xeon Gold 6133 @ 2.50GHz", (2000, 5000), True),  # multi far below
+                 ("Intel Xeon Gold 6133 @ 2.50GHz", (2050, 20000), False),
+                 ("Intel Xeon Gold 6133 @ 3.50GHz", (1400, 24000), False),  # no sibling at that clock
+                 ("Intel Core2 Duo E8400 @ 3.00GHz", (1241, 1170), False)]  # two cores: multi < single is real
+        for key, pair, doubtful in cases:
+            with self.subTest(key=key, pair=pair):
+                self.assertEqual(key in doubts(dict(family, **{key: pair})), doubtful)
+
+
+class KernelIds(unittest.TestCase):
+    def test_unnamed_amd_ids_take_their_chip_from_the_driver_tables(self):
+        amdgpu = ("\t0x9900,\n\t{0x1002, 0x6830, PCI_ANY_ID, PCI_ANY_ID, 0, 0, CHIP_VERDE|AMD_IS_MOBILITY},\n"
+                  "\t{0x1002, 0x67df, PCI_ANY_ID, PCI_ANY_ID, 0, 0, CHIP_POLARIS10},\n")
+        tables = [("amdgpu", read_pciidlist(amdgpu)), ("radeon", [("6830", "CAYMAN"), ("9402", "R600")])]
+        figures = Figures(os.path.join(TOOL, "data", "gpu_figures.tsv"))
+        rules = read_rules(os.path.join(TOOL, "data", "gpu_rules.tsv"), figures)
+        rows = [r[1:5] for r in kernel_rows(tables, {"67DF"}, rules, figures)]  # pci.ids names 67DF
+        self.assertEqual(rows, [["6830", "bad", "Cape Verde", "amdgpu CHIP_VERDE"],
+                                ["9402", "bad", "R600", "radeon CHIP_R600"]])
+        self.assertRaises(ValueError, kernel_rows, [("x", [("1234", "NEWCHIP")])], set(), rules, figures)
 
 
 class ShippedTables(unittest.TestCase):

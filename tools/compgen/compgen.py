@@ -18,7 +18,11 @@
                                        rebuild data/gpu_revisions.tsv from libdrm's amdgpu.ids
   compgen.py import-gpu-figures --cpu-mark GIT [--commit C]
                                        refresh the G3D Marks of data/gpu_figures.tsv from that snapshot
-  compgen.py rank-extra                re-rank data/gpu_extra.tsv by gpu_rules.tsv and gpu_figures.tsv
+  compgen.py import-kernel-ids --amdgpu PATH --amdgpu-commit C --radeon PATH --radeon-commit C [--pciids PATH]
+                                       rebuild data/gpu_kernel.tsv from the Linux kernel's amdgpu_drv.c and
+                                       drm_pciids.h (read at those commits of torvalds/linux)
+  compgen.py rank-extra                re-rank data/gpu_extra.tsv and gpu_kernel.tsv by gpu_rules.tsv and
+                                       gpu_figures.tsv
 
 The tables, not the JSON, are what reviewers edit: every entry is one line
 with its source. See data/*.tsv for the columns.
@@ -40,9 +44,10 @@ sys.path.insert(0, HERE)
 from comp_writer import render  # noqa: E402
 from cpu_import import build as build_cpu_tables, git  # noqa: E402
 from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS, SPELLING_COLUMNS, compile_rules, first_rule  # noqa: E402
-from gpu_revisions import REVISION_COLUMNS, revision_rows  # noqa: E402
-from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE,  # noqa: E402
-                        rank_rows, refreshed_figures, select)
+from gpu_revisions import AMD, REVISION_COLUMNS, revision_rows  # noqa: E402
+from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE, Figures,  # noqa: E402
+                        rank_rows, read_pciids, read_rules, refreshed_figures, select)
+from kernel_ids import kernel_rows, read_pciidlist  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table, write_table  # noqa: E402
@@ -67,6 +72,15 @@ EXTRA_HEADER = [
     "emulator's documentation names them (import-pciids drops every row that pci.ids comes to name).",
     "list and reason are what gpu_rules.tsv gives for the name (compgen.py rank-extra); check fails otherwise.",
 ]
+KERNEL_HEADER = [
+    "AMD display adapters that the pci.ids of gpu_pciids.tsv does not name (lspci shows \"Device 6830\"), named",
+    "by the chip the Linux kernel's amdgpu or radeon driver binds them to, in pci.ids' spelling (kernel_ids.py):",
+    "drivers/gpu/drm/amd/amdgpu/amdgpu_drv.c (pciidlist) and include/drm/drm_pciids.h (radeon_PCI_IDS) of",
+    "github.com/torvalds/linux at the commits the source column names; amdgpu's table first. Written by",
+    "compgen.py import-kernel-ids; import-pciids drops every row that pci.ids comes to name. list and reason are",
+    "what gpu_rules.tsv gives for the chip (an ID without a product name is ranked at its family's figure).",
+]
+EXTRA_TABLES = (("gpu_extra.tsv", EXTRA_HEADER), ("gpu_kernel.tsv", KERNEL_HEADER))
 
 
 def generated_text(data_dir):
@@ -110,6 +124,9 @@ def cmd_check(args):
     counts = "OS %d/%d, CPU %d/%d, GPU %d/%d, GPU revisions %d/%d (good/bad)" % (
         len(src.os["good"]), len(src.os["bad"]), len(src.cpu["good"]), len(src.cpu["bad"]),
         len(src.gpu["good"]), len(src.gpu["bad"]), revisions.count("good"), revisions.count("bad"))
+    figures = src.document()["Figures"]
+    counts += "; figures of %d processors, %d adapters, %d family lines" % (
+        len(figures["CPU"]["Products"]), len(figures["GPU"]["Products"]), len(figures["Families"]))
     print("compgen: %s; %s" % ("%d problems" % len(problems) if problems else "ok", counts))
     return 1 if problems else 0
 
@@ -124,12 +141,15 @@ def _write_pciids_table(path, pciids, data_dir):
 
 def _drop_named_extra(data_dir, named_rows):
     """The extra adapters stay only while pci.ids does not name them: one name source per ID."""
-    path = os.path.join(data_dir, "gpu_extra.tsv")
     named = {(r[0], r[1]) for r in named_rows}
-    rows = read_table(path, GPU_COLUMNS)
-    kept = [[r[c] for c in GPU_COLUMNS] for r in rows if (r["vendor"], r["device"]) not in named]
-    write_table(path, EXTRA_HEADER, GPU_COLUMNS, kept)
-    return len(rows) - len(kept)
+    dropped = 0
+    for name, header in EXTRA_TABLES:
+        path = os.path.join(data_dir, name)
+        rows = read_table(path, GPU_COLUMNS)
+        kept = [[r[c] for c in GPU_COLUMNS] for r in rows if (r["vendor"], r["device"]) not in named]
+        write_table(path, header, GPU_COLUMNS, kept)
+        dropped += len(rows) - len(kept)
+    return dropped
 
 
 def cmd_import(args):
@@ -151,7 +171,7 @@ def cmd_pciids_sync(args):
         if version != committed_version:
             # Another release names some adapters differently, but every adapter the rules pick
             # from it must still be in the table: a rule that drops one shows here.
-            extra = read_table(os.path.join(args.data, "gpu_extra.tsv"), GPU_COLUMNS)
+            extra = [r for name, _ in EXTRA_TABLES for r in read_table(os.path.join(args.data, name), GPU_COLUMNS)]
             have = {(r["vendor"], r["device"]) for r in committed_rows + extra}
             missing = [r for r in read_table(fresh, GPU_COLUMNS)
                        if (r["vendor"], r["device"]) not in have]
@@ -211,11 +231,31 @@ def cmd_import_gpu_figures(args):
 
 
 def cmd_rank_extra(args):
-    path = os.path.join(args.data, "gpu_extra.tsv")
-    rows = rank_rows(read_table(path, GPU_COLUMNS), os.path.join(args.data, "gpu_rules.tsv"),
-                     os.path.join(args.data, "gpu_figures.tsv"))
-    write_table(path, EXTRA_HEADER, GPU_COLUMNS, rows)
-    print("compgen: %d adapters of %s ranked" % (len(rows), path))
+    for name, header in EXTRA_TABLES:
+        path = os.path.join(args.data, name)
+        rows = rank_rows(read_table(path, GPU_COLUMNS), os.path.join(args.data, "gpu_rules.tsv"),
+                         os.path.join(args.data, "gpu_figures.tsv"))
+        write_table(path, header, GPU_COLUMNS, rows)
+        print("compgen: %d adapters of %s ranked" % (len(rows), path))
+    return 0
+
+
+def cmd_import_kernel_ids(args):
+    tables = []
+    for path, commit, what in ((args.amdgpu, args.amdgpu_commit, "drivers/gpu/drm/amd/amdgpu/amdgpu_drv.c"),
+                               (args.radeon, args.radeon_commit, "include/drm/drm_pciids.h")):
+        with open(path, encoding="utf-8", errors="replace") as f:
+            tables.append(("Linux %s (torvalds/linux@%s)" % (what, commit[:12]), read_pciidlist(f.read())))
+    _, devices = read_pciids(args.pciids)
+    named = {d.upper() for d, _ in devices.get(AMD, [])}  # and those a hardware report names:
+    named |= {r["device"] for r in read_table(os.path.join(args.data, "gpu_extra.tsv"), GPU_COLUMNS)
+              if r["vendor"] == AMD}
+    figures = Figures(os.path.join(args.data, "gpu_figures.tsv"))
+    rows = kernel_rows(tables, named,
+                       read_rules(os.path.join(args.data, "gpu_rules.tsv"), figures), figures)
+    path = os.path.join(args.data, "gpu_kernel.tsv")
+    write_table(path, KERNEL_HEADER, GPU_COLUMNS, rows)
+    print("compgen: %d AMD IDs that pci.ids does not name written to %s" % (len(rows), path))
     return 0
 
 
@@ -303,6 +343,12 @@ def main(argv=None):
     p.add_argument("--cpu-mark", required=True, help="git directory of github.com/lainbo/cpu-mark")
     p.add_argument("--commit", default="48c7b97", help="the snapshot's commit (default: the tables')")
     p.set_defaults(run=cmd_import_gpu_figures)
+    p = sub.add_parser("import-kernel-ids")
+    for driver in ("amdgpu", "radeon"):
+        p.add_argument("--" + driver, required=True, help="the driver's ID table, read at the commit below")
+        p.add_argument("--%s-commit" % driver, required=True)
+    p.add_argument("--pciids", default=DEFAULT_PCIIDS, help="the pci.ids gpu_pciids.tsv was picked from")
+    p.set_defaults(run=cmd_import_kernel_ids)
     p = sub.add_parser("rank-extra")
     p.set_defaults(run=cmd_rank_extra)
     args = parser.parse_args(argv)

@@ -13,9 +13,11 @@ samples); no list may hold them, whatever figures or other lines say.
 
 import re
 
+from cpu_figure_checks import doubts
 from tables import TableError, read_table
 
 BENCH_COLUMNS = ["key", "single", "multi", "source"]
+CHECK_COLUMNS = ["key", "single", "multi", "source", "why"]
 RULE_COLUMNS = ["verdict", "pattern", "witness", "reason"]
 SPELLING_COLUMNS = ["passmark", "brand", "source"]
 UNKNOWN = "unknown"
@@ -45,7 +47,7 @@ def first_rule(rules, name):
 
 
 class CpuRanker:
-    def __init__(self, bench_path, rules_path, references, share):
+    def __init__(self, bench_path, rules_path, references, share, checks_path=None):
         self.figures = {}
         for row in read_table(bench_path, BENCH_COLUMNS):
             if row["key"] in self.figures:
@@ -55,6 +57,8 @@ class CpuRanker:
                 self.figures[row["key"]] = (single, int(row["multi"]))
             except ValueError:
                 raise TableError("%s: figures must be whole numbers or -" % row.where())
+        self.set_aside = self._reviewed(checks_path) if checks_path else set()
+        self.references = references
         self.bars = []
         for ref in references:
             if ref not in self.figures or self.figures[ref][0] is None:
@@ -65,6 +69,40 @@ class CpuRanker:
             if row["verdict"] != UNKNOWN and self.by_figures(row["witness"], row.where()) != row["verdict"]:
                 raise TableError("%s: the witness %r does not rank %s"
                                  % (row.where(), row["witness"], row["verdict"]))
+
+    def _reviewed(self, path):
+        """Applies the review of every doubtful figure pair (cpu_figure_checks.py): a second source's
+        figures replace it, or "-" "-" sets it aside for the rule lines. Returns the models set aside."""
+        found = doubts(self.figures)
+        set_aside, replaced = set(), {}
+        for row in read_table(path, CHECK_COLUMNS):
+            key = row["key"]
+            if key not in found:
+                raise TableError("%s: the figures of %r pass the checks; the line is not needed"
+                                 % (row.where(), key))
+            if (row["single"], row["multi"]) == ("-", "-"):
+                set_aside.add(key)
+                continue
+            try:
+                replaced[key] = (int(row["single"]), int(row["multi"]))
+            except ValueError:
+                raise TableError("%s: figures must be whole numbers, or - - for a rule" % row.where())
+        missing = [k for k in found if k not in set_aside and k not in replaced]
+        if missing:
+            raise TableError("cpu_bench.tsv: doubtful figures, to be replaced from a second source or set aside"
+                             " for a rule line in %s: %s"
+                             % (path, "; ".join("%r: %s" % (k, found[k]) for k in missing)))
+        self.figures.update(replaced)
+        still = [k for k in doubts(self.figures) if k in replaced]
+        if still:
+            raise TableError("%s: the replacing figures of %s fail the checks too" % (path, ", ".join(still)))
+        for key in set_aside:
+            del self.figures[key]
+        return set_aside
+
+    def model(self, key):
+        """The model whose figures rank a brand string: key, or "-" when its figures were set aside."""
+        return "-" if key in self.set_aside else key
 
     def by_figures(self, key, where):
         if key not in self.figures:
@@ -80,6 +118,7 @@ class CpuRanker:
 
     def rank(self, name, key, where):
         """(list, why) of a brand string whose model is key ("-": no figures)."""
+        key = self.model(key)
         row = first_rule(self.rules, name)
         if row is not None and row["verdict"] == UNKNOWN:
             raise TableError("%s: %r stays unknown by the rule at %s" % (where, name, row.where()))

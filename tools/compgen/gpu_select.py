@@ -59,7 +59,8 @@ class Figures:
 
     def __init__(self, path):
         self.g3d = {}
-        for row in read_table(path, FIGURE_COLUMNS):
+        self.rows = read_table(path, FIGURE_COLUMNS)
+        for row in self.rows:
             if row["product"] in self.g3d:
                 raise TableError("%s: %r has a figure already" % (row.where(), row["product"]))
             if not re.fullmatch(r"[1-9][0-9]*", row["g3d"]):
@@ -144,10 +145,18 @@ def products_of(name):
 
 
 def classify(vendor, name, rules, figures):
-    """Returns (list, reason) for one device, or None when it is no adapter we judge.
+    """Returns (list, reason) for one device, or None when it is no adapter we judge."""
+    judged = judge(vendor, name, rules, figures)
+    return judged[:2] if judged else None
+
+
+def judge(vendor, name, rules, figures):
+    """Returns (list, reason, figure, family) for one device, or None when it is no adapter we judge.
 
     Every product the name lists is taken at its own figure (a product rule) or at its
-    family's; the ID is ranked by the weakest of them, as one ID may be any of them."""
+    family's; the ID is ranked by the weakest of them, as one ID may be any of them.
+    figure: the gpu_figures.tsv product the rank rests on (None when no benchmark stands
+    behind it); family: the family line's note when that figure is the family's."""
     mine = [r for r in rules if r[0] == vendor]
     if any(kind == "skip" and pat.search(name) for _, kind, pat, _, _ in mine):
         return None
@@ -156,25 +165,26 @@ def classify(vendor, name, rules, figures):
     if family is None:
         return None
     if family[0] == NO_GRAPHICS:
-        return "none", family[1]
+        return "none", family[1], None, None
     ranked = []
     for product in products_of(name) or [name]:
         figure = family[0] if family[0] in NO_HEADSET else next(  # nothing faster behind it
-            (f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)), family[0])
-        ranked.append((product, figure))
-    graphics = [(p, f) for p, f in ranked if f != NO_GRAPHICS]
+            (f for _, kind, pat, f, _ in mine if kind == "product" and pat.search(product)), None)
+        ranked.append((product, figure or family[0], figure is None))
+    graphics = [r for r in ranked if r[1] != NO_GRAPHICS]
     if not graphics:
-        return "none", family[1] + "; no figure"
-    product, figure = min(graphics, key=lambda pf: figures.g3d[pf[1]])
+        return "none", family[1] + "; no figure", None, None
+    product, figure, by_family = min(graphics, key=lambda r: figures.g3d[r[1]])
+    shown = (None if figure in NO_HEADSET else figure), (family[1] if by_family else None)
     if figure == NO_OUTPUT:
-        return "bad", "%s; %s: %s" % (family[1], product, NO_OUTPUT_RULE)
+        return ("bad", "%s; %s: %s" % (family[1], product, NO_OUTPUT_RULE)) + shown
     g3d = figures.g3d[figure]
     verdict = figures.verdict(g3d)
     reason = "%s; G3D %d (%s) %s %d" % (family[1], g3d, figure, ">=" if verdict == "good" else "<",
                                          figures.bar)
-    if len({f for _, f in graphics}) > 1:
+    if len({r[1] for r in graphics}) > 1:
         reason += "; weakest of its products: " + product
-    return verdict, reason
+    return (verdict, reason) + shown
 
 
 def idle_families(rows, rules_path, figures_path):

@@ -127,6 +127,7 @@ def check_document(doc, src):
                 problems.append("GPU %s:%s is on both lists" % key)
             pairs[key] = lst
     problems += _check_revision_lists(doc["GPU"], src)
+    problems += check_figures(doc)
     for what in ("OS", "CPU"):
         both = ({n.casefold() for n in doc[what]["Good list"] if isinstance(n, str)}
                 & {n.casefold() for n in doc[what]["Bad list"] if isinstance(n, str)})
@@ -157,6 +158,43 @@ def _check_revision_lists(gpu, src):
                 problems.append("GPU %s: %s:%s rev %s is in no source table with that list" % ((key,) + triple))
             if lists.setdefault(triple, lst) != lst:
                 problems.append("GPU %s:%s rev %s is on both revision lists" % triple)
+    return problems
+
+
+FIGURE_ENTRY = re.compile(r"(\d+)(?:/(\d+))?")
+PRODUCT = {"CPU": re.compile(r"[^|]+\|(\d+)?\|\d+"), "GPU": re.compile(r"[^|]+\|\d+")}
+
+
+def check_figures(doc):
+    """"Figures", when present, explains every list entry by index with products and families it has."""
+    figures = doc.get("Figures")
+    if figures is None:
+        return []  # a file of the lists alone ranks as before
+    if not isinstance(figures, dict):
+        return ['"Figures" is not an object']
+    problems = []
+    bars = figures.get("Bars", {})
+    numbers = [b.get(k) for b in bars.get("CPU", []) for k in ("single", "multi")]
+    numbers += [bars.get(k, {}).get("value") for k in ("GPU", "Memory")]
+    if not numbers[:2] or not all(isinstance(n, (int, float)) and not isinstance(n, bool) for n in numbers):
+        problems.append('"Figures"/"Bars" lacks a number')
+    families = figures.get("Families", [])
+    for what in ("CPU", "GPU"):
+        part = figures.get(what, {})
+        products = part.get("Products", [])
+        bad = [p for p in products if not (isinstance(p, str) and PRODUCT[what].fullmatch(p))]
+        problems += ["Figures %s product %r is not %s" % (what, p, PRODUCT[what].pattern) for p in bad]
+        for name, listed in doc[what].items():
+            entries = part.get(name)
+            if not isinstance(entries, list) or len(entries) != len(listed):
+                problems.append("Figures %s %s does not hold one entry per list entry" % (what, name))
+                continue
+            for i, entry in enumerate(entries):
+                m = FIGURE_ENTRY.fullmatch(entry) if isinstance(entry, str) else None
+                if entry is not None and (m is None or int(m.group(1)) >= len(products)
+                                          or (m.group(2) and int(m.group(2)) >= len(families))):
+                    problems.append("Figures %s %s entry %d: %r names no product or family"
+                                    % (what, name, i, entry))
     return problems
 
 

@@ -4,6 +4,7 @@ import os
 import re
 
 from cpu_rank import CpuRanker
+from figures import document_figures
 from gpu_revisions import REVISION_COLUMNS
 from gpu_select import GPU_COLUMNS, Figures
 from tables import TableError, read_table
@@ -17,7 +18,7 @@ class Sources:
 
     def __init__(self, data_dir):
         self.data_dir = data_dir
-        meta = {r["key"]: r for r in read_table(self._path("meta.tsv"), ["key", "value", "source"])}
+        meta = {r["key"]: r for r in read_table(self.path("meta.tsv"), ["key", "value", "source"])}
         for key in ("Version", "Memory good min", "CPU reference 1", "CPU reference 2", "CPU share"):
             if key not in meta:
                 raise TableError("meta.tsv: no %r" % key)
@@ -26,37 +27,39 @@ class Sources:
             self.memory_min = float(meta["Memory good min"]["value"])
         except ValueError:
             raise TableError("meta.tsv: 'Memory good min' is not a number")
-        self.os = self._names(read_table(self._path("os.tsv"), ["list", "name", "source"]))
+        self.os = self._names(read_table(self.path("os.tsv"), ["list", "name", "source"]))
         try:
             share = float(meta["CPU share"]["value"])
         except ValueError:
             raise TableError("meta.tsv: 'CPU share' is not a number")
-        self.cpu_ranker = CpuRanker(self._path("cpu_bench.tsv"), self._path("cpu_rules.tsv"),
+        self.cpu_ranker = CpuRanker(self.path("cpu_bench.tsv"), self.path("cpu_rules.tsv"),
                                     [meta["CPU reference 1"]["value"], meta["CPU reference 2"]["value"]],
-                                    share)
+                                    share, self.path("cpu_figure_checks.tsv"))
         self.cpu = self._names(self._cpu_rows())
-        self.figures = Figures(self._path("gpu_figures.tsv"))
-        self.gpu_extra = read_table(self._path("gpu_extra.tsv"), GPU_COLUMNS)
-        self.gpu_all = read_table(self._path("gpu_pciids.tsv"), GPU_COLUMNS) + self.gpu_extra
+        self.figures = Figures(self.path("gpu_figures.tsv"))
+        # Adapters that pci.ids does not name: from hardware reports, and from the kernel's driver tables.
+        self.gpu_extra = (read_table(self.path("gpu_extra.tsv"), GPU_COLUMNS)
+                          + read_table(self.path("gpu_kernel.tsv"), GPU_COLUMNS))
+        self.gpu_all = read_table(self.path("gpu_pciids.tsv"), GPU_COLUMNS) + self.gpu_extra
         self.gpu = self._pairs(self.gpu_all)
-        self.gpu_revisions = read_table(self._path("gpu_revisions.tsv"), REVISION_COLUMNS)
-        self.gpu_changes = read_table(self._path("gpu_rank_changes.tsv"), CHANGE_COLUMNS)
+        self.gpu_revisions = read_table(self.path("gpu_revisions.tsv"), REVISION_COLUMNS)
+        self.gpu_changes = read_table(self.path("gpu_rank_changes.tsv"), CHANGE_COLUMNS)
 
-    def _path(self, name):
+    def path(self, name):
         return os.path.join(self.data_dir, name)
 
     def _cpu_rows(self):
         """Reported brand strings first, then spelled models, then the family patterns' names.
 
         Each row's list comes from the rank rule (cpu_rank.py), never from the table."""
-        rows = (read_table(self._path("cpu_brands.tsv"), ["name", "key", "source"])
-                + read_table(self._path("cpu_spelled.tsv"), ["name", "key", "source"]))
+        rows = (read_table(self.path("cpu_brands.tsv"), ["name", "key", "source"])
+                + read_table(self.path("cpu_spelled.tsv"), ["name", "key", "source"]))
         families = {}
-        for row in read_table(self._path("cpu_families.tsv"), ["family", "pattern", "source"]):
+        for row in read_table(self.path("cpu_families.tsv"), ["family", "pattern", "source"]):
             if row["family"] in families:
                 raise TableError("%s: family %r is defined twice" % (row.where(), row["family"]))
             families[row["family"]] = row
-        for row in read_table(self._path("cpu_models.tsv"),
+        for row in read_table(self.path("cpu_models.tsv"),
                               ["family", "key", "model", "arg", "source"]):
             family = families.get(row["family"])
             if family is None:
@@ -84,7 +87,7 @@ class Sources:
     def _check_changes(self, rows):
         """Every rank that moved from the hand-set lists is explained, and still holds."""
         ranks = {r["name"].casefold(): r["list"] for r in rows}
-        for row in read_table(self._path("cpu_changes.tsv"), ["name", "was", "now", "why"]):
+        for row in read_table(self.path("cpu_changes.tsv"), ["name", "was", "now", "why"]):
             now = ranks.get(row["name"].casefold())
             if now != row["now"] or row["was"] == row["now"]:
                 raise TableError("%s: %r now ranks %s, not %s after %s"
@@ -132,4 +135,5 @@ class Sources:
                     "Bad list": [[r["vendor"], r["device"]] for r in self.gpu["bad"]],
                     "Good revisions": revisions("good"), "Bad revisions": revisions("bad")},
             "Memory": {"Good min": memory},
+            "Figures": document_figures(self),
         }
