@@ -52,7 +52,8 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
         qDebug() << "[HeadsetConnection] No ranked adapter to look for; video unknown";
         return decide(HeadsetStatus::Unknown, VideoJudgement::Reason::NoRankedAdapter);
     }
-    if (rankedHasOutput) return decide(HeadsetStatus::Ok, VideoJudgement::Reason::RankedAdapterHasOutput);
+    if (rankedHasOutput)
+        return decide(HeadsetStatus::Ok, VideoJudgement::Reason::RankedAdapterHasOutput);
     if (!rankedListed) {
         qDebug() << "[HeadsetConnection] The ranked adapter" << ranked.name
                  << "is not among the adapters with output information; video unknown";
@@ -109,7 +110,8 @@ QString adapterLabel(const DisplayAdapterOutputs& adapter) {
     if (adapter.pci.known)
         return QStringLiteral("%1:%2")
             .arg(adapter.pci.vendor, 4, 16, QLatin1Char('0'))
-            .arg(adapter.pci.device, 4, 16, QLatin1Char('0'));
+            .arg(adapter.pci.device, 4, 16, QLatin1Char('0'))
+            .toUpper();
     return QString::fromStdString(adapter.source);
 }
 

@@ -32,12 +32,12 @@ struct VideoJudgement {
         NoExternalOutput,        // warning: no adapter has an HDMI or DisplayPort port
         NoConnectorInformation,  // unknown: the system lists no output at all
         NoRankedAdapter,         // unknown: the check ranked no adapter
-        RankedAdapterNotListed   // unknown: the system tells nothing of the ranked adapter's outputs
+        RankedAdapterNotListed  // unknown: the system tells nothing of the ranked adapter's outputs
     };
     HeadsetStatus status = HeadsetStatus::Unknown;
     Reason reason = Reason::NoConnectorInformation;
-    QString neededAdapter;            // the ranked adapter: the one Orvo needs
-    QStringList adaptersWithOutputs;  // every adapter with an HDMI or DisplayPort port
+    QString neededAdapter;                        // the ranked adapter: the one Orvo needs
+    QStringList adaptersWithOutputs;              // every adapter with an HDMI or DisplayPort port
     std::vector<DisplayAdapterOutputs> adapters;  // the facts, with names filled in
 };
 
@@ -56,7 +56,7 @@ struct HeadsetConnection {
 // HDMI or DisplayPort (USB-C with DisplayPort included): where a headset plugs in.
 bool isHeadsetOutput(OutputKind kind);
 
-// How an adapter is called in the judgement: its name, else "vvvv:dddd",
+// How an adapter is called in the judgement: its name, else "VVVV:DDDD",
 // else where it was found.
 QString adapterLabel(const DisplayAdapterOutputs& adapter);
 

@@ -78,34 +78,36 @@ QJsonObject videoJson(const VideoJudgement& video) {
     for (const DisplayAdapterOutputs& adapter : video.adapters) {
         QJsonArray outputs;
         for (const DisplayOutput& output : adapter.outputs) {
-            outputs.append(QJsonObject{
-                {QStringLiteral("name"), QString::fromStdString(output.name)},
-                {QStringLiteral("connector"), QString::fromStdString(output.connector)},
-                {QStringLiteral("kind"), kindText(output.kind)},
-                {QStringLiteral("connection"), connectionText(output.connection)}});
+            outputs.append(
+                QJsonObject{{QStringLiteral("name"), QString::fromStdString(output.name)},
+                            {QStringLiteral("connector"), QString::fromStdString(output.connector)},
+                            {QStringLiteral("kind"), kindText(output.kind)},
+                            {QStringLiteral("connection"), connectionText(output.connection)}});
         }
-        adapters.append(QJsonObject{{QStringLiteral("name"), adapterLabel(adapter)},
-                                    {QStringLiteral("vendorId"), hexId(adapter.pci, adapter.pci.vendor)},
-                                    {QStringLiteral("deviceId"), hexId(adapter.pci, adapter.pci.device)},
-                                    {QStringLiteral("outputs"), outputs}});
+        adapters.append(
+            QJsonObject{{QStringLiteral("name"), adapterLabel(adapter)},
+                        {QStringLiteral("vendorId"), hexId(adapter.pci, adapter.pci.vendor)},
+                        {QStringLiteral("deviceId"), hexId(adapter.pci, adapter.pci.device)},
+                        {QStringLiteral("outputs"), outputs}});
     }
-    return QJsonObject{
-        {QStringLiteral("status"), headsetStatusText(video.status)},
-        {QStringLiteral("reason"), videoReasonText(video.reason)},
-        {QStringLiteral("neededAdapter"), video.neededAdapter},
-        {QStringLiteral("adaptersWithOutputs"), QJsonArray::fromStringList(video.adaptersWithOutputs)},
-        {QStringLiteral("adapters"), adapters}};
+    return QJsonObject{{QStringLiteral("status"), headsetStatusText(video.status)},
+                       {QStringLiteral("reason"), videoReasonText(video.reason)},
+                       {QStringLiteral("neededAdapter"), video.neededAdapter},
+                       {QStringLiteral("adaptersWithOutputs"),
+                        QJsonArray::fromStringList(video.adaptersWithOutputs)},
+                       {QStringLiteral("adapters"), adapters}};
 }
 
 QJsonObject usbJson(const UsbJudgement& usb) {
     QJsonArray controllers;
     for (const UsbHostController& c : usb.controllers) {
-        controllers.append(QJsonObject{{QStringLiteral("source"), QString::fromStdString(c.source)},
-                                       {QStringLiteral("vendorId"), hexId(c.pci, c.pci.vendor)},
-                                       {QStringLiteral("deviceId"), hexId(c.pci, c.pci.device)},
-                                       {QStringLiteral("interface"), interfaceText(c.hostInterface)},
-                                       {QStringLiteral("speedMbps"), static_cast<int>(c.speedMbps)},
-                                       {QStringLiteral("ports"), static_cast<int>(c.ports)}});
+        controllers.append(
+            QJsonObject{{QStringLiteral("source"), QString::fromStdString(c.source)},
+                        {QStringLiteral("vendorId"), hexId(c.pci, c.pci.vendor)},
+                        {QStringLiteral("deviceId"), hexId(c.pci, c.pci.device)},
+                        {QStringLiteral("interface"), interfaceText(c.hostInterface)},
+                        {QStringLiteral("speedMbps"), static_cast<int>(c.speedMbps)},
+                        {QStringLiteral("ports"), static_cast<int>(c.ports)}});
     }
     return QJsonObject{{QStringLiteral("status"), headsetStatusText(usb.status)},
                        {QStringLiteral("reason"), usbReasonText(usb.reason)},

@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     else
         engine.probeSystem();
     const auto end = std::chrono::steady_clock::now();
-    std::printf("%lld\n", static_cast<long long>(
-                              std::chrono::duration_cast<std::chrono::microseconds>(end - start)
-                                  .count()));
+    std::printf("%lld\n",
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::microseconds>(end - start).count()));
     return engine.getOSName().isEmpty() ? 1 : 0;
 }

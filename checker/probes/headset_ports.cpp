@@ -7,7 +7,8 @@ OutputKind outputKindOfDrmConnector(const std::string& type) {
     if (type == "DP") return OutputKind::DisplayPort;
     if (type == "DVI-D" || type == "DVI-I" || type == "DVI-A") return OutputKind::Dvi;
     if (type == "VGA") return OutputKind::Vga;
-    if (type == "eDP" || type == "LVDS" || type == "DSI" || type == "DPI") return OutputKind::Internal;
+    if (type == "eDP" || type == "LVDS" || type == "DSI" || type == "DPI")
+        return OutputKind::Internal;
     return OutputKind::Other;
 }
 

@@ -40,7 +40,7 @@ struct PciId {
 };
 
 struct DisplayAdapterOutputs {
-    std::string name;  // the system's name for the adapter; empty on Linux ("card1" is in source)
+    std::string name;    // the system's name for the adapter; empty on Linux ("card1" is in source)
     std::string source;  // where it was read: "card1", or the adapter's LUID
     PciId pci;
     std::vector<DisplayOutput> outputs;  // may be empty: an adapter that drives no port

@@ -155,7 +155,8 @@ UsbControllersProbe probeUsbControllers(const ProbeRoots& roots) {
             controller.pci = pciIdOf(controllerDir);
             std::uint64_t classCode = 0;
             if (readUnsigned(controllerDir + "/class", classCode, 16))
-                controller.hostInterface = usbInterfaceOfClass(static_cast<std::uint32_t>(classCode));
+                controller.hostInterface =
+                    usbInterfaceOfClass(static_cast<std::uint32_t>(classCode));
             if (controller.hostInterface == UsbInterface::Unknown)
                 probe.notes.push_back("USB controller " + controller.source +
                                       " has no USB host class code");

@@ -1,9 +1,9 @@
 // Windows back-end of the headset ports: the display configuration's
 // targets per adapter (named and identified through DXGI) and the USB host
 // controllers SetupAPI lists.
-#include <windows.h>
 #include <dxgi.h>
 #include <setupapi.h>
+#include <windows.h>
 #include <wrl/client.h>
 
 #include <cstdio>
@@ -94,13 +94,13 @@ std::map<std::string, DisplayAdapterOutputs> dxgiAdapters(std::vector<std::strin
     const HRESULT hr = CreateDXGIFactory1(__uuidof(IDXGIFactory1),
                                           reinterpret_cast<void**>(factory.GetAddressOf()));
     if (FAILED(hr)) {
-        notes.push_back("CreateDXGIFactory1 failed with " +
-                        hex(static_cast<unsigned long>(hr)) + "; adapters without identity");
+        notes.push_back("CreateDXGIFactory1 failed with " + hex(static_cast<unsigned long>(hr)) +
+                        "; adapters without identity");
         return adapters;
     }
     ComPtr<IDXGIAdapter1> adapter;
-    for (UINT i = 0; factory->EnumAdapters1(i, adapter.ReleaseAndGetAddressOf()) != DXGI_ERROR_NOT_FOUND;
-         ++i) {
+    for (UINT i = 0;
+         factory->EnumAdapters1(i, adapter.ReleaseAndGetAddressOf()) != DXGI_ERROR_NOT_FOUND; ++i) {
         DXGI_ADAPTER_DESC1 desc;
         if (!adapter || FAILED(adapter->GetDesc1(&desc))) {
             notes.push_back("DXGI adapter " + std::to_string(i) + " has no description");
@@ -184,8 +184,9 @@ DisplayOutputsProbe probeDisplayOutputs(const ProbeRoots&) {
         output.connection = path.targetInfo.targetAvailable ? OutputConnection::Connected
                                                             : OutputConnection::Disconnected;
         if (output.kind == OutputKind::Other)
-            probe.notes.push_back("Display target " + output.name + " has output technology " +
-                                  std::to_string(static_cast<long>(path.targetInfo.outputTechnology)));
+            probe.notes.push_back(
+                "Display target " + output.name + " has output technology " +
+                std::to_string(static_cast<long>(path.targetInfo.outputTechnology)));
         adapter->second.outputs.push_back(output);
     }
     for (auto& entry : adapters) probe.adapters.push_back(std::move(entry.second));
@@ -216,8 +217,8 @@ UsbControllersProbe probeUsbControllers(const ProbeRoots&) {
             if (!haveIds && hexAfter(hardwareId, "VEN_", 4, vendor) &&
                 hexAfter(hardwareId, "DEV_", 4, id)) {
                 haveIds = true;
-                controller.pci = PciId{true, static_cast<std::uint16_t>(vendor),
-                                       static_cast<std::uint16_t>(id)};
+                controller.pci =
+                    PciId{true, static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(id)};
             }
             if (!haveClass && hexAfter(hardwareId, "CC_", 6, classCode)) haveClass = true;
         }

@@ -51,33 +51,65 @@ private slots:
 void TstHeadsetConnection::judgement_data() {
     QTest::addColumn<QString>("outputs");
     QTest::addColumn<QString>("speeds");
-    QTest::addColumn<QString>("ranked");  // empty: no ranked adapter
+    QTest::addColumn<QString>("ranked");    // empty: no ranked adapter
     QTest::addColumn<QString>("expected");  // video status, usb status, adapters with outputs
-    QTest::newRow("desktop, DisplayPort and HDMI")
-        << "10de:1c03=DP,DP,HDMI-A,DVI-D" << "480,5000" << "10de:1c03" << "ok ok 10de:1c03";
-    QTest::newRow("laptop, HDMI on the integrated adapter")
-        << "8086:3e9b=eDP,HDMI-A; 10de:1f10=" << "480,10000" << "10de:1f10"
-        << "warning ok 8086:3e9b";
+    QTest::newRow("desktop, DisplayPort and HDMI") << "10DE:1C03=DP,DP,HDMI-A,DVI-D"
+                                                   << "480,5000"
+                                                   << "10DE:1C03"
+                                                   << "ok ok 10DE:1C03";
+    QTest::newRow("laptop, HDMI on the integrated adapter") << "8086:3E9B=eDP,HDMI-A; 10DE:1F10="
+                                                            << "480,10000"
+                                                            << "10DE:1F10"
+                                                            << "warning ok 8086:3E9B";
     QTest::newRow("laptop, USB-C DisplayPort on the discrete adapter")
-        << "8086:3e9b=eDP,HDMI-A; 10de:1f10=DP" << "20000" << "10de:1f10"
-        << "ok ok 8086:3e9b,10de:1f10";
-    QTest::newRow("HDMI-B counts") << "10de:1c03=HDMI-B" << "5000" << "10de:1c03" << "ok ok 10de:1c03";
-    QTest::newRow("only DVI and VGA") << "10de:1c03=DVI-D,VGA" << "480" << "10de:1c03"
+        << "8086:3E9B=eDP,HDMI-A; 10DE:1F10=DP"
+        << "20000"
+        << "10DE:1F10"
+        << "ok ok 8086:3E9B,10DE:1F10";
+    QTest::newRow("HDMI-B counts") << "10DE:1C03=HDMI-B"
+                                   << "5000"
+                                   << "10DE:1C03"
+                                   << "ok ok 10DE:1C03";
+    QTest::newRow("only DVI and VGA") << "10DE:1C03=DVI-D,VGA"
+                                      << "480"
+                                      << "10DE:1C03"
                                       << "warning warning ";
-    QTest::newRow("only the laptop's panels") << "8086:3e9b=eDP,LVDS,DSI; 10de:1f10=" << "12,480"
-                                              << "10de:1f10" << "warning warning ";
-    QTest::newRow("virtual machine") << "1af4:1050=Virtual" << "480,5000" << "1af4:1050"
+    QTest::newRow("only the laptop's panels") << "8086:3E9B=eDP,LVDS,DSI; 10DE:1F10="
+                                              << "12,480"
+                                              << "10DE:1F10"
+                                              << "warning warning ";
+    QTest::newRow("virtual machine") << "1AF4:1050=Virtual"
+                                     << "480,5000"
+                                     << "1AF4:1050"
                                      << "warning ok ";
-    QTest::newRow("two alike adapters, the second with HDMI")
-        << "10de:1c03=; 10de:1c03=HDMI-A" << "5000" << "10de:1c03" << "ok ok 10de:1c03";
-    QTest::newRow("ranked adapter unlisted") << "8086:3e9b=eDP,HDMI-A" << "5000" << "10de:1f10"
-                                             << "unknown ok 8086:3e9b";
-    QTest::newRow("no ranked adapter") << "8086:3e9b=HDMI-A" << "5000" << "" << "unknown ok 8086:3e9b";
-    QTest::newRow("cards without connectors") << "8086:3e9b=; 10de:1f10=" << "" << "10de:1f10"
+    QTest::newRow("two alike adapters, the second with HDMI") << "10DE:1C03=; 10DE:1C03=HDMI-A"
+                                                              << "5000"
+                                                              << "10DE:1C03"
+                                                              << "ok ok 10DE:1C03";
+    QTest::newRow("ranked adapter unlisted") << "8086:3E9B=eDP,HDMI-A"
+                                             << "5000"
+                                             << "10DE:1F10"
+                                             << "unknown ok 8086:3E9B";
+    QTest::newRow("no ranked adapter") << "8086:3E9B=HDMI-A"
+                                       << "5000"
+                                       << ""
+                                       << "unknown ok 8086:3E9B";
+    QTest::newRow("cards without connectors") << "8086:3E9B=; 10DE:1F10="
+                                              << ""
+                                              << "10DE:1F10"
                                               << "unknown unknown ";
-    QTest::newRow("nothing readable") << "-" << "-" << "10de:1c03" << "unknown unknown ";
-    QTest::newRow("a speed unknown, the other USB 2.0") << "" << "0,480" << "" << "unknown warning ";
-    QTest::newRow("no speed known") << "" << "0" << "" << "unknown unknown ";
+    QTest::newRow("nothing readable") << "-"
+                                      << "-"
+                                      << "10DE:1C03"
+                                      << "unknown unknown ";
+    QTest::newRow("a speed unknown, the other USB 2.0") << ""
+                                                        << "0,480"
+                                                        << ""
+                                                        << "unknown warning ";
+    QTest::newRow("no speed known") << ""
+                                    << "0"
+                                    << ""
+                                    << "unknown unknown ";
 }
 
 void TstHeadsetConnection::judgement() {

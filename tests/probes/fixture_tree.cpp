@@ -187,15 +187,18 @@ void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine) {
         case HeadsetMachine::Desktop:
             tree.addPciFunctionAt(pciFunction("0000:01:00.0", 0x10de, 0x1c03, 0x030000), discrete);
             tree.addDrmCard(0, discrete,
-                            {{"DP-1", "connected"}, {"DP-2", "disconnected"},
-                             {"DP-3", "disconnected"}, {"HDMI-A-1", "disconnected"},
+                            {{"DP-1", "connected"},
+                             {"DP-2", "disconnected"},
+                             {"DP-3", "disconnected"},
+                             {"HDMI-A-1", "disconnected"},
                              {"DVI-D-1", "disconnected"}});
             tree.addPciFunctionAt(pciFunction("0000:00:14.0", 0x8086, 0xa2af, 0x0c0330), xhci);
             tree.addUsbRootHub(1, xhci, "480", 14);
             tree.addUsbRootHub(2, xhci, "5000", 10);
             break;
         case HeadsetMachine::HybridLaptop:
-            tree.addPciFunctionAt(pciFunction("0000:00:02.0", 0x8086, 0x3e9b, 0x030000), integrated);
+            tree.addPciFunctionAt(pciFunction("0000:00:02.0", 0x8086, 0x3e9b, 0x030000),
+                                  integrated);
             tree.addDrmCard(0, integrated, {{"eDP-1", "connected"}, {"HDMI-A-1", "disconnected"}});
             tree.addPciFunctionAt(pciFunction("0000:01:00.0", 0x10de, 0x1f10, 0x030000), discrete);
             tree.addDrmCard(1, discrete, {});

@@ -12,9 +12,9 @@ class ProbeEngine : public OrvoCheckLib {
 public:
     using OrvoCheckLib::readCPU;
     using OrvoCheckLib::readGPUs;
+    using OrvoCheckLib::readHeadsetPorts;
     using OrvoCheckLib::readMemory;
     using OrvoCheckLib::readOS;
-    using OrvoCheckLib::readHeadsetPorts;
 
     QList<GpuInfo>& gpus() { return m_GPUs; }
     QStringList gpuNames() const { return m_GPUNames; }
@@ -473,22 +473,26 @@ void TstProbesFixture::cpuNameTrimmedAndCollapsed() {
 
 void TstProbesFixture::headsetMachines_data() {
     QTest::addColumn<int>("machine");
-    QTest::addColumn<QString>("outputs");  // * marks HDMI and DisplayPort
+    QTest::addColumn<QString>("outputs");      // * marks HDMI and DisplayPort
     QTest::addColumn<QString>("controllers");  // interface 3 is xHCI, 2 EHCI
     QTest::addColumn<QString>("judgement");  // video, usb, needed adapter <- adapters with outputs
     QTest::newRow("desktop") << int(HeadsetMachine::Desktop)
-        << "card0: NVIDIA GeForce GTX 1060 6GB [DP-1=on* DP-2=off* DP-3=off* DVI-D-1=off HDMI-A-1=off*]"
-        << "8086:a2af 3 5000/10"
-        << "ok ok NVIDIA GeForce GTX 1060 6GB <- NVIDIA GeForce GTX 1060 6GB";
-    QTest::newRow("hybrid laptop") << int(HeadsetMachine::HybridLaptop)
+                             << "card0: NVIDIA GeForce GTX 1060 6GB [DP-1=on* DP-2=off* DP-3=off* "
+                                "DVI-D-1=off HDMI-A-1=off*]"
+                             << "8086:a2af 3 5000/10"
+                             << "ok ok NVIDIA GeForce GTX 1060 6GB <- NVIDIA GeForce GTX 1060 6GB";
+    QTest::newRow("hybrid laptop")
+        << int(HeadsetMachine::HybridLaptop)
         << "card0: Intel UHD Graphics 630 [HDMI-A-1=off* eDP-1=on]; "
            "card1: NVIDIA GeForce RTX 2070 Mobile []"
         << "8086:a36d 3 10000/8"
         << "warning ok NVIDIA GeForce RTX 2070 Mobile <- Intel UHD Graphics 630";
     QTest::newRow("USB 2.0 only") << int(HeadsetMachine::Usb2Only) << ""
-        << "8086:1e26 2 480/3" << "unknown warning  <- ";
-    QTest::newRow("nothing known") << int(HeadsetMachine::NothingKnown) << "" << ""
-        << "unknown unknown  <- ";
+                                  << "8086:1e26 2 480/3"
+                                  << "unknown warning  <- ";
+    QTest::newRow("nothing known") << int(HeadsetMachine::NothingKnown) << ""
+                                   << ""
+                                   << "unknown unknown  <- ";
 }
 
 void TstProbesFixture::headsetMachines() {
