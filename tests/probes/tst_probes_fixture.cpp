@@ -538,6 +538,7 @@ void TstProbesFixture::capturedTreeMatchesMachine() {
     ProbeEngine live;
     live.readGPUs();
     live.readMemory();
+    live.readHeadsetPorts();
 
     QTemporaryDir capture;
     QVERIFY(capture.isValid());
@@ -551,6 +552,7 @@ void TstProbesFixture::capturedTreeMatchesMachine() {
     ProbeEngine replay;
     replay.readGPUs();
     replay.readMemory();
+    replay.readHeadsetPorts();
     qunsetenv("ORVOCHECK_SYSFS_ROOT");
     qunsetenv("ORVOCHECK_PROCFS_ROOT");
 
@@ -562,6 +564,11 @@ void TstProbesFixture::capturedTreeMatchesMachine() {
         QCOMPARE(replay.gpus().at(i).adapterRamMB, live.gpus().at(i).adapterRamMB);
     }
     QCOMPARE(replay.memorySize(), live.memorySize());
+    const HeadsetConnection liveHeadset = live.getHeadsetConnection();
+    const HeadsetConnection replayHeadset = replay.getHeadsetConnection();
+    QCOMPARE(outputsText(replayHeadset.video.adapters), outputsText(liveHeadset.video.adapters));
+    QCOMPARE(controllersText(replayHeadset.usb.controllers),
+             controllersText(liveHeadset.usb.controllers));
 }
 
 QTEST_GUILESS_MAIN(TstProbesFixture)
