@@ -99,8 +99,14 @@ std::map<std::string, DisplayAdapterOutputs> dxgiAdapters(std::vector<std::strin
         return adapters;
     }
     ComPtr<IDXGIAdapter1> adapter;
-    for (UINT i = 0;
-         factory->EnumAdapters1(i, adapter.ReleaseAndGetAddressOf()) != DXGI_ERROR_NOT_FOUND; ++i) {
+    for (UINT i = 0;; ++i) {
+        const HRESULT found = factory->EnumAdapters1(i, adapter.ReleaseAndGetAddressOf());
+        if (found == DXGI_ERROR_NOT_FOUND) break;
+        if (FAILED(found)) {
+            notes.push_back("DXGI adapter " + std::to_string(i) +
+                            " cannot be listed: " + hex(static_cast<unsigned long>(found)));
+            break;
+        }
         DXGI_ADAPTER_DESC1 desc;
         if (!adapter || FAILED(adapter->GetDesc1(&desc))) {
             notes.push_back("DXGI adapter " + std::to_string(i) + " has no description");
