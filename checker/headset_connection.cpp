@@ -61,6 +61,8 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
     }
     if (video.adaptersWithOutputs.isEmpty())
         return decide(HeadsetStatus::Warning, VideoJudgement::Reason::NoExternalOutput);
+    qDebug() << "[HeadsetConnection] The ranked adapter" << ranked.name
+             << "has no HDMI or DisplayPort output; these have:" << video.adaptersWithOutputs;
     return decide(HeadsetStatus::Warning, VideoJudgement::Reason::OutputsOnOtherAdapter);
 }
 

@@ -48,7 +48,8 @@ public:
     QString getOverallRank() const;
     QString getJsonVersion() const;
     // Where the headset can plug in, judged against the ranked adapter;
-    // meaningful after probeSystem() and the comparison.
+    // meaningful after probeSystem() and the comparison, read like the
+    // other accessors. Judged (and traced) anew on every call.
     HeadsetConnection getHeadsetConnection() const;
 
     static QString collapseSpaces(const QString& text);
