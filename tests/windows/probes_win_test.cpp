@@ -149,6 +149,9 @@ TEST(HeadsetPortsWin, ProbesAnswerWithoutFailing) {
     }
     std::printf("display readable %d, %zu adapters; usb readable %d, %zu controllers\n",
                 display.readable, display.adapters.size(), usb.readable, usb.controllers.size());
+    for (const DisplayAdapterOutputs& adapter : display.adapters)
+        for (const DisplayOutput& output : adapter.outputs)
+            std::printf("  %s: %s\n", adapter.source.c_str(), output.name.c_str());
     for (const std::string& note : display.notes) std::printf("  %s\n", note.c_str());
     for (const std::string& note : usb.notes) std::printf("  %s\n", note.c_str());
 }
