@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "headset_connection.h"
 #include "probe_types.h"
 #include "rank.h"
 
@@ -46,6 +47,10 @@ public:
     QString getOSRank() const;
     QString getOverallRank() const;
     QString getJsonVersion() const;
+    // Where the headset can plug in, judged against the ranked adapter;
+    // meaningful after probeSystem() and the comparison, read like the
+    // other accessors. Judged (and traced) anew on every call.
+    HeadsetConnection getHeadsetConnection() const;
 
     static QString collapseSpaces(const QString& text);
     static QString extractBetween(const QString& text, const QString& start, const QString& end);
@@ -62,6 +67,7 @@ protected:
     void readOS();
     void readGPUs();
     void readMemory();
+    void readHeadsetPorts();
 
     bool compareWithFile(const QString& path);
     bool readJsonFile(const QString& path);
@@ -99,4 +105,6 @@ protected:
     bool (*m_IsOSVersionOrGreater)(unsigned major, unsigned minor, unsigned servicePackMajor);
     int m_DownloadTimeLimitMs;
     qint64 m_DownloadMaxBytes;
+    DisplayOutputsProbe m_DisplayOutputs;
+    UsbControllersProbe m_UsbControllers;
 };

@@ -12,6 +12,7 @@ void OrvoCheckLib::probeSystem() {
     readGPUs();
     readMemory();
     readOS();
+    readHeadsetPorts();
 }
 
 void OrvoCheckLib::readCPU() {

@@ -36,6 +36,37 @@ for dev in "$sys"/bus/pci/devices/*; do
   fi
 done
 
+# Video outputs and USB root hubs: their links as the kernel lays them out
+# (class/drm, bus/usb/devices) and the attribute files the links lead to.
+sys_real=$(realpath "$sys")
+link_copy() {  # link_copy LINK: the link itself, at its place in the capture
+  local rel=${1#"$sys"/}
+  mkdir -p "$out/sys/$(dirname "$rel")"
+  ln -sfn "$(readlink "$1")" "$out/sys/$rel"
+}
+real_rel() { local r; r=$(realpath "$1"); echo "${r#"$sys_real"/}"; }
+for entry in "$sys"/class/drm/card*; do
+  [ -L "$entry" ] || continue
+  link_copy "$entry"
+  dir=$(real_rel "$entry")
+  case $(basename "$entry") in
+    card*-*) copy "$entry/status" "$out/sys/$dir/status" ;;
+    *) [ -L "$entry/device" ] || continue
+       link_copy "$sys/$dir/device"
+       pci=$(real_rel "$entry/device")
+       for attr in vendor device; do copy "$sys/$pci/$attr" "$out/sys/$pci/$attr"; done ;;
+  esac
+done
+for hub in "$sys"/bus/usb/devices/usb*; do
+  [ -L "$hub" ] || continue
+  link_copy "$hub"
+  dir=$(real_rel "$hub")
+  for attr in speed maxchild; do copy "$sys/$dir/$attr" "$out/sys/$dir/$attr"; done
+  for attr in vendor device class; do
+    copy "$sys/$(dirname "$dir")/$attr" "$out/sys/$(dirname "$dir")/$attr"
+  done
+done
+
 mem="$sys/devices/system/memory"
 copy "$mem/block_size_bytes" "$out/sys/devices/system/memory/block_size_bytes"
 # Thousands of blocks on a large machine: one copy for all of them.

@@ -84,6 +84,37 @@ void FixtureTree::addConfigSpace(const PciFunction& f) {
     writeFile(QStringLiteral("sys/bus/pci/devices/") + f.address + "/config", config);
 }
 
+void FixtureTree::addPciFunctionAt(const PciFunction& f, const QString& devicePath) {
+    QDir(m_dir.path()).mkpath(QStringLiteral("sys/devices/") + devicePath);
+    symlink(QStringLiteral("../../../devices/") + devicePath,
+            QStringLiteral("sys/bus/pci/devices/") + f.address);
+    PciFunction withoutDriver = f;
+    withoutDriver.driver.clear();
+    addPciFunction(withoutDriver);
+}
+
+void FixtureTree::addDrmCard(int card, const QString& devicePath,
+                             const QList<QPair<QString, QByteArray>>& connectors) {
+    const QString name = QStringLiteral("card%1").arg(card);
+    const QString cardDir = QStringLiteral("devices/") + devicePath + "/drm/" + name;
+    writeFile("sys/" + cardDir + "/dev", QByteArray::number(226) + ":" + QByteArray::number(card));
+    symlink("../../../" + devicePath.section(QLatin1Char('/'), -1), "sys/" + cardDir + "/device");
+    symlink("../../" + cardDir, "sys/class/drm/" + name);
+    for (const auto& connector : connectors) {
+        const QString entry = name + "-" + connector.first;
+        writeFile("sys/" + cardDir + "/" + entry + "/status", connector.second + "\n");
+        symlink("../../" + cardDir + "/" + entry, "sys/class/drm/" + entry);
+    }
+}
+
+void FixtureTree::addUsbRootHub(int bus, const QString& devicePath, const QByteArray& speed,
+                                int ports) {
+    const QString hub = QStringLiteral("devices/") + devicePath + QStringLiteral("/usb%1").arg(bus);
+    writeFile("sys/" + hub + "/speed", speed + "\n");
+    writeFile("sys/" + hub + "/maxchild", QByteArray::number(ports) + "\n");
+    symlink("../../../" + hub, QStringLiteral("sys/bus/usb/devices/usb%1").arg(bus));
+}
+
 void FixtureTree::addMemoryBlocks(std::uint64_t blockSize, int online, int offline) {
     const QString dir = QStringLiteral("sys/devices/system/memory/");
     writeFile(dir + "block_size_bytes", QByteArray::number(qulonglong(blockSize), 16) + "\n");
@@ -131,3 +162,57 @@ SmbiosTableBuilder& SmbiosTableBuilder::memoryDevice(std::uint16_t handle, std::
 }
 
 SmbiosTableBuilder& SmbiosTableBuilder::endOfTable() { return structure(127, 4, 0xFEFF); }
+
+namespace {
+
+FixtureTree::PciFunction pciFunction(const QString& address, std::uint16_t vendor,
+                                     std::uint16_t device, std::uint32_t classCode) {
+    FixtureTree::PciFunction f;
+    f.address = address;
+    f.vendor = vendor;
+    f.device = device;
+    f.classCode = classCode;
+    return f;
+}
+
+}  // namespace
+
+// IDs from pci.ids; the ports as the boards have them (GTX 1060 Founders
+// Edition: three DisplayPort, one HDMI, one DVI-D).
+void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine) {
+    const QString discrete = QStringLiteral("pci0000:00/0000:00:01.0/0000:01:00.0");
+    const QString integrated = QStringLiteral("pci0000:00/0000:00:02.0");
+    const QString xhci = QStringLiteral("pci0000:00/0000:00:14.0");
+    switch (machine) {
+        case HeadsetMachine::Desktop:
+            tree.addPciFunctionAt(pciFunction("0000:01:00.0", 0x10de, 0x1c03, 0x030000), discrete);
+            tree.addDrmCard(0, discrete,
+                            {{"DP-1", "connected"},
+                             {"DP-2", "disconnected"},
+                             {"DP-3", "disconnected"},
+                             {"HDMI-A-1", "disconnected"},
+                             {"DVI-D-1", "disconnected"}});
+            tree.addPciFunctionAt(pciFunction("0000:00:14.0", 0x8086, 0xa2af, 0x0c0330), xhci);
+            tree.addUsbRootHub(1, xhci, "480", 14);
+            tree.addUsbRootHub(2, xhci, "5000", 10);
+            break;
+        case HeadsetMachine::HybridLaptop:
+            tree.addPciFunctionAt(pciFunction("0000:00:02.0", 0x8086, 0x3e9b, 0x030000),
+                                  integrated);
+            tree.addDrmCard(0, integrated, {{"eDP-1", "connected"}, {"HDMI-A-1", "disconnected"}});
+            tree.addPciFunctionAt(pciFunction("0000:01:00.0", 0x10de, 0x1f10, 0x030000), discrete);
+            tree.addDrmCard(1, discrete, {});
+            tree.addPciFunctionAt(pciFunction("0000:00:14.0", 0x8086, 0xa36d, 0x0c0330), xhci);
+            tree.addUsbRootHub(1, xhci, "480", 16);
+            tree.addUsbRootHub(2, xhci, "10000", 8);
+            break;
+        case HeadsetMachine::Usb2Only: {
+            const QString ehci = QStringLiteral("pci0000:00/0000:00:1d.0");
+            tree.addPciFunctionAt(pciFunction("0000:00:1d.0", 0x8086, 0x1e26, 0x0c0320), ehci);
+            tree.addUsbRootHub(1, ehci, "480", 3);
+            break;
+        }
+        case HeadsetMachine::NothingKnown:
+            break;
+    }
+}

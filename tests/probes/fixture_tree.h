@@ -41,6 +41,17 @@ public:
     // subsystem of a type-0 header.
     void addConfigSpace(const PciFunction& function);
 
+    // The function in its real folder, sys/devices/<devicePath> (like
+    // "pci0000:00/0000:00:01.0/0000:01:00.0"), linked from sys/bus/pci/devices
+    // as the kernel does. Without a driver link.
+    void addPciFunctionAt(const PciFunction& function, const QString& devicePath);
+    // DRM card N of the PCI device at devicePath, with its connectors
+    // ("HDMI-A-1") and the contents of their status files.
+    void addDrmCard(int card, const QString& devicePath,
+                    const QList<QPair<QString, QByteArray>>& connectors);
+    // Root hub usbN inside its controller's folder, with speed and maxchild.
+    void addUsbRootHub(int bus, const QString& devicePath, const QByteArray& speed, int ports);
+
     // Online and offline memory blocks of the given size.
     void addMemoryBlocks(std::uint64_t blockSize, int online, int offline);
     void writeMeminfo(const QByteArray& contents);
@@ -49,6 +60,14 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Machines for the headset connection, shared with the report's tests:
+// a desktop whose GTX 1060 has DisplayPort and HDMI and a 5 Gbit/s root hub;
+// a laptop whose HDMI and eDP belong to the Intel UHD 630 while its RTX 2070
+// drives no port (and USB at 10 Gbit/s); a machine with only a 480 Mbit/s
+// root hub; a machine without DRM and USB information.
+enum class HeadsetMachine { Desktop, HybridLaptop, Usb2Only, NothingKnown };
+void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine);
 
 // Builds raw SMBIOS structure tables.
 class SmbiosTableBuilder {

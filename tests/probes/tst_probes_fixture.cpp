@@ -12,6 +12,7 @@ class ProbeEngine : public OrvoCheckLib {
 public:
     using OrvoCheckLib::readCPU;
     using OrvoCheckLib::readGPUs;
+    using OrvoCheckLib::readHeadsetPorts;
     using OrvoCheckLib::readMemory;
     using OrvoCheckLib::readOS;
 
@@ -22,7 +23,35 @@ public:
     QString cpuName() const { return m_CPUName; }
     QString osName() const { return m_OSName; }
     bool is64Bit() const { return m_Is64Bit; }
+    void rankLastAdapter() { m_RepGPUIndex = m_GPUs.size() - 1; }
 };
+
+// "card source: name [output=connection ...]; ..." and "vvvv:dddd interface Mbit/s/ports; ...".
+QString outputsText(const std::vector<DisplayAdapterOutputs>& adapters) {
+    QStringList parts;
+    for (const DisplayAdapterOutputs& a : adapters) {
+        QStringList outputs;
+        for (const DisplayOutput& o : a.outputs)
+            outputs << QString::fromStdString(o.name) + "=" +
+                           (o.connection == OutputConnection::Connected ? "on" : "off") +
+                           (isHeadsetOutput(o.kind) ? "*" : "");
+        parts << QString::fromStdString(a.source) + ": " + adapterLabel(a) + " [" +
+                     outputs.join(' ') + "]";
+    }
+    return parts.join("; ");
+}
+
+QString controllersText(const std::vector<UsbHostController>& controllers) {
+    QStringList parts;
+    for (const UsbHostController& c : controllers)
+        parts << QStringLiteral("%1:%2 %3 %4/%5")
+                     .arg(c.pci.vendor, 4, 16, QLatin1Char('0'))
+                     .arg(c.pci.device, 4, 16, QLatin1Char('0'))
+                     .arg(int(c.hostInterface))
+                     .arg(c.speedMbps)
+                     .arg(c.ports);
+    return parts.join("; ");
+}
 
 FixtureTree::PciFunction nvidiaGtx970() {
     FixtureTree::PciFunction f;
@@ -95,6 +124,8 @@ private slots:
     void memoryFromMemTotal();
     void memoryUnknown();
     void cpuNameTrimmedAndCollapsed();
+    void headsetMachines_data();
+    void headsetMachines();
     void realMachine();
     void capturedTreeMatchesMachine();
 };
@@ -440,6 +471,48 @@ void TstProbesFixture::cpuNameTrimmedAndCollapsed() {
              QStringList{"[OrvoCheckLib] CPU name: \"Intel(R) Core(TM) i7-8700K CPU @ 3.70GHz\""});
 }
 
+void TstProbesFixture::headsetMachines_data() {
+    QTest::addColumn<int>("machine");
+    QTest::addColumn<QString>("outputs");      // * marks HDMI and DisplayPort
+    QTest::addColumn<QString>("controllers");  // interface 3 is xHCI, 2 EHCI
+    QTest::addColumn<QString>("judgement");  // video, usb, needed adapter <- adapters with outputs
+    QTest::newRow("desktop") << int(HeadsetMachine::Desktop)
+                             << "card0: NVIDIA GeForce GTX 1060 6GB [DP-1=on* DP-2=off* DP-3=off* "
+                                "DVI-D-1=off HDMI-A-1=off*]"
+                             << "8086:a2af 3 5000/10"
+                             << "ok ok NVIDIA GeForce GTX 1060 6GB <- NVIDIA GeForce GTX 1060 6GB";
+    QTest::newRow("hybrid laptop")
+        << int(HeadsetMachine::HybridLaptop)
+        << "card0: Intel UHD Graphics 630 [HDMI-A-1=off* eDP-1=on]; "
+           "card1: NVIDIA GeForce RTX 2070 Mobile []"
+        << "8086:a36d 3 10000/8"
+        << "warning ok NVIDIA GeForce RTX 2070 Mobile <- Intel UHD Graphics 630";
+    QTest::newRow("USB 2.0 only") << int(HeadsetMachine::Usb2Only) << ""
+                                  << "8086:1e26 2 480/3"
+                                  << "unknown warning  <- ";
+    QTest::newRow("nothing known") << int(HeadsetMachine::NothingKnown) << ""
+                                   << ""
+                                   << "unknown unknown  <- ";
+}
+
+void TstProbesFixture::headsetMachines() {
+    QFETCH(int, machine);
+    FixtureTree tree;
+    addHeadsetMachine(tree, HeadsetMachine(machine));
+    RootsOverride roots(tree);
+    ProbeEngine engine;
+    engine.readGPUs();
+    engine.readHeadsetPorts();
+    engine.rankLastAdapter();
+    const HeadsetConnection found = engine.getHeadsetConnection();
+    QTEST(outputsText(found.video.adapters), "outputs");
+    QTEST(controllersText(found.usb.controllers), "controllers");
+    QTEST(QStringList({headsetStatusText(found.video.status), headsetStatusText(found.usb.status),
+                       found.video.neededAdapter, "<-", found.video.adaptersWithOutputs.join(',')})
+              .join(' '),
+          "judgement");
+}
+
 // Only what holds on any machine.
 void TstProbesFixture::realMachine() {
     qunsetenv("ORVOCHECK_SYSFS_ROOT");
@@ -465,6 +538,7 @@ void TstProbesFixture::capturedTreeMatchesMachine() {
     ProbeEngine live;
     live.readGPUs();
     live.readMemory();
+    live.readHeadsetPorts();
 
     QTemporaryDir capture;
     QVERIFY(capture.isValid());
@@ -478,6 +552,7 @@ void TstProbesFixture::capturedTreeMatchesMachine() {
     ProbeEngine replay;
     replay.readGPUs();
     replay.readMemory();
+    replay.readHeadsetPorts();
     qunsetenv("ORVOCHECK_SYSFS_ROOT");
     qunsetenv("ORVOCHECK_PROCFS_ROOT");
 
@@ -489,6 +564,11 @@ void TstProbesFixture::capturedTreeMatchesMachine() {
         QCOMPARE(replay.gpus().at(i).adapterRamMB, live.gpus().at(i).adapterRamMB);
     }
     QCOMPARE(replay.memorySize(), live.memorySize());
+    const HeadsetConnection liveHeadset = live.getHeadsetConnection();
+    const HeadsetConnection replayHeadset = replay.getHeadsetConnection();
+    QCOMPARE(outputsText(replayHeadset.video.adapters), outputsText(liveHeadset.video.adapters));
+    QCOMPARE(controllersText(replayHeadset.usb.controllers),
+             controllersText(liveHeadset.usb.controllers));
 }
 
 QTEST_GUILESS_MAIN(TstProbesFixture)

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <regex>
 
 #include "cpu_probe.h"
+#include "headset_ports.h"
 #include "os_probe.h"
 #include "win_test_support.h"
 #include "wmi_source_win.h"
@@ -129,6 +131,29 @@ TEST(WmiSourceWin, IntegerValuesKeepTheirBits) {
     text.bstrVal = SysAllocString(L"PCI\\VEN_10DE&DEV_1B80&SUBSYS_\u00e9");
     EXPECT_EQ(wmiValueFromVariant(text).text, "PCI\\VEN_10DE&DEV_1B80&SUBSYS_\xc3\xa9");
     VariantClear(&text);
+}
+
+// Wine may know no outputs or controllers; what it does report must be
+// whole, and the interface must decide the rate.
+TEST(HeadsetPortsWin, ProbesAnswerWithoutFailing) {
+    const DisplayOutputsProbe display = probeDisplayOutputs(ProbeRoots());
+    for (const DisplayAdapterOutputs& adapter : display.adapters) {
+        EXPECT_FALSE(adapter.source.empty());
+        for (const DisplayOutput& output : adapter.outputs) EXPECT_FALSE(output.connector.empty());
+    }
+    EXPECT_TRUE(display.readable || display.adapters.empty());
+    const UsbControllersProbe usb = probeUsbControllers(ProbeRoots());
+    for (const UsbHostController& controller : usb.controllers) {
+        EXPECT_FALSE(controller.source.empty());
+        EXPECT_EQ(controller.speedMbps, usbInterfaceMbps(controller.hostInterface));
+    }
+    std::printf("display readable %d, %zu adapters; usb readable %d, %zu controllers\n",
+                display.readable, display.adapters.size(), usb.readable, usb.controllers.size());
+    for (const DisplayAdapterOutputs& adapter : display.adapters)
+        for (const DisplayOutput& output : adapter.outputs)
+            std::printf("  %s: %s\n", adapter.source.c_str(), output.name.c_str());
+    for (const std::string& note : display.notes) std::printf("  %s\n", note.c_str());
+    for (const std::string& note : usb.notes) std::printf("  %s\n", note.c_str());
 }
 
 TEST(OsProbeWin, RunsOnSixtyFourBitWindows) {
