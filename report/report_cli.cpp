@@ -97,7 +97,12 @@ int runReportCommand(QCoreApplication& app) {
 
     g_verbose = parser.isSet(verboseOption);
     const QtMessageHandler previous = qInstallMessageHandler(reportMessageHandler);
-    installTranslations(parser.value(languageOption));
+    const QString language = parser.value(languageOption);
+    if (!language.isEmpty() && shippedLanguageFor(language).isEmpty())
+        writeError(QStringLiteral("there is no report in the language '%1'; the languages are "
+                                  "en, %2. Going on in English.")
+                       .arg(language, shippedLanguages().join(QStringLiteral(", "))));
+    installTranslations(language);
 
     const CompareSource source =
         compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());
