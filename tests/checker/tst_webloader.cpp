@@ -121,16 +121,22 @@ private slots:
         QCOMPARE(readFile(kSavePath), QByteArray("<html>maintenance</html>"));
     }
 
-    void aSaveThatFailsIsReportedAsFailure() {
-        HttpTestServer server(HttpResponsePlan::full(200, toJsonBytes(validComparison())));
+    void aSaveThatFailsKeepsTheBody() {
+        const QByteArray body = toJsonBytes(validComparison());
+        HttpTestServer server(HttpResponsePlan::full(200, body));
         LoaderRun run(server.url(), QStringLiteral("missing-folder/comp.json"));
         QTRY_COMPARE_WITH_TIMEOUT(run.emissions(), 1, 10000);
-        QVERIFY(!run.result());
+        QVERIFY(run.result());
+        run.inspect([&body](const TestWebLoader& loader) {
+            QVERIFY(loader.bodyUnsaved());
+            QCOMPARE(loader.unsavedBody(), body);
+        });
         QVERIFY(!QFile::exists(QStringLiteral("missing-folder/comp.json")));
-        QVERIFY(m_Log->linesFrom(run.thread())
-                    .last()
-                    .startsWith(QStringLiteral("[WebLoader] Json file download could not be "
-                                               "saved to \"missing-folder/comp.json\"")));
+        const QStringList lines = m_Log->linesFrom(run.thread());
+        QVERIFY(lines.last().startsWith(QStringLiteral(
+            "[WebLoader] Json file downloaded but could not be saved to "
+            "\"missing-folder/comp.json\"")));
+        QVERIFY(lines.last().endsWith(QStringLiteral("; this check uses it from memory")));
         verifyIdle(run);
     }
 
