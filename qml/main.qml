@@ -42,7 +42,13 @@ ApplicationWindow {
     property int baseHeight: 900
     property int minScaleHeight: 600
     property int scaleHeight: Screen.height < minScaleHeight ? minScaleHeight : Screen.height
-    property real scale: scaleHeight / baseHeight
+    // The window never takes a larger share of the screen's width than of
+    // its height at the design size (600 of 740 × 900 pixels): on a portrait
+    // screen the height alone would make it wider than the screen, with the
+    // close button out of reach.
+    readonly property int availableWidth: Math.min(Screen.width, Screen.desktopAvailableWidth)
+    property real scale: Math.min(scaleHeight / baseHeight,
+                                  availableWidth * 740 / (600 * baseHeight))
 
     signal doChecking()
     signal doBI()
