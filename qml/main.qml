@@ -50,6 +50,10 @@ ApplicationWindow {
     property real scale: Math.min(scaleHeight / baseHeight,
                                   availableWidth * 740 / (600 * baseHeight))
 
+    // A close asked for while the checking overlay is up; it is carried out
+    // once the check has finished.
+    property bool closeWhenChecked: false
+
     signal doChecking()
     signal doBI()
 
@@ -78,6 +82,27 @@ ApplicationWindow {
 
     function finishedChecking() {
         isCheckingFinished = true;
+        if (closeWhenChecked)
+            closeWindow();
+    }
+
+    // Every way out, the close button, Alt+F4 and any other close the window
+    // system sends, ends here: the window disappears at once and, with the
+    // consent box ticked, the run's record is sent. In the middle of a check
+    // the results are still being written, so the rest waits for its end.
+    function closeWindow() {
+        visible = false;
+        if (isCheckingShown && !isCheckingFinished) {
+            closeWhenChecked = true;
+            return;
+        }
+        closeWhenChecked = false;
+        checkingTimer.stop();
+        if (isChecked) {
+            doBI();
+        } else {
+            Qt.quit();
+        }
     }
 
     function startChecking() {
@@ -92,6 +117,16 @@ ApplicationWindow {
     color: "#f0f0f0"
     visible: true
 
+    // Not closed by the window system: that would end the event loop before
+    // the record is sent.
+    onClosing: {
+        close.accepted = false;
+        if (!visible)
+            return;  // already on its way out
+        console.log("Window closed by the window system");
+        closeWindow();
+    }
+
     Rectangle {
         id: border
         anchors.fill: parent
@@ -104,13 +139,7 @@ ApplicationWindow {
         id: pageHeader
         objectName: "pageHeader"
         width: parent.width
-        onCloseButtonClicked: {
-            if (isChecked) {
-                doBI();
-            } else {
-                Qt.quit();
-            }
-        }
+        onCloseButtonClicked: closeWindow()
     }
 
     MouseArea {
