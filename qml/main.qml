@@ -1,6 +1,7 @@
 import QtQuick 2.5
 import QtQuick.Window 2.2
 import QtQuick.Controls 1.4
+import OrvoCheck 1.0
 
 ApplicationWindow {
     id: mainWindow
@@ -49,6 +50,10 @@ ApplicationWindow {
     readonly property int availableWidth: Math.min(Screen.width, Screen.desktopAvailableWidth)
     property real scale: Math.min(scaleHeight / baseHeight,
                                   availableWidth * 740 / (600 * baseHeight))
+
+    // Focus marks are for keyboard users: shown once a key is pressed in the
+    // window, hidden again by a mouse press.
+    readonly property bool keyboardInUse: keyboardUse.active
 
     // A close asked for while the checking overlay is up; it is carried out
     // once the check has finished.
@@ -125,6 +130,11 @@ ApplicationWindow {
             return;  // already on its way out
         console.log("Window closed by the window system");
         closeWindow();
+    }
+
+    KeyboardUse {
+        id: keyboardUse
+        target: mainWindow
     }
 
     Rectangle {
