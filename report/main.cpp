@@ -9,9 +9,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int exitCode = runReportCommand(app);
     // In the language of the report, whose translations are still installed.
-    waitForKeyIfConsoleIsOwn(QCoreApplication::translate(
-        //: Shown under the report when it runs in a console window of its own (started
-        //: from Explorer), which closes with the program.
-        "Console", "Press any key to close this window."));
+    //: Shown under the report when it runs in a console window of its own (started
+    //: from Explorer), which closes with the program.
+    const QString prompt =
+        QCoreApplication::translate("Console", "Press any key to close this window.");
+    waitForKeyIfConsoleIsOwn(prompt);
     return exitCode;
 }
