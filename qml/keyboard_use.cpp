@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QtQml>
+#include <qqml.h>
 
 void KeyboardUse::setTarget(QObject* target) {
     if (target == m_Target) return;

@@ -130,7 +130,7 @@ for screen in 1366x768 1280x900 1920x1080; do
     open_window ORVOCHECK_LANGUAGE=$language
     png=$shots/welcome-$language-$height.png
     python3 "$here/wine_helpers.py" shot "$work/fb-$screen/Xvfb_screen0" "$X" "$Y" "$WIDTH" "$HEIGHT" \
-      "$png" "$(sc 30),$(sc 300),#f0f0f0" "$(sc 300),$(sc 690),#00b5e2"
+      "$png" "$(sc 30),$(sc 300),#f0f0f0" "$(sc 200),$(sc 690),#00b5e2"
     # Below the OS row's first line: its second line, then the footnote's two,
     # each apart; run together, the row is drawn over the footnote.
     bands=$(text_bands "$png" "$(sc 90)" "$(sc 510)" "$(sc 516)" "$(sc 588)")
