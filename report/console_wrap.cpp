@@ -20,27 +20,27 @@ int cellsOf(uint c) { return isWide(c) ? 2 : 1; }
 struct Piece {
     QVector<uint> chars;
     int cells = 0;
-    bool spaceBefore = false;
+    int spacesBefore = 0;  // kept as they are inside a line: table columns stay
 };
 
 QVector<Piece> piecesOf(const QVector<uint>& line, int from) {
     QVector<Piece> pieces;
-    bool space = false;
+    int spaces = 0;
     bool lastWide = false;
     for (int i = from; i < line.size(); ++i) {
         const uint c = line[i];
         if (c == ' ') {
-            space = true;
+            ++spaces;
             continue;
         }
         const bool wide = isWide(c);
-        if (pieces.isEmpty() || space || wide || lastWide) {
+        if (pieces.isEmpty() || spaces > 0 || wide || lastWide) {
             pieces.append(Piece());
-            pieces.last().spaceBefore = space;
+            pieces.last().spacesBefore = spaces;
         }
         pieces.last().chars.append(c);
         pieces.last().cells += cellsOf(c);
-        space = false;
+        spaces = 0;
         lastWide = wide;
     }
     return pieces;
@@ -52,27 +52,38 @@ QString fromUcs4(const QVector<uint>& chars) {
 
 QStringList wrapLine(const QString& text, int limit) {
     const QVector<uint> line = text.toUcs4();
-    int indent = 0;
-    while (indent < line.size() && line[indent] == ' ') ++indent;
-    // An indentation that leaves too little room is dropped on later lines.
-    const QString lead(indent * 2 <= limit ? indent : 0, QLatin1Char(' '));
+    int leading = 0;
+    while (leading < line.size() && line[leading] == ' ') ++leading;
+    const QVector<Piece> pieces = piecesOf(line, leading);
+    // Continuation lines line up with the last column of a table row (after
+    // a gap of two spaces or more), else with the line's own indentation; an
+    // indentation that would leave too little room shrinks to two spaces.
+    int hang = leading;
+    int at = leading;
+    for (int i = 0; i < pieces.size(); ++i) {
+        at += pieces[i].spacesBefore;
+        if (i > 0 && pieces[i].spacesBefore >= 2) hang = at;
+        at += pieces[i].cells;
+    }
+    if (hang * 2 > limit) hang = qMin(leading, 2);
+    const QVector<uint> first(leading * 2 > limit ? qMin(leading, 2) : leading, ' ');
 
     QStringList out;
-    QVector<uint> current = line.mid(0, indent);
-    int used = indent;
+    QVector<uint> current = first;
+    int used = current.size();
     bool empty = true;  // nothing but indentation on the current line
     auto finish = [&] {
         out << fromUcs4(current);
-        current = lead.toUcs4();
-        used = lead.size();
+        current = QVector<uint>(hang, ' ');
+        used = hang;
         empty = true;
     };
-    for (const Piece& piece : piecesOf(line, indent)) {
-        const int gap = piece.spaceBefore && !empty ? 1 : 0;
+    for (const Piece& piece : pieces) {
+        const int gap = empty ? 0 : piece.spacesBefore;
         if (!empty && used + gap + piece.cells > limit) finish();
-        if (piece.spaceBefore && !empty) {
-            current.append(' ');
-            ++used;
+        if (!empty) {
+            current += QVector<uint>(piece.spacesBefore, ' ');
+            used += piece.spacesBefore;
         }
         for (const uint c : piece.chars) {
             // Only a piece wider than a whole line gets here with no room.
