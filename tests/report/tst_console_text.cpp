@@ -26,6 +26,9 @@ void TestConsoleText::wrapsAtWordBoundaries_data() {
     QTest::newRow("continuations keep the indentation")
         << QStringLiteral("      one two three four") << 18
         << QStringLiteral("      one two\n      three four");
+    QTest::newRow("a table row keeps its columns and continues under the last")
+        << QStringLiteral("Graphics  good  NVIDIA GeForce GTX 1080") << 34
+        << QStringLiteral("Graphics  good  NVIDIA GeForce\n                GTX 1080");
     QTest::newRow("line breaks of the text stay, each line wrapped alone")
         << QStringLiteral("aa bb cc\n\ndd ee") << 6 << QStringLiteral("aa bb\ncc\n\ndd ee");
     QTest::newRow("a word longer than a line is cut")
