@@ -156,5 +156,20 @@ xdotool key alt+F4
 rc=$(wait_for "$work/rc-screens" 1p) && [ "$rc" -eq 0 ] ||
   fail "Alt+F4: exit code ${rc:-none}: $(tail -3 "$work/screens.out")"
 [ $(( $(infos) - before )) -eq 1 ] || fail "Alt+F4 with the box ticked sent $(( $(infos) - before )) records"
+# The console report as Explorer starts it, the only process on its console
+# (under Wine a terminal of its own is one): lines broken between words to the
+# console's 60 columns (the verdict alone is longer), then a prompt, and the
+# end at the first key after it.
+rc=0
+(cd "$app" && (trap '' PIPE; for _ in $(seq 60); do sleep 1; printf x 2>/dev/null || break; done) |
+  timeout 90 script -qfc "stty cols 60; wine orvocheck-report.exe --language fr --comp \
+    comp/compDefault.json" /dev/null) >"$work/console.txt" 2>&1 || rc=$?
+[ "$rc" -ne 124 ] && grep -q "Appuyez sur une touche pour fermer cette fen" "$work/console.txt" ||
+  fail "the console report did not wait for a key and end: $(tail -c 300 "$work/console.txt")"
+python3 -c 'import re, sys
+lines = re.sub(r"\x1b\[[0-9;?]*[a-zA-Z]|\r", "", open(sys.argv[1], encoding="utf-8").read()).split("\n")
+sys.exit(max(map(len, lines)) > 59)' \
+  "$work/console.txt" || fail "the console report is not broken to 60 columns: $(cat "$work/console.txt")"
 echo "wine-run: French, Italian and Portuguese welcome pages at 768, 900 and 1080 pixels apart;" \
-  "the whole window on a 1080x1920 screen; Alt+F4 with consent sends one record"
+  "the whole window on a 1080x1920 screen; Alt+F4 with consent sends one record; the console" \
+  "report breaks its lines to the console and waits for a key in a console of its own"
