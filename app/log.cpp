@@ -66,9 +66,11 @@ void writeToDebuggerSink(const QString& line) {
 #endif
 }
 
-QString logFileIn(const QString& directory, const QDateTime& openedAt) {
+QString logFileIn(const QString& directory, const QDateTime& openedAt, int copy = 1) {
+    const QString suffix = copy > 1 ? QStringLiteral("-%1").arg(copy) : QString();
     return directory + QStringLiteral("/OrvoCheck-log-") +
-           asciiDateTime(openedAt, QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".txt");
+           asciiDateTime(openedAt, QStringLiteral("yyyyMMdd-hhmmss")) + suffix +
+           QStringLiteral(".txt");
 }
 
 // The run's log file in directory, or null with the reason in problem. Only
@@ -81,12 +83,7 @@ std::unique_ptr<QFile> openLogIn(const QString& directory, bool withParents,
         problem = QStringLiteral("the folder cannot be created");
         return nullptr;
     }
-    auto file = std::make_unique<QFile>(logFileIn(directory, openedAt));
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
-        problem = file->errorString();
-        return nullptr;
-    }
-    return file;
+    return createLogFile(directory, openedAt, problem);
 }
 
 QString shown(const QString& directory) {
@@ -105,6 +102,21 @@ QString logDirectory() {
 }
 
 QString logFilePath(const QDateTime& openedAt) { return logFileIn(logDirectory(), openedAt); }
+
+std::unique_ptr<QFile> createLogFile(const QString& directory, const QDateTime& openedAt,
+                                     QString& problem) {
+    // Created, never opened over: a second run started in the same second
+    // (two copies, or a restart) must not truncate the first one's lines.
+    // The copies share a folder, so the name that is free is taken at once.
+    constexpr int kCopies = 100;
+    for (int copy = 1; copy <= kCopies; ++copy) {
+        auto file = std::make_unique<QFile>(logFileIn(directory, openedAt, copy));
+        if (file->open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::NewOnly)) return file;
+        problem = file->errorString();
+        if (!file->exists()) break;  // not taken, so it cannot be created at all
+    }
+    return nullptr;
+}
 
 QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& when) {

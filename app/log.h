@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFile>
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 
 // The per-run diagnostic log: one file per run in the shared working
 // directory, one time-stamped line per message, flushed as it is written.
@@ -21,6 +23,13 @@ QString logFilePath(const QDateTime& openedAt);
 // context carries a line other than 0, "(file:line)" right after it.
 QString formatLogLine(QtMsgType type, const QMessageLogContext& context, const QString& message,
                       const QDateTime& when);
+
+// Creates the run's log file in directory (which must exist): the name for
+// openedAt, or while that is taken by a run started in the same second, the
+// same name with "-2", "-3"... before ".txt". An existing file is never
+// opened. Null, with the reason in problem, when none can be created.
+std::unique_ptr<QFile> createLogFile(const QString& directory, const QDateTime& openedAt,
+                                     QString& problem);
 
 // Creates the directory if needed and opens the file there; when that fails,
 // says why on the debugger sink and opens it in the user's own data folder

@@ -96,21 +96,35 @@ void OrvoCheckLib::startCompare(const QString& url, const QString& savePath,
 }
 
 void OrvoCheckLib::onDownloaded(bool succ) {
-    if (succ && compareWithFile(m_DownloadPath)) {
-        emit compareFinished();
-        return;
-    }
-    compareWithFile(m_DefaultPath);
+    // A download that could not be saved (a folder the user cannot write) is
+    // still the newest list: it is used from memory, never an older file.
+    // The loader wrote it before signalling and no longer touches it.
+    const bool unsaved = succ && m_pWebLoader && m_pWebLoader->bodyUnsaved();
+    const bool used =
+        succ && (unsaved ? compareWithJson(m_pWebLoader->unsavedBody(),
+                                           m_DownloadPath + QStringLiteral(" (not saved)"))
+                         : compareWithFile(m_DownloadPath));
+    if (!used) compareWithFile(m_DefaultPath);
     emit compareFinished();
 }
 
 bool OrvoCheckLib::compareWithFile(const QString& path) {
-    if (!readJsonFile(path)) return false;
-    qDebug() << "[OrvoCheckLib] Json path: " << path;
+    QByteArray bytes;
+    return readFileBytes(path, bytes) && compareWithJson(bytes, path);
+}
+
+bool OrvoCheckLib::compareWithJson(const QByteArray& bytes, const QString& source) {
+    if (!parseJson(bytes)) return false;
+    qDebug() << "[OrvoCheckLib] Json path: " << source;
     return evaluateRanks();
 }
 
 bool OrvoCheckLib::readJsonFile(const QString& path) {
+    QByteArray bytes;
+    return readFileBytes(path, bytes) && parseJson(bytes);
+}
+
+bool OrvoCheckLib::readFileBytes(const QString& path, QByteArray& bytes) {
     if (!QFile::exists(path)) {
         qDebug() << "Fatal:" << path << "doesn't exist!";
         return false;
@@ -120,8 +134,11 @@ bool OrvoCheckLib::readJsonFile(const QString& path) {
         qDebug() << "Fatal! Failed to open" << path;
         return false;
     }
-    QByteArray bytes = file.readAll();
-    file.close();
+    bytes = file.readAll();
+    return true;
+}
+
+bool OrvoCheckLib::parseJson(QByteArray bytes) {
     // Read as text, as the toolkit's text mode would: every carriage return
     // is dropped, here in one pass over the whole file, which is faster.
     if (bytes.contains('\r'))

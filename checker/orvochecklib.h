@@ -70,7 +70,11 @@ protected:
     void readHeadsetPorts();
 
     bool compareWithFile(const QString& path);
+    // Ranks against a comparison file's content; source names it in the log.
+    bool compareWithJson(const QByteArray& bytes, const QString& source);
     bool readJsonFile(const QString& path);
+    static bool readFileBytes(const QString& path, QByteArray& bytes);
+    bool parseJson(QByteArray bytes);
     bool evaluateRanks();
     static Rank rankByName(const QString& name, const QJsonArray& goodList,
                            const QJsonArray& badList);

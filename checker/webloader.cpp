@@ -42,6 +42,8 @@ void WebLoader::download(const QString& url, const QString& savePath) {
 
     const QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     m_SavePath = savePath;
+    m_UnsavedBody.clear();
+    m_BodyUnsaved = false;
     m_CutOff = false;
     m_pReply = m_NetManager.get(request);
     // Progress reports are rate-limited, long enough for a fast server to
@@ -137,9 +139,13 @@ bool WebLoader::saveBody(const QByteArray& body) {
     // never leaves half a comparison file where the engine reads it.
     QSaveFile file(m_SavePath);
     if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit()) {
-        qDebug() << "[WebLoader] Json file download could not be saved to" << m_SavePath << ":"
-                 << file.errorString();
-        return false;
+        // A program unpacked where the user cannot write (Program Files)
+        // still checks against the list it has just fetched.
+        qDebug() << "[WebLoader] Json file downloaded but could not be saved to" << m_SavePath
+                 << ":" << file.errorString() << "; this check uses it from memory";
+        m_UnsavedBody = body;
+        m_BodyUnsaved = true;
+        return true;
     }
     qDebug() << "[WebLoader] Json file downloaded successfully, saved to" << m_SavePath;
     return true;

@@ -34,6 +34,12 @@ public:
 
     void download(const QString& url, const QString& savePath);
 
+    // Whether the last successful download could not be saved to the save
+    // path, and its body. Set before downloaded(true) is emitted and left
+    // alone after it, so the receiver may read them on its own thread.
+    bool bodyUnsaved() const { return m_BodyUnsaved; }
+    QByteArray unsavedBody() const { return m_UnsavedBody; }
+
     int totalTimeLimitMs() const { return m_TotalTimeLimitMs; }
     qint64 maxBodyBytes() const { return m_MaxBodyBytes; }
 
@@ -65,5 +71,7 @@ protected:
     QTimer m_TotalTimer;
     int m_TotalTimeLimitMs;
     qint64 m_MaxBodyBytes;
+    QByteArray m_UnsavedBody;
+    bool m_BodyUnsaved = false;
     bool m_CutOff = false;  // the cap's abort line is written once per download
 };

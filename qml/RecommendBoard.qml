@@ -24,57 +24,69 @@ Rectangle {
         text: qsTr("Recommended Minimum Specifications")
     }
 
-    Repeater {
-        model: [
-            //: Row label: the graphics card.
-            { y: 60, label: qsTr("Graphics"), value: mainWindow.recommendGpu },
-            { y: 111, label: qsTr("Processor"), value: mainWindow.recommendCpu },
-            //: Row label: the memory (RAM).
-            { y: 162, label: qsTr("Memory"), value: mainWindow.recommendMemory },
-            //: Row label: the connector for the headset's video (HDMI, DisplayPort).
-            { y: 195, label: qsTr("Video Output"), value: qsTr("HDMI 1.4 or DisplayPort 1.2 or newer") },
-            //: Row label: the USB port.
-            { y: 228, label: qsTr("USB"), value: qsTr("1x USB 2.0 or newer") },
-            //: Row label: the operating system.
-            { y: 261, label: qsTr("OS"), value: mainWindow.recommendOS }
-        ]
+    // The rows keep their designed places while their values fit; a value
+    // that wraps to more lines (a longer language, or the taller lines the
+    // same font has on Windows) pushes the rows below it, and the footnote,
+    // down instead of running into them.
+    Column {
+        id: rows
+        objectName: "boardRows"
+        y: mainWindow.sc(60)
+        width: board.width
 
-        delegate: Item {
-            objectName: "boardRow" + index
-            x: 0
-            y: mainWindow.sc(modelData.y)
-            width: board.width
-            height: value.height
-            Accessible.role: Accessible.Row
-            Accessible.name: modelData.label + ": " + modelData.value
+        Repeater {
+            model: [
+                //: Row label: the graphics card.
+                { y: 60, next: 111, label: qsTr("Graphics"), value: mainWindow.recommendGpu },
+                { y: 111, next: 162, label: qsTr("Processor"), value: mainWindow.recommendCpu },
+                //: Row label: the memory (RAM).
+                { y: 162, next: 195, label: qsTr("Memory"), value: mainWindow.recommendMemory },
+                //: Row label: the connector for the headset's video (HDMI, DisplayPort).
+                { y: 195, next: 228, label: qsTr("Video Output"), value: qsTr("HDMI 1.4 or DisplayPort 1.2 or newer") },
+                //: Row label: the USB port.
+                { y: 228, next: 261, label: qsTr("USB"), value: qsTr("1x USB 2.0 or newer") },
+                //: Row label: the operating system.
+                { y: 261, next: 300, label: qsTr("OS"), value: mainWindow.recommendOS }
+            ]
 
-            StyledText {
-                objectName: "label"
-                x: mainWindow.sc(30)
-                // A long word in another language shrinks to fit its column.
-                width: mainWindow.sc(112)
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: mainWindow.sc(11)
-                fontSize: 16
-                fontColor: "#4a4a4a"
-                fontType: "Blond"
-                textFormat: Text.PlainText
-                Accessible.ignored: true
-                text: modelData.label
-            }
+            delegate: Item {
+                objectName: "boardRow" + index
+                width: board.width
+                // Down to where the next row (the footnote after the last)
+                // is designed to start, or further for a taller value.
+                height: Math.max(mainWindow.sc(modelData.next) - mainWindow.sc(modelData.y),
+                                 value.height + mainWindow.sc(8))
+                Accessible.role: Accessible.Row
+                Accessible.name: modelData.label + ": " + modelData.value
 
-            StyledText {
-                id: value
-                objectName: "value"
-                x: mainWindow.sc(150)
-                width: mainWindow.sc(300)
-                fontSize: 16
-                fontColor: "#4a4a4a"
-                fontType: "Blond"
-                wrapMode: Text.WordWrap
-                textFormat: Text.PlainText
-                Accessible.ignored: true
-                text: modelData.value
+                StyledText {
+                    objectName: "label"
+                    x: mainWindow.sc(30)
+                    // A long word in another language shrinks to fit its column.
+                    width: mainWindow.sc(112)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: mainWindow.sc(11)
+                    fontSize: 16
+                    fontColor: "#4a4a4a"
+                    fontType: "Blond"
+                    textFormat: Text.PlainText
+                    Accessible.ignored: true
+                    text: modelData.label
+                }
+
+                StyledText {
+                    id: value
+                    objectName: "value"
+                    x: mainWindow.sc(150)
+                    width: mainWindow.sc(300)
+                    fontSize: 16
+                    fontColor: "#4a4a4a"
+                    fontType: "Blond"
+                    wrapMode: Text.WordWrap
+                    textFormat: Text.PlainText
+                    Accessible.ignored: true
+                    text: modelData.value
+                }
             }
         }
     }
@@ -83,7 +95,7 @@ Rectangle {
         id: footnote
         objectName: "boardFootnote"
         anchors.horizontalCenter: parent.horizontalCenter
-        y: mainWindow.sc(300)
+        y: Math.max(mainWindow.sc(300), rows.y + rows.height)
         width: mainWindow.sc(420)
         fontSize: 12
         fontColor: "#4a4a4a"

@@ -1,6 +1,7 @@
 import QtQuick 2.5
 import QtQuick.Window 2.2
 import QtQuick.Controls 1.4
+import OrvoCheck 1.0
 
 ApplicationWindow {
     id: mainWindow
@@ -42,7 +43,21 @@ ApplicationWindow {
     property int baseHeight: 900
     property int minScaleHeight: 600
     property int scaleHeight: Screen.height < minScaleHeight ? minScaleHeight : Screen.height
-    property real scale: scaleHeight / baseHeight
+    // The window never takes a larger share of the screen's width than of
+    // its height at the design size (600 of 740 × 900 pixels): on a portrait
+    // screen the height alone would make it wider than the screen, with the
+    // close button out of reach.
+    readonly property int availableWidth: Math.min(Screen.width, Screen.desktopAvailableWidth)
+    property real scale: Math.min(scaleHeight / baseHeight,
+                                  availableWidth * 740 / (600 * baseHeight))
+
+    // Focus marks are for keyboard users: shown once a key is pressed in the
+    // window, hidden again by a mouse press.
+    readonly property bool keyboardInUse: keyboardUse.active
+
+    // A close asked for while the checking overlay is up; it is carried out
+    // once the check has finished.
+    property bool closeWhenChecked: false
 
     signal doChecking()
     signal doBI()
@@ -72,6 +87,27 @@ ApplicationWindow {
 
     function finishedChecking() {
         isCheckingFinished = true;
+        if (closeWhenChecked)
+            closeWindow();
+    }
+
+    // Every way out, the close button, Alt+F4 and any other close the window
+    // system sends, ends here: the window disappears at once and, with the
+    // consent box ticked, the run's record is sent. In the middle of a check
+    // the results are still being written, so the rest waits for its end.
+    function closeWindow() {
+        visible = false;
+        if (isCheckingShown && !isCheckingFinished) {
+            closeWhenChecked = true;
+            return;
+        }
+        closeWhenChecked = false;
+        checkingTimer.stop();
+        if (isChecked) {
+            doBI();
+        } else {
+            Qt.quit();
+        }
     }
 
     function startChecking() {
@@ -86,6 +122,21 @@ ApplicationWindow {
     color: "#f0f0f0"
     visible: true
 
+    // Not closed by the window system: that would end the event loop before
+    // the record is sent.
+    onClosing: {
+        close.accepted = false;
+        if (!visible)
+            return;  // already on its way out
+        console.log("Window closed by the window system");
+        closeWindow();
+    }
+
+    KeyboardUse {
+        id: keyboardUse
+        target: mainWindow
+    }
+
     Rectangle {
         id: border
         anchors.fill: parent
@@ -98,13 +149,7 @@ ApplicationWindow {
         id: pageHeader
         objectName: "pageHeader"
         width: parent.width
-        onCloseButtonClicked: {
-            if (isChecked) {
-                doBI();
-            } else {
-                Qt.quit();
-            }
-        }
+        onCloseButtonClicked: closeWindow()
     }
 
     MouseArea {

@@ -105,7 +105,9 @@ Item {
         x: mainWindow.sc(86)
         y: mainWindow.sc(608)
         width: mainWindow.sc(453)
-        height: mainWindow.sc(32)
+        // Two of its lines: sc(32) rounds to a pixel less than two sc(16) at
+        // some scales (27 against 28 on a 768-pixel-high screen).
+        height: 2 * lineHeight
         fontSize: 12
         fontColor: "#4a4a4a"
         fontType: "Blond"

@@ -28,11 +28,13 @@ void writeError(const QString& text) {
     writeConsoleText(stderr, QStringLiteral("orvocheck-report: ") + text + QLatin1Char('\n'));
 }
 
+// Lines that fit an 80-column console, which would otherwise break them again.
 const char kDescription[] =
-    "Checks whether this PC meets the minimum recommended requirements of the Orvo headset,\n"
-    "without a window and without sending anything. Runs the same probes and comparison as\n"
-    "OrvoCheck: downloads the current comparison file and falls back to the shipped\n"
-    "comp/compDefault.json (in the current directory, else beside this program).\n"
+    "Checks whether this PC meets the minimum recommended requirements of the\n"
+    "Orvo headset, without a window and without sending anything. Runs the same\n"
+    "probes and comparison as OrvoCheck: downloads the current comparison file\n"
+    "and falls back to the shipped comp/compDefault.json (in the current\n"
+    "directory, else beside this program).\n"
     "\n"
     "Exit codes: 0 good, 1 bad, 2 unknown, 3 no comparison could be made,\n"
     "64 bad command line.";
@@ -97,7 +99,12 @@ int runReportCommand(QCoreApplication& app) {
 
     g_verbose = parser.isSet(verboseOption);
     const QtMessageHandler previous = qInstallMessageHandler(reportMessageHandler);
-    installTranslations(parser.value(languageOption));
+    const QString language = parser.value(languageOption);
+    if (!language.isEmpty() && shippedLanguageFor(language).isEmpty())
+        writeError(QStringLiteral("there is no report in the language '%1'; the languages are "
+                                  "en, %2. Going on in English.")
+                       .arg(language, shippedLanguages().join(QStringLiteral(", "))));
+    installTranslations(language);
 
     const CompareSource source =
         compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());

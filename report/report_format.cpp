@@ -6,7 +6,9 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include "console_wrap.h"
 #include "exit_code.h"
+#include "report_config.h"
 
 namespace {
 
@@ -40,7 +42,7 @@ QString verdictMessage(const ReportData& data) {
                    "minimum specifications. To upgrade to a "
                    "fully-compatible computer system, browse the %1 "
                    "website.")
-            .arg(QStringLiteral("Orvo Ready"));
+            .arg(QStringLiteral("Orvo Ready (" ORVO_READY_URL ")"));
     }
     if (overall == QLatin1String("RANK_UNKNOWN")) {
         return ResultPage::tr(
@@ -90,17 +92,7 @@ bool isDoubtful(const QString& rank) {
 }
 
 // Columns are counted in terminal cells: East Asian wide characters take two.
-int cells(const QString& s) {
-    int width = 0;
-    for (const uint c : s.toUcs4()) {
-        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
-                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                          (c >= 0xFFE0 && c <= 0xFFE6);
-        width += wide ? 2 : 1;
-    }
-    return width;
-}
+int cells(const QString& s) { return terminalCells(s); }
 
 QString padded(const QString& s, int width) {
     return s + QString(qMax(0, width - cells(s)), QLatin1Char(' '));

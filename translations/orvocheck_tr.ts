@@ -9,6 +9,14 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <source>Press any key to close this window.</source>
+        <extracomment>Shown under the report when it runs in a console window of its own (started from Explorer), which closes with the program.</extracomment>
+        <translation>Bu pencereyi kapatmak için herhangi bir tuşa basın.</translation>
+    </message>
+</context>
+<context>
     <name>Header</name>
     <message>
         <source>Close</source>

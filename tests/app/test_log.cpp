@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -52,6 +53,8 @@ private slots:
     void lineFormat_data();
     void lineFormat();
     void fileName();
+    void runsInTheSameSecond_data();
+    void runsInTheSameSecond();
     void linesAreWrittenAndFlushed();
     void fatalMessageIsTheLastLine();
     void directoryThatCannotBeCreated();
@@ -113,6 +116,39 @@ void TestLog::fileName() {
              logDirectory() + "/OrvoCheck-log-20261206-183507.txt");
     QCOMPARE(logFilePath(QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5, 999))),
              logDirectory() + "/OrvoCheck-log-20270102-030405.txt");
+}
+
+void TestLog::runsInTheSameSecond_data() {
+    QTest::addColumn<QStringList>("earlier");  // files of runs already started that second
+    QTest::addColumn<QString>("expected");
+    const QString first = "OrvoCheck-log-20261206-183507.txt";
+    QTest::newRow("first run") << QStringList() << first;
+    QTest::newRow("second run") << QStringList{first} << "OrvoCheck-log-20261206-183507-2.txt";
+    QTest::newRow("third run") << QStringList{first, "OrvoCheck-log-20261206-183507-2.txt"}
+                               << "OrvoCheck-log-20261206-183507-3.txt";
+}
+
+void TestLog::runsInTheSameSecond() {
+    QFETCH(QStringList, earlier);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString& name : earlier) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("lines of " + name.toUtf8());
+    }
+    QString problem;
+    const std::unique_ptr<QFile> file =
+        createLogFile(dir.path(), QDateTime(QDate(2026, 12, 6), QTime(18, 35, 7)), problem);
+    QVERIFY2(file, qPrintable(problem));
+    QCOMPARE(QFileInfo(file->fileName()).fileName(), expected);
+    // Every earlier run keeps its whole log.
+    for (const QString& name : earlier) {
+        QFile kept(dir.filePath(name));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), "lines of " + name.toUtf8());
+    }
 }
 
 QProcess* TestLog::startChild(const QString& mode, const QString& workDir) {

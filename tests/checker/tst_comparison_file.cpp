@@ -307,28 +307,32 @@ private slots:
         QTest::addColumn<QString>("usedPath");    // "Json path:" of the ranks, or empty
         QTest::addColumn<QString>("version");     // afterwards
         QTest::addColumn<QString>("expectLine");  // a line that must appear
+        QTest::addColumn<bool>("unsaveable");     // comp/comp.json cannot be written
 
         QJsonObject noOsBad = validComparison("downloaded");
         removeMember(noOsBad, "OS", "Bad list");
         const QByteArray valid = toJsonBytes(validComparison("downloaded"));
 
         QTest::newRow("download used") << 200 << valid << true << kSavePath << "downloaded"
-                                       << "Json file downloaded successfully";
+                                       << "Json file downloaded successfully" << false;
         QTest::newRow("HTTP error: shipped used")
             << 404 << QByteArray("<html>gone</html>") << true << kDefaultPath << "shipped"
-            << "ContentNotFoundError";
+            << "ContentNotFoundError" << false;
         QTest::newRow("not JSON: shipped used")
             << 200 << QByteArray("<html>maintenance</html>") << true << kDefaultPath << "shipped"
-            << "Fatal! Failed to parse json file:";
+            << "Fatal! Failed to parse json file:" << false;
         QTest::newRow("invalid download: shipped used")
             << 200 << toJsonBytes(noOsBad) << true << kDefaultPath << "shipped"
-            << "ERROR! Failed to read OS list";
+            << "ERROR! Failed to read OS list" << false;
         QTest::newRow("both fail: version of the download survives")
             << 200 << toJsonBytes(noOsBad) << false << QString() << "downloaded"
-            << "Fatal: \"comp/compDefault.json\" doesn't exist!";
+            << "Fatal: \"comp/compDefault.json\" doesn't exist!" << false;
         QTest::newRow("both fail, nothing read")
             << 500 << QByteArray() << false << QString() << QString()
-            << "Fatal: \"comp/compDefault.json\" doesn't exist!";
+            << "Fatal: \"comp/compDefault.json\" doesn't exist!" << false;
+        QTest::newRow("cannot be saved: the download used from memory")
+            << 200 << valid << true << kSavePath + " (not saved)" << "downloaded"
+            << "this check uses it from memory" << true;
     }
     void downloadsAndFallBack() {
         QFETCH(int, status);
@@ -337,7 +341,10 @@ private slots:
         QFETCH(QString, usedPath);
         QFETCH(QString, version);
         QFETCH(QString, expectLine);
+        QFETCH(bool, unsaveable);
 
+        // A folder where the file belongs: no one, root included, can save it.
+        if (unsaveable) QVERIFY(QDir().mkpath(kSavePath));
         if (shipped) QVERIFY(writeFile(kDefaultPath, toJsonBytes(validComparison("shipped"))));
         HttpTestServer server(HttpResponsePlan::full(status, body));
         TestEngine engine;

@@ -109,9 +109,13 @@ void TestWindow::sizeFollowsTheScreen() {
                     qEnvironmentVariable("ORVO_EXPECTED_WINDOW").section('x', 1, 1).toInt());
     if (!expected.isValid()) QSKIP("ORVO_EXPECTED_WINDOW not set for this screen");
     QCOMPARE(m_Window->size(), expected);
-    const int screenHeight = m_Window->screen()->size().height();
-    QCOMPARE(m_Window->property("scaleHeight").toInt(), qMax(600, screenHeight));
-    QCOMPARE(m_Window->property("scale").toDouble(), qMax(600, screenHeight) / 900.0);
+    const QSize screen = m_Window->screen()->size();
+    QCOMPARE(m_Window->property("scaleHeight").toInt(), qMax(600, screen.height()));
+    // The window takes no larger share of the width than of the height.
+    QCOMPARE(m_Window->property("scale").toDouble(),
+             qMin(qMax(600, screen.height()) / 900.0, screen.width() * 740 / (600 * 900.0)));
+    if (screen.height() >= 600)
+        QVERIFY(m_Window->screen()->availableGeometry().contains(m_Window->geometry()));
     QVERIFY(m_Window->flags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(m_Window->color(), QColor("#f0f0f0"));
     QVERIFY(m_Window->isVisible());
@@ -249,15 +253,24 @@ void TestWindow::resultPageNotBeforeTheSecondTick() {
 void TestWindow::closing_data() {
     QTest::addColumn<bool>("consent");
     QTest::addColumn<QString>("page");
-    QTest::newRow("welcome, consent") << true << "pageWelcome";
-    QTest::newRow("welcome, no consent") << false << "pageWelcome";
-    QTest::newRow("result, consent") << true << "pageResult";
-    QTest::newRow("result, no consent") << false << "pageResult";
+    // "button": the close button; "system": a close the window system asks
+    // for, as Alt+F4 or the taskbar do (QWindow::close takes the same path
+    // through the platform); "checking": the same in the middle of a check.
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"button", "system"}) {
+        for (const char* page : {"pageWelcome", "pageResult"}) {
+            QTest::addRow("%s, %s, consent", page, how) << true << page << how;
+            QTest::addRow("%s, %s, no consent", page, how) << false << page << how;
+        }
+    }
+    QTest::newRow("checking, system, consent") << true << "pageWelcome" << "checking";
+    QTest::newRow("checking, system, no consent") << false << "pageWelcome" << "checking";
 }
 
 void TestWindow::closing() {
     QFETCH(bool, consent);
     QFETCH(QString, page);
+    QFETCH(QString, how);
     if (page == "pageResult") {
         findItem("pageLoader")->setProperty("source", QUrl("qrc:/pResult.qml"));
         QTRY_VERIFY(currentPage());
@@ -274,11 +287,25 @@ void TestWindow::closing() {
     }
     QSignalSpy doBI(m_Window, SIGNAL(doBI()));
     QSignalSpy quit(m_Engine.get(), &QQmlEngine::quit);
-    QTest::mouseClick(m_Window, Qt::LeftButton, Qt::NoModifier, centreOf(findItem("closeButton")));
+    if (how == "checking") call(m_Window, "startChecking");
+    if (how == "button")
+        QTest::mouseClick(m_Window, Qt::LeftButton, Qt::NoModifier,
+                          centreOf(findItem("closeButton")));
+    else
+        QVERIFY2(!m_Window->close(), "the window system must not close the window itself");
     QVERIFY(!m_Window->isVisible());
     QTest::qWait(50);
+    if (how == "checking") {
+        // The results are still being written: the record waits for them.
+        QCOMPARE(doBI.count() + quit.count(), 0);
+        call(m_Window, "finishedChecking");
+    }
     QCOMPARE(doBI.count(), consent ? 1 : 0);
     QCOMPARE(quit.count(), consent ? 0 : 1);
+    // A second close (the window system again) sends nothing more.
+    m_Window->close();
+    QTest::qWait(50);
+    QCOMPARE(doBI.count() + quit.count(), 1);
 }
 
 void TestWindow::closeButtonHover() {

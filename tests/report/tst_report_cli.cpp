@@ -293,6 +293,10 @@ void TestReportCli::commandLine_data() {
                                        << "comp";
     QTest::newRow("stray argument") << QStringList{"extra"} << 64 << ""
                                     << "extra";
+    QTest::newRow("unknown language: said, then English")
+        << QStringList{"--language", "xx", "--comp", "missing.json"} << 3 << "Compare error!"
+        << "no report in the language 'xx'; the languages are en, de, es, fr, it, ja, ko, pl, "
+           "pt_BR, ru, tr, zh_CN, zh_TW. Going on in English.";
 }
 
 void TestReportCli::commandLine() {

@@ -112,7 +112,7 @@ void TestReportFormat::tableShowsRowsDetailsAndVerdict() {
             ++at;
         }
     }
-    QVERIFY(formatReportTable(sampleData("RANK_BAD")).contains("browse the Orvo Ready website."));
+    QVERIFY(formatReportTable(sampleData("RANK_BAD")).contains("browse the Orvo Ready (http://" ORVO_HEADSET_WEB_HOST "/ready) website."));
     QVERIFY(formatReportTable(sampleData("RANK_UNCHECKED")).contains("Compare error!"));
     QVERIFY(formatReportTable(sampleData("RANK_GOOD")).contains("should be able to run Orvo"));
     QStringList words = {"meets the minimum", "below the minimum", "unknown", "not checked"};

@@ -75,3 +75,101 @@ xdotool search --onlyvisible --classname '^orvocheck\.exe$' >/dev/null 2>&1 &&
   fail "the window is still there 0.5 s after the close click"
 echo "wine-run: 9 Windows releases good, 32-bit bad, --help into a file; without OpenGL and" \
   "from a Unicode folder the window works and is gone 0.5 s after the close click"
+
+# Longer languages and other screens: the welcome page in French, Italian and
+# Portuguese (Brazil) 768, 900 and 1080 pixels high, where the rows of the
+# requirements, the footnote under them and the consent text must stay apart
+# (Windows draws the font with taller lines than Linux); a portrait screen,
+# which shows the whole window; and Alt+F4 with the box ticked, which sends
+# the record as the close button does.
+# on_screen WxH: a new X server of that size (screen file $work/fb-WxH/Xvfb_screen0)
+# and a fresh Wine on it.
+on_screen() {
+  wineserver -k 2>/dev/null || true
+  mkdir -p "$work/fb-$1"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -fbdir "$work/fb-$1" -nolisten tcp 3>"$work/display-$1" \
+    2>/dev/null &
+  pids+=($!)
+  DISPLAY=:$(wait_for "$work/display-$1" 1p) || fail "no X server of $1"
+  export DISPLAY
+}
+# open_window [VAR=value...]: OrvoCheck.exe from the first unpacked folder, with
+# its window's id and geometry in wid, X, Y, WIDTH and HEIGHT once it is drawn.
+open_window() {
+  rm -f "$work/rc-screens"
+  (cd "$app" && env "$@" wine OrvoCheck.exe; echo $? >"$work/rc-screens") \
+    </dev/null >"$work/screens.out" 2>&1 &
+  wid=$(timeout 90 xdotool search --sync --onlyvisible --classname '^orvocheck\.exe$' | head -n1) ||
+    fail "the window did not appear: $(tail -5 "$work/screens.out")"
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  sleep 2  # the first frame
+}
+# text_bands PNG X0 X1 Y0 Y1: how many bands of text (rows with dark pixels,
+# apart from each other by at least one clean row) lie in that part of a shot.
+text_bands() {
+  python3 - "$@" <<'PY'
+import struct, sys, zlib
+png, x0, x1, y0, y1 = sys.argv[1], *map(int, sys.argv[2:])
+data = open(png, "rb").read()
+w, h = struct.unpack(">II", data[16:24])
+raw, at = b"", 8
+while at < len(data):
+    n, kind = struct.unpack(">I4s", data[at:at + 8])
+    raw += data[at + 8:at + 8 + n] if kind == b"IDAT" else b""
+    at += 12 + n
+rows = zlib.decompress(raw)  # every row unfiltered, as wine_helpers.py writes them
+ink = [any(rows[y * (3 * w + 1) + 1 + 3 * x] < 160 for x in range(x0, x1)) for y in range(y0, y1)]
+print(sum(1 for i, on in enumerate(ink) if on and (i == 0 or not ink[i - 1])))
+PY
+}
+for screen in 1366x768 1280x900 1920x1080; do
+  on_screen "$screen"
+  height=${screen#*x}
+  sc() { python3 -c "import math, sys; print(math.floor($1 * $height / 900 + 0.5))"; }
+  for language in fr it pt_BR; do
+    open_window ORVOCHECK_LANGUAGE=$language
+    png=$shots/welcome-$language-$height.png
+    python3 "$here/wine_helpers.py" shot "$work/fb-$screen/Xvfb_screen0" "$X" "$Y" "$WIDTH" "$HEIGHT" \
+      "$png" "$(sc 30),$(sc 300),#f0f0f0" "$(sc 200),$(sc 690),#00b5e2"
+    # Below the OS row's first line: its second line, then the footnote's two,
+    # each apart; run together, the row is drawn over the footnote.
+    bands=$(text_bands "$png" "$(sc 90)" "$(sc 510)" "$(sc 516)" "$(sc 588)")
+    [ "$bands" -ge 3 ] || fail "$language, $height pixels high: the OS row runs into the footnote ($png)"
+    wineserver -k 2>/dev/null || true
+  done
+done
+on_screen 1080x1920
+open_window
+shot_portrait=$shots/portrait-1080x1920.png
+python3 "$here/wine_helpers.py" shot "$work/fb-1080x1920/Xvfb_screen0" "$X" "$Y" "$WIDTH" "$HEIGHT" \
+  "$shot_portrait" 44,444,#f0f0f0
+[ "${WIDTH}x$HEIGHT" = 888x1095 ] && [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] &&
+  [ $((X + WIDTH)) -le 1080 ] && [ $((Y + HEIGHT)) -le 1920 ] ||
+  fail "on a 1080x1920 screen the window is ${WIDTH}x$HEIGHT at $X,$Y"
+on_screen 1280x900
+bi_port=$(sed -n 's/^Analytics server on 127\.0\.0\.1:\([0-9]*\);.*/\1/p' "$work/bi.log")
+infos() { sqlite3 "$work/bi/records.db" "SELECT count(*) FROM records WHERE record LIKE '%orvocheck_info%'"; }
+before=$(infos)
+open_window ORVOCHECK_ANALYTICS_CONNECT_TO=localhost:$bi_port
+timeout 10 xdotool windowfocus --sync "$wid" || fail "cannot give the window the keyboard"
+xdotool key alt+F4
+rc=$(wait_for "$work/rc-screens" 1p) && [ "$rc" -eq 0 ] ||
+  fail "Alt+F4: exit code ${rc:-none}: $(tail -3 "$work/screens.out")"
+[ $(( $(infos) - before )) -eq 1 ] || fail "Alt+F4 with the box ticked sent $(( $(infos) - before )) records"
+# The console report as Explorer starts it, the only process on its console
+# (under Wine a terminal of its own is one): lines broken between words to the
+# console's 60 columns (the verdict alone is longer), then a prompt, and the
+# end at the first key after it.
+rc=0
+(cd "$app" && (trap '' PIPE; for _ in $(seq 60); do sleep 1; printf x 2>/dev/null || break; done) |
+  timeout 90 script -qfc "stty cols 60; wine orvocheck-report.exe --language fr --comp \
+    comp/compDefault.json" /dev/null) >"$work/console.txt" 2>&1 || rc=$?
+[ "$rc" -ne 124 ] && grep -q "Appuyez sur une touche pour fermer cette fen" "$work/console.txt" ||
+  fail "the console report did not wait for a key and end: $(tail -c 300 "$work/console.txt")"
+python3 -c 'import re, sys
+lines = re.sub(r"\x1b\[[0-9;?]*[a-zA-Z]|\r", "", open(sys.argv[1], encoding="utf-8").read()).split("\n")
+sys.exit(max(map(len, lines)) > 59)' \
+  "$work/console.txt" || fail "the console report is not broken to 60 columns: $(cat "$work/console.txt")"
+echo "wine-run: French, Italian and Portuguese welcome pages at 768, 900 and 1080 pixels apart;" \
+  "the whole window on a 1080x1920 screen; Alt+F4 with consent sends one record; the console" \
+  "report breaks its lines to the console and waits for a key in a console of its own"
