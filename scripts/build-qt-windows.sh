@@ -52,10 +52,14 @@ fi
 
 # Qt's mkspec calls the plain compiler names; the -posix compilers have the
 # threads the rest of the Windows build uses. Through ccache when there is one.
+# Two builds of the same sources in different folders give the same DLLs:
+# the folders are mapped away from what the compiler writes and the linker
+# writes no time into the PE header and the export table.
 launcher=$(command -v ccache || true)
+reproducible="-ffile-prefix-map=$work=. -ffile-prefix-map=$prefix=qt -Wl,--no-insert-timestamp"
 for tool in gcc g++ c++ cpp; do
-  printf '#!/bin/sh\nexec %s /usr/bin/i686-w64-mingw32-%s-posix "$@"\n' "$launcher" "$tool" \
-    >"$work/bin/i686-w64-mingw32-$tool"
+  printf '#!/bin/sh\nexec %s /usr/bin/i686-w64-mingw32-%s-posix %s "$@"\n' "$launcher" "$tool" \
+    "$reproducible" >"$work/bin/i686-w64-mingw32-$tool"
   chmod +x "$work/bin/i686-w64-mingw32-$tool"
 done
 export PATH=$work/bin:$PATH
