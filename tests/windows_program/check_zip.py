@@ -1,12 +1,17 @@
 """check_zip.py <zip> <unpacked folder> <version> <Wine +loaddll log>...
 
-The zip as it ships: small, no debug sections, icon, manifest and version
-in both programs' resources, the readme and the licences; and exactly the
-DLLs that the runs whose Wine logs are given loaded from its folder."""
+The zip as it ships: small, named by the SHA256SUMS beside it, made the same
+on every build (one time and fixed permissions for every entry, in byte
+order, no PE time stamp), no debug sections, icon, manifest and version in
+both programs' resources, the readme and every licence text the notices
+name; and exactly the DLLs that the runs whose Wine logs are given loaded
+from its folder."""
+import hashlib
 import os
 import re
 import subprocess
 import sys
+import zipfile
 
 import pefile
 
@@ -20,15 +25,49 @@ files = {os.path.relpath(os.path.join(d, f), folder).replace(os.sep, "/").lower(
 
 if os.path.getsize(zip_path) > MAX_ZIP_BYTES:
     faults.append(f"the zip has {os.path.getsize(zip_path)} bytes, more than {MAX_ZIP_BYTES}")
-for needed in ("readme.txt", "licenses/qt/lgpl-3.txt", "licenses/qt/source-offer.txt"):
+for needed in ("readme.txt", "licenses/lgpl-3.txt", "licenses/qt/source-offer.txt",
+               "licenses/apache-2.0.txt", "licenses/roboto/copyright.txt"):
     if needed not in files:
         faults.append(f"no {needed}")
+
+sums = os.path.join(os.path.dirname(zip_path), "SHA256SUMS")
+with open(zip_path, "rb") as z:
+    expected = f"{hashlib.sha256(z.read()).hexdigest()}  {os.path.basename(zip_path)}\n"
+if not os.path.exists(sums) or open(sums).read() != expected:
+    faults.append(f"{sums} does not say {expected.strip()!r}")
+with zipfile.ZipFile(zip_path) as z:
+    entries = z.infolist()
+names = [e.filename for e in entries]
+if names != sorted(names, key=str.encode):
+    faults.append("the zip's entries are not in byte order")
+faults += [f"{e.filename} in the zip: time {e.date_time}, mode {e.external_attr >> 16:o}, "
+           f"extra {e.extra!r}" for e in entries
+           if e.date_time != entries[0].date_time or e.extra
+           or e.external_attr >> 16 not in (0o100644, 0o100755)]
 
 for name in sorted(f for f in files if f.endswith((".dll", ".exe"))):
     headers = subprocess.run(["i686-w64-mingw32-objdump", "-h", files[name]],
                              capture_output=True, text=True, check=True).stdout
     if " .debug_" in headers:
         faults.append(f"{name} carries debug sections")
+    pe = pefile.PE(files[name], fast_load=True)
+    if pe.FILE_HEADER.TimeDateStamp != 0:
+        faults.append(f"{name} carries the PE time stamp {pe.FILE_HEADER.TimeDateStamp}")
+    if name.endswith(".exe") and pe.OPTIONAL_HEADER.CheckSum != pe.generate_checksum():
+        faults.append(f"{name}: the PE checksum is wrong")
+
+# Every licence text a notice or the readme names is there.
+texts = [f for f in files if f.endswith(".txt")]
+for text in texts:
+    content = open(files[text], encoding="utf-8", errors="replace").read()
+    if "/usr/share/common-licenses" in content:
+        faults.append(f"{text} names a licence text in /usr/share/common-licenses")
+    for named in set(re.findall(r"licenses\\[\w.+\\-]*\w", content)):
+        path = named.lower().replace("\\", "/")
+        if not any(f == path or f.startswith(path + "/") for f in files):
+            faults.append(f"{text} names {named}, which the zip lacks")
+if "Roboto" not in open(files["readme.txt"], encoding="utf-8").read():
+    faults.append("README.txt does not name the Roboto font")
 
 
 def resources(pe, kind):
