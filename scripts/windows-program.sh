@@ -69,7 +69,7 @@ else
 fi
 # Qt Svg and Controls 1 without Qt Widgets, which the program then does not
 # need: the prebuilt Qt has them with it.
-[ -n "${ORVO_QT_WIN_PREFIX:-}" ] || [ -f "$qt/.orvo-without-widgets" ] ||
+[ -n "${ORVO_QT_WIN_PREFIX:-}" ] || [ -f "$qt/.orvo-svg-and-controls-2" ] ||
   build_qt --svg-and-controls "$qt"
 [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ] || fail "no Qt for Windows in $qt"
 
