@@ -1,8 +1,8 @@
 # The Windows program as people get it: a folder laid out as windeployqt lays
 # it out (the programs and every DLL they load at the top, platforms/,
 # imageformats/, the QML modules under qml/, comp/ beside the programs), all
-# in the install component "win32", and CPack's zip of it,
-# OrvoCheck-<version>-win32.zip. Included by the top level after the targets.
+# in the install component "win32", zipped as OrvoCheck-<version>-win32.zip
+# by scripts/windows-program.sh. Included by the top level after the targets.
 
 # Qt's prefix, from where its CMake package was found.
 get_filename_component(ORVO_QT_PREFIX "${Qt5Core_DIR}/../../.." ABSOLUTE)
@@ -54,9 +54,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/deploy_runtime.cmake.in
                ${PROJECT_BINARY_DIR}/deploy_runtime.cmake @ONLY)
 install(SCRIPT ${PROJECT_BINARY_DIR}/deploy_runtime.cmake COMPONENT win32)
 
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME OrvoCheck)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME OrvoCheck-${PROJECT_VERSION}-win32)
-set(CPACK_COMPONENTS_ALL win32)
-include(CPack)
+# scripts/windows-program.sh installs the component into a folder of this
+# name and zips it with cmake/windows/pack_zip.py, which, unlike CPack, gives
+# the same zip for the same files.
+set(ORVO_WIN_PACKAGE_NAME OrvoCheck-${PROJECT_VERSION}-win32 CACHE INTERNAL
+    "Name of the Windows zip and of its top folder")

@@ -6,12 +6,31 @@
 # (ORVO_WIN_RUNTIME_FILES: libstdc++, winpthread).
 
 # The readme and licences/, in Windows' line ends (Notepad before Windows 10
-# shows anything else as one line).
+# shows anything else as one line). Debian's notices name the full licence
+# texts by where a Debian system keeps them, /usr/share/common-licenses/,
+# which a Windows user does not have: each text named is shipped as
+# licenses/<name>.txt and the notice names it there instead. The longest
+# names are replaced first, so that "GPL" never eats the start of "GPL-3".
 function(orvo_windows_text source destination)
   if(NOT EXISTS "${source}")
     message(FATAL_ERROR "No ${source} for ${destination} in the Windows zip")
   endif()
   file(READ "${source}" text)
+  string(REGEX MATCHALL "/usr/share/common-licenses/[A-Za-z0-9+_-]+(\\.[0-9]+)*" named "${text}")
+  list(REMOVE_DUPLICATES named)
+  list(SORT named ORDER DESCENDING)
+  foreach(path ${named})
+    if(NOT EXISTS "${path}")
+      message(FATAL_ERROR "${source} names ${path}, which is not on this machine")
+    endif()
+    # GPL, LGPL and GFDL are links to the newest version.
+    get_filename_component(licence "${path}" REALPATH)
+    get_filename_component(licence "${licence}" NAME)
+    if(NOT EXISTS "${PROJECT_BINARY_DIR}/win32-texts/licenses/${licence}.txt")
+      orvo_windows_text("${path}" "licenses/${licence}.txt")
+    endif()
+    string(REPLACE "${path}" "licenses\\${licence}.txt" text "${text}")
+  endforeach()
   string(REPLACE "\r\n" "\n" text "${text}")
   string(REPLACE "\n" "\r\n" text "${text}")
   file(WRITE "${PROJECT_BINARY_DIR}/win32-texts/${destination}" "${text}")
@@ -40,7 +59,7 @@ endif()
 # Qt: the LGPL (which adds to the GPL), the offer of its source, and the
 # notices of Debian's packages of the Qt release the DLLs were built from.
 orvo_windows_text(${PROJECT_BINARY_DIR}/qt-source-offer.txt licenses/Qt/source-offer.txt)
-orvo_windows_text(/usr/share/common-licenses/LGPL-3 licenses/Qt/LGPL-3.txt)
+orvo_windows_text(/usr/share/common-licenses/LGPL-3 licenses/LGPL-3.txt)
 orvo_windows_text(/usr/share/common-licenses/GPL-3 licenses/GPL-3.txt)
 foreach(pair qtbase:libqt5core5a qtdeclarative:libqt5qml5 qtsvg:libqt5svg5
              qtquickcontrols:qml-module-qtquick-controls)
@@ -55,5 +74,7 @@ list(GET ORVO_WIN_RUNTIME_FILES 1 winpthread)
 orvo_package_copyright("${libstdcxx}" licenses/GCC-runtime/copyright.txt)
 orvo_package_copyright("${winpthread}" licenses/winpthreads/copyright.txt)
 orvo_package_copyright("${ZLIB_LIBRARY_RELEASE}" licenses/zlib/copyright.txt)
+# The Roboto font, compiled into OrvoCheck.exe (qml/CMakeLists.txt).
+orvo_package_copyright("${ORVO_ROBOTO_DIR}/Roboto-Regular.ttf" licenses/Roboto/copyright.txt)
 orvo_windows_text(${ORVO_WIN_DEPS_PREFIX}/share/licenses/SQLite/LICENSE.md licenses/SQLite/LICENSE.txt)
 orvo_windows_text(${ORVO_WIN_DEPS_PREFIX}/share/licenses/JsonCpp/LICENSE licenses/JsonCpp/LICENSE.txt)

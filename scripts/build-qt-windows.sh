@@ -12,8 +12,9 @@
 # Qt Svg and Controls 1 are built without Qt Widgets (no QSvgWidget, no
 # desktop style, neither of which the program uses), so that the program
 # ships without Qt5Widgets.dll. --svg-and-controls builds only these two into
-# an existing Qt <prefix> (the prebuilt one); <prefix>/.orvo-without-widgets
-# marks that done.
+# an existing Qt <prefix> (the prebuilt one); <prefix>/.orvo-svg-and-controls-2
+# marks that done (2: built without paths and times of their own, see below;
+# a Qt with an older mark gets the two again).
 #   ORVO_QT_WIN_WORK  sources and objects (default: <prefix>.work, removed
 #                     after a successful build)
 #   ORVO_WIN_JOBS     parallel jobs (default 2)
@@ -52,10 +53,14 @@ fi
 
 # Qt's mkspec calls the plain compiler names; the -posix compilers have the
 # threads the rest of the Windows build uses. Through ccache when there is one.
+# Two builds of the same sources in different folders give the same DLLs:
+# the folders are mapped away from what the compiler writes and the linker
+# writes no time into the PE header and the export table.
 launcher=$(command -v ccache || true)
+reproducible="-ffile-prefix-map=$work=. -ffile-prefix-map=$prefix=qt -Wl,--no-insert-timestamp"
 for tool in gcc g++ c++ cpp; do
-  printf '#!/bin/sh\nexec %s /usr/bin/i686-w64-mingw32-%s-posix "$@"\n' "$launcher" "$tool" \
-    >"$work/bin/i686-w64-mingw32-$tool"
+  printf '#!/bin/sh\nexec %s /usr/bin/i686-w64-mingw32-%s-posix %s "$@"\n' "$launcher" "$tool" \
+    "$reproducible" >"$work/bin/i686-w64-mingw32-$tool"
   chmod +x "$work/bin/i686-w64-mingw32-$tool"
 done
 export PATH=$work/bin:$PATH
@@ -101,7 +106,7 @@ svg_and_controls() {
 }
 if [ -n "$only_svg_and_controls" ]; then
   svg_and_controls
-  touch "$prefix/.orvo-without-widgets"
+  touch "$prefix/.orvo-svg-and-controls-2"
   rm -rf "$work"
   echo "build-qt-windows: Qt Svg and Quick Controls 1 without Qt Widgets in $prefix"
   exit 0
@@ -122,6 +127,6 @@ svg_and_controls
 
 # Relocatable qmake, as in the prebuilt archive.
 printf '[Paths]\nPrefix=..\n' >"$prefix/bin/qt.conf"
-touch "$prefix/.orvo-without-widgets" "$prefix/.orvo-complete"
+touch "$prefix/.orvo-svg-and-controls-2" "$prefix/.orvo-complete"
 rm -rf "$work"
 echo "build-qt-windows: Qt 5.15.8 for i686-w64-mingw32 in $prefix after $(( ($(date +%s) - started) / 60 )) min"

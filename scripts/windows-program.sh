@@ -21,6 +21,15 @@ started=$(date +%s)
 fail() { echo "windows-program: $*" >&2; exit 1; }
 step() { echo "== $* ($(( $(date +%s) - started )) s)"; }
 
+# The same commit gives the same zip, byte for byte, wherever it is built:
+# every time stamp written (resources, zip entries) is the commit's, and the
+# paths of this machine are mapped away from what the compiler writes.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null) ||
+    fail "not a git checkout: set SOURCE_DATE_EPOCH (seconds since 1970) for the zip's times"
+fi
+export SOURCE_DATE_EPOCH
+
 bash "$root/scripts/install-deps.sh" || fail "cannot install the packages of the Linux build"
 bash "$root/scripts/install-deps.sh" --windows \
   || fail "cannot install the packages of the Windows build (see above)"
@@ -60,9 +69,12 @@ else
 fi
 # Qt Svg and Controls 1 without Qt Widgets, which the program then does not
 # need: the prebuilt Qt has them with it.
-[ -n "${ORVO_QT_WIN_PREFIX:-}" ] || [ -f "$qt/.orvo-without-widgets" ] ||
+[ -n "${ORVO_QT_WIN_PREFIX:-}" ] || [ -f "$qt/.orvo-svg-and-controls-2" ] ||
   build_qt --svg-and-controls "$qt"
 [ -f "$qt/lib/cmake/Qt5/Qt5Config.cmake" ] || fail "no Qt for Windows in $qt"
+
+# Qt's folder too: it may lie outside the source tree (ORVO_QT_WIN_PREFIX).
+paths_mapped="-ffile-prefix-map=$root=. -ffile-prefix-map=$out=build -ffile-prefix-map=$qt=qt"
 
 # Build-time tools run here: the artwork generator, and the local analytics
 # server the run under Wine sends its records to.
@@ -77,7 +89,8 @@ deps=$out/deps-prefix
 if [ ! -f "$deps/lib/libsqlite3.a" ] || [ ! -f "$deps/lib/libjsoncpp.a" ] ||
    [ ! -f "$deps/share/licenses/JsonCpp/LICENSE" ]; then
   run deps-configure.log cmake -S "$root/cmake/windows-deps" -B "$out/deps" \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps"
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" \
+    -DORVO_DEPS_GTEST=OFF -DCMAKE_C_FLAGS="$paths_mapped" -DCMAKE_CXX_FLAGS="$paths_mapped"
   run deps-build.log cmake --build "$out/deps" -j"$jobs" --target install
 fi
 
@@ -85,16 +98,20 @@ step "OrvoCheck.exe and orvocheck-report.exe"
 run configure.log cmake -S "$root" -B "$out/orvo" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DORVO_QT_WIN_PREFIX="$qt" -DCMAKE_PREFIX_PATH="$qt" -DORVO_WIN_DEPS_PREFIX="$deps" \
   -DORVO_HOST_ARTGEN="$out/host/tools/artgen/artgen" -DORVO_BUILD_TESTS=OFF \
-  -DORVO_BUILD_BENCH=OFF -DORVO_WERROR=ON -DCMAKE_BUILD_TYPE=Release
+  -DORVO_BUILD_BENCH=OFF -DORVO_WERROR=ON -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_C_FLAGS="$paths_mapped" -DCMAKE_CXX_FLAGS="$paths_mapped"
 run build.log cmake --build "$out/orvo" -j"$jobs" --target OrvoCheck orvocheck-report
 
 step "deployment folder and zip"
-rm -f "$out"/OrvoCheck-*-win32.zip
-(cd "$out/orvo" && run cpack.log cpack -G ZIP -B "$out/package")
-mv "$out"/package/OrvoCheck-*-win32.zip "$out/"
+name=$(sed -n 's/^ORVO_WIN_PACKAGE_NAME:INTERNAL=//p' "$out/orvo/CMakeCache.txt")
+zip=$out/$name.zip
+rm -rf "$out/package" "$out"/OrvoCheck-*-win32.zip "$out/SHA256SUMS"
+run install.log cmake --install "$out/orvo" --component win32 --prefix "$out/package/$name"
+run zip.log python3 "$root/cmake/windows/pack_zip.py" "$out/package/$name" "$zip" "$SOURCE_DATE_EPOCH"
 rm -rf "$out/package"
-zip=$(ls "$out"/OrvoCheck-*-win32.zip)
-echo "windows-program: $zip ($(du -h "$zip" | cut -f1))"
+# Beside the zip where it is offered; "sha256sum -c SHA256SUMS" checks it.
+(cd "$out" && sha256sum "$name.zip" >SHA256SUMS)
+echo "windows-program: $zip ($(du -h "$zip" | cut -f1), sha256 $(cut -d' ' -f1 "$out/SHA256SUMS"))"
 [ "${1:-}" = "--build-only" ] && exit 0
 
 step "the program under Wine"

@@ -30,8 +30,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # program shares those instead of carrying a second copy.
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 set(ZLIB_USE_STATIC_LIBS ON)
+# No link time in the PE header or the export table: two links of the same
+# objects give the same file.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-Wl,--no-insert-timestamp")
 if(NOT ORVO_QT_WIN_PREFIX)
-  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -static -static-libgcc -static-libstdc++")
 endif()
 
 # Test programs run under Wine and are judged by their own output.

@@ -1,12 +1,17 @@
 """check_zip.py <zip> <unpacked folder> <version> <Wine +loaddll log>...
 
-The zip as it ships: small, no debug sections, icon, manifest and version
-in both programs' resources, the readme and the licences; and exactly the
-DLLs that the runs whose Wine logs are given loaded from its folder."""
+The zip as it ships: small, named by the SHA256SUMS beside it, made the same
+on every build (one time and fixed permissions for every entry, in byte
+order, no PE time stamp), no debug sections, icon, manifest and version in
+both programs' resources, the readme and every licence text the notices
+name; and exactly the DLLs that the runs whose Wine logs are given loaded
+from its folder."""
+import hashlib
 import os
 import re
 import subprocess
 import sys
+import zipfile
 
 import pefile
 
@@ -20,15 +25,40 @@ files = {os.path.relpath(os.path.join(d, f), folder).replace(os.sep, "/").lower(
 
 if os.path.getsize(zip_path) > MAX_ZIP_BYTES:
     faults.append(f"the zip has {os.path.getsize(zip_path)} bytes, more than {MAX_ZIP_BYTES}")
-for needed in ("readme.txt", "licenses/qt/lgpl-3.txt", "licenses/qt/source-offer.txt"):
+for needed in ("readme.txt", "licenses/lgpl-3.txt", "licenses/qt/source-offer.txt",
+               "licenses/apache-2.0.txt", "licenses/roboto/copyright.txt"):
     if needed not in files:
         faults.append(f"no {needed}")
+
+with open(zip_path, "rb") as z:
+    named = f"{hashlib.sha256(z.read()).hexdigest()}  {os.path.basename(zip_path)}\n"
+sums = os.path.join(os.path.dirname(zip_path), "SHA256SUMS")
+if not os.path.exists(sums) or open(sums).read() != named:
+    faults.append(f"{sums} does not say {named.strip()!r}")
+entries = zipfile.ZipFile(zip_path).infolist()
+if [e.filename for e in entries] != sorted((e.filename for e in entries), key=str.encode):
+    faults.append("the zip's entries are not in byte order")
+faults += [f"{e.filename} in the zip: {e.date_time}, mode {e.external_attr >> 16:o}, extra {e.extra}"
+           for e in entries if e.date_time != entries[0].date_time or e.extra
+           or e.external_attr >> 16 not in (0o100644, 0o100755)]
 
 for name in sorted(f for f in files if f.endswith((".dll", ".exe"))):
     headers = subprocess.run(["i686-w64-mingw32-objdump", "-h", files[name]],
                              capture_output=True, text=True, check=True).stdout
     if " .debug_" in headers:
         faults.append(f"{name} carries debug sections")
+    if pefile.PE(files[name], fast_load=True).FILE_HEADER.TimeDateStamp != 0:
+        faults.append(f"{name} carries a PE time stamp")
+
+# Every licence text that the readme or a notice names is there.
+for text in (f for f in files if f.endswith(".txt")):
+    content = open(files[text], encoding="utf-8", errors="replace").read()
+    for path in set(re.findall(r"/usr/share/common-licenses/\S+|licenses\\[\w.+\\-]*\w", content)):
+        wanted = path.lower().replace("\\", "/")
+        if not any(f == wanted or f.startswith(wanted + "/") for f in files):
+            faults.append(f"{text} names {path}, which the zip lacks")
+if "Roboto" not in open(files["readme.txt"], encoding="utf-8").read():
+    faults.append("README.txt does not name the Roboto font")
 
 
 def resources(pe, kind):
