@@ -7,8 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "chassis.h"
 #include "probe_types.h"
 #include "rank.h"
+#include "rank_reason.h"
 
 class WebLoader;
 
@@ -47,6 +49,15 @@ public:
     QString getOverallRank() const;
     QString getJsonVersion() const;
 
+    // Why a row ("cpu", "gpu" for the representative adapter, "memory",
+    // "os") has its rank, and what would change a doubtful one; before a
+    // comparison, or when none could be made, decided by NotCompared.
+    RankReason getReason(const QString& row) const;
+    QString getAdvice(const QString& row) const;
+    RankReason getGPUReason(int index) const;
+    int getRepGPUIndex() const { return m_RepGPUIndex; }
+    ChassisKind getChassis() const { return m_Chassis; }
+
     static QString collapseSpaces(const QString& text);
     static QString extractBetween(const QString& text, const QString& start, const QString& end);
 
@@ -62,6 +73,7 @@ protected:
     void readOS();
     void readGPUs();
     void readMemory();
+    void readChassis();
 
     bool compareWithFile(const QString& path);
     bool readJsonFile(const QString& path);
@@ -69,6 +81,8 @@ protected:
     static Rank rankByName(const QString& name, const QJsonArray& goodList,
                            const QJsonArray& badList);
     static bool listHasName(const QString& name, const QJsonArray& list);
+    // The index of the name in the list, ignoring case, else -1.
+    static int indexOfName(const QString& name, const QJsonArray& list);
     static bool listHasGPU(const GpuInfo& adapter, const QJsonArray& list);
     // Whether a list of [vendor, device, revision] triples holds the adapter;
     // an adapter whose PNP device ID carries no revision is on none.
@@ -88,6 +102,12 @@ protected:
     Rank m_MemoryRank = RANK_UNCHECKED;
     Rank m_OSRank = RANK_UNCHECKED;
     Rank m_OverallRank = RANK_UNCHECKED;
+    RankReason m_CPUReason;
+    QList<RankReason> m_GPUReasons;
+    RankReason m_MemoryReason;
+    RankReason m_OSReason;
+    bool m_Compared = false;  // the ranks come from a comparison file
+    ChassisKind m_Chassis = ChassisKind::Unknown;
     QJsonObject m_JsonRoot;
     CpuIdInfo m_CpuId;
     QList<GpuInfo> m_GPUs;
