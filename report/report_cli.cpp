@@ -11,6 +11,7 @@
 #include "report_config.h"
 #include "report_format.h"
 #include "report_run.h"
+#include "row_reason_text.h"
 #include "ui_language.h"
 
 namespace {
@@ -97,7 +98,7 @@ int runReportCommand(QCoreApplication& app) {
 
     g_verbose = parser.isSet(verboseOption);
     const QtMessageHandler previous = qInstallMessageHandler(reportMessageHandler);
-    installTranslations(parser.value(languageOption));
+    const QLocale locale = localeForLanguage(installTranslations(parser.value(languageOption)));
 
     const CompareSource source =
         compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());
@@ -112,6 +113,6 @@ int runReportCommand(QCoreApplication& app) {
     data.givenComparisonFileMissing = compFileMissing;
 
     writeConsoleText(stdout, parser.isSet(jsonOption) ? QString::fromUtf8(formatReportJson(data))
-                                                      : formatReportTable(data));
+                                                      : formatReportTable(data, locale));
     return exitCodeForOverall(data.overall);
 }
