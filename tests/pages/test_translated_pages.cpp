@@ -15,6 +15,7 @@
 #include "invoke_qml.h"
 #include "language_fonts.h"
 #include "log.h"
+#include "row_reason_text.h"
 #include "startup.h"
 #include "window_test_main.h"
 #include "ui_language.h"
@@ -103,6 +104,36 @@ QStringList faults(QQuickItem* root, const QRectF& window) {
     return found;
 }
 
+// The longest reasons a row can give: a family-ranked adapter beside another
+// one, a processor short of both references, memory and OS below the floor.
+ReportData longestReasons(const QString& rank) {
+    ReportData data;
+    data.comparisonVersion = QStringLiteral("2026.12.08");
+    RankReason gpu;
+    gpu.decidedBy = DecidedBy::BadList;
+    gpu.family = QStringLiteral("GeForce 400/500 (Fermi)");
+    gpu.figures = {{"g3d", "PassMark G3D Mark", 4630, 7325, "GTX 970 / R9 290", "GeForce GTX 580"}};
+    RankReason cpu;
+    cpu.decidedBy = DecidedBy::BadList;
+    const QString product = QStringLiteral("Intel Core i5-4430 @ 3.00GHz");
+    cpu.figures = {{"single-thread", "", 1809, 1881, "Intel Core i5-4590", product},
+                   {"multi-thread", "", 4661, 4815, "Intel Core i5-4590", product},
+                   {"single-thread", "", 1809, 1419, "AMD FX-8350", product},
+                   {"multi-thread", "", 4661, 5390, "AMD FX-8350", product}};
+    RankReason memory;
+    memory.decidedBy = DecidedBy::Minimum;
+    memory.figures = {{"memory-gb", "", 3.0, 4, "4 GB", ""}};
+    RankReason os;
+    os.decidedBy = DecidedBy::Minimum;
+    data.gpu = {"NVIDIA GeForce GTX 1060 6GB", rank, gpu, "laptop-gpu-fixed"};
+    data.cpu = {"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", rank, cpu, "laptop-cpu-fixed"};
+    data.memory = {"16.0GB", rank, memory, "add-memory"};
+    data.os = {"Windows 10 Pro 64-bit", rank, os, "update-os"};
+    data.adapters = {{"Intel(R) UHD Graphics 630", "RANK_BAD"}, data.gpu};
+    data.representativeIndex = 1;
+    return data;
+}
+
 }  // namespace
 
 class TestTranslatedPages : public QObject {
@@ -116,7 +147,8 @@ void TestTranslatedPages::layoutHolds_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("state");
     for (const QString& language : QStringList{"en"} + shippedLanguages())
-        for (const char* state : {"welcome", "checking", "RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN"})
+        for (const char* state :
+             {"welcome", "checking", "RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN", "RANK_UNCHECKED"})
             QTest::newRow(qPrintable(language + "-" + state)) << language << QString(state);
     QTest::newRow("xx-welcome") << "xx"
                                 << "welcome";  // no such translation: English
@@ -142,8 +174,10 @@ void TestTranslatedPages::layoutHolds() {
         call(page, "showCheckingPanel");
         root = page->findChild<QQuickItem*>(QStringLiteral("checkingOverlay"));
     } else if (state != "welcome") {
-        // Long real names; every row doubtful for a bad verdict, two for an
-        // unknown one: the layouts with the most text.
+        // Long real names and the longest reasons; every row doubtful for a
+        // bad verdict, two for an unknown one: the layouts with the most
+        // text. Without a comparison the rows say what was found and one
+        // line what the user can do.
         const QStringList keys = {"gpu", "cpu", "memory", "os"};
         const QStringList names = {"NVIDIA GeForce GTX 1060 6GB",
                                    "Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", "16.0GB",
@@ -152,6 +186,15 @@ void TestTranslatedPages::layoutHolds() {
             call(window, "setRank",
                  {keys[i], names[i], state == "RANK_UNKNOWN" && i % 2 ? "RANK_GOOD" : state});
         call(window, "setRank", {"overall", "", state});
+        const ReportData reasons = longestReasons(state);
+        const QLocale locale = localeForLanguage(chosen);
+        for (const QString& key : keys)
+            if (state != "RANK_UNCHECKED")
+                call(window, "setReason",
+                     {key, rowReasonLines(key, reasons, locale).join('\n'),
+                      rowAdviceLine(key, reasons, locale)});
+        call(window, "setReason",
+             {"comparison", state == "RANK_UNCHECKED" ? comparisonUnreadableLine() : "", ""});
         call(window, "finishedChecking");
         loader->setProperty("source", QUrl(QStringLiteral("qrc:/pResult.qml")));
     }
