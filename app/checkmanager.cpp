@@ -91,8 +91,23 @@ void CheckManager::setBIRecord() {
     serviceSendBI();
 }
 
+namespace {
+
+// In the window's narrow column a wrapped reason must not split a product
+// name ("GTX 970 / R9 290"): its spaces become no-break spaces there.
+void keepNamesTogether(ComponentReport& row) {
+    for (RankFigure& figure : row.why.figures) {
+        figure.reference.replace(QLatin1Char(' '), QChar(0x00A0));
+        figure.product.replace(QLatin1Char(' '), QChar(0x00A0));
+    }
+}
+
+}  // namespace
+
 void CheckManager::postReasons() {
-    const ReportData data = collectReport(*m_pEngine, QString());
+    ReportData data = collectReport(*m_pEngine, QString());
+    for (ComponentReport* row : {&data.gpu, &data.cpu, &data.memory, &data.os})
+        keepNamesTogether(*row);
     const QLocale locale = localeForLanguage(installedLanguage());
     for (const char* key : {"os", "memory", "cpu", "gpu"}) {
         const QString row = QLatin1String(key);
