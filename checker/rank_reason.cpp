@@ -1,7 +1,5 @@
 #include "rank_reason.h"
 
-#include <algorithm>
-
 QString decidedByText(DecidedBy decidedBy) {
     switch (decidedBy) {
         case DecidedBy::GoodList:
@@ -42,21 +40,4 @@ QString adviceFor(const QString& row, Rank rank, const RankReason& reason, Chass
     }
     // Not on the lists: only a measurement on this machine can tell.
     return rank == RANK_UNKNOWN ? QStringLiteral("run-performance-test") : QStringLiteral("none");
-}
-
-int nearestMissedReference(const RankReason& cpuReason) {
-    const QList<RankFigure>& f = cpuReason.figures;
-    int nearest = -1;
-    double nearestShare = -1.0;
-    for (int i = 0; i + 1 < f.size(); i += 2) {
-        if (f[i].meets() && f[i + 1].meets()) return -1;
-        // The share of the bar reached by the weaker of the two figures.
-        const double share = std::min(f[i].required > 0 ? f[i].value / f[i].required : 1.0,
-                                      f[i + 1].required > 0 ? f[i + 1].value / f[i + 1].required : 1.0);
-        if (share > nearestShare) {
-            nearestShare = share;
-            nearest = i;
-        }
-    }
-    return nearest;
 }

@@ -49,8 +49,3 @@ struct RankReason {
 // "update-os", "run-performance-test", "check-gpu-driver", "retry-comparison".
 // row is "cpu", "gpu", "memory" or "os".
 QString adviceFor(const QString& row, Rank rank, const RankReason& reason, ChassisKind chassis);
-
-// For a processor: of the references whose both figures it misses, the one
-// it misses by the least (the nearest way to pass), as the index of its first
-// figure; -1 when it meets one or has no figures.
-int nearestMissedReference(const RankReason& cpuReason);

@@ -23,12 +23,14 @@ Rectangle {
 
     width: mainWindow.sc(480)
     readonly property bool showReason: reason !== ""
-    readonly property bool showAdvice: showDetail && advice !== ""
+    // Empty for a good row; an adapter that was not found has advice too.
+    readonly property bool showAdvice: advice !== ""
 
     height: mainWindow.sc(38) + valueText.height
             + (showReason ? mainWindow.sc(4) + reasonText.height : 0)
             + (showDetail ? mainWindow.sc(12) + detailText.height : 0)
-            + (showAdvice ? mainWindow.sc(4) + adviceText.height : 0)
+            + (showAdvice ? (showDetail ? mainWindow.sc(4) : mainWindow.sc(12)) + adviceText.height
+                          : 0)
 
     Accessible.role: Accessible.Row
     Accessible.name: title + ": " + value + (showReason ? ". " + reason : "")
@@ -125,7 +127,7 @@ Rectangle {
         id: adviceText
         objectName: "advice"
         x: valueText.x
-        y: detailText.y + detailText.height + mainWindow.sc(4)
+        y: specRow.showDetail ? detailText.y + detailText.height + mainWindow.sc(4) : detailText.y
         width: mainWindow.sc(280)
         fontSize: 14
         fontColor: "#4a4a4a"

@@ -171,11 +171,10 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
                   padded(rankWords(row.component.rank), rankWidth) + gap + found);
         for (const QString& line : rowReasonLines(row.key, data, locale))
             if (line != found) lines << indent + line;
-        if (isDoubtful(row.component.rank)) {
-            lines << indent + row.detail;
-            const QString advice = rowAdviceLine(row.key, data, locale);
-            if (!advice.isEmpty()) lines << indent + advice;
-        }
+        if (isDoubtful(row.component.rank)) lines << indent + row.detail;
+        // Empty for a good row; an adapter that was not found has advice too.
+        const QString advice = rowAdviceLine(row.key, data, locale);
+        if (!advice.isEmpty()) lines << indent + advice;
     }
     if (data.adapters.size() > 1) {
         lines << QString();

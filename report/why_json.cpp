@@ -16,5 +16,7 @@ QJsonObject whyJson(const ComponentReport& row) {
                     {QStringLiteral("figures"), figures},
                     {QStringLiteral("advice"), row.advice}};
     if (!row.why.family.isEmpty()) why.insert(QStringLiteral("family"), row.why.family);
+    if (!row.why.figuresDate.isEmpty())
+        why.insert(QStringLiteral("figuresDate"), row.why.figuresDate);
     return why;
 }

@@ -125,10 +125,14 @@ ReportData longestReasons(const QString& rank) {
     memory.figures = {{"memory-gb", "", 3.0, 4, "4 GB", ""}};
     RankReason os;
     os.decidedBy = DecidedBy::Minimum;
-    data.gpu = {"NVIDIA GeForce GTX 1060 6GB", rank, gpu, "laptop-gpu-fixed"};
-    data.cpu = {"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", rank, cpu, "laptop-cpu-fixed"};
-    data.memory = {"16.0GB", rank, memory, "add-memory"};
-    data.os = {"Windows 10 Pro 64-bit", rank, os, "update-os"};
+    // A good row has no advice.
+    const auto fix = [&rank](const char* advice) {
+        return QString::fromLatin1(rank == "RANK_GOOD" ? "none" : advice);
+    };
+    data.gpu = {"NVIDIA GeForce GTX 1060 6GB", rank, gpu, fix("laptop-gpu-fixed")};
+    data.cpu = {"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", rank, cpu, fix("laptop-cpu-fixed")};
+    data.memory = {"16.0GB", rank, memory, fix("add-memory")};
+    data.os = {"Windows 10 Pro 64-bit", rank, os, fix("update-os")};
     data.adapters = {{"Intel(R) UHD Graphics 630", "RANK_BAD"}, data.gpu};
     data.representativeIndex = 1;
     return data;
