@@ -174,7 +174,7 @@
     <message>
         <source>Orvo needs %1 (%2 class)</source>
         <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
-        <translation>Orvo требуется %1 (класс %2)</translation>
+        <translation>Для Orvo нужно %1 (класс %2)</translation>
     </message>
     <message>
         <source>Ranked as the family %1, by the figure of the %2</source>
@@ -209,7 +209,7 @@
     <message>
         <source>Orvo needs %1</source>
         <extracomment>%1 is one or more &quot;figure and figure (processor)&quot;, joined by &quot;or&quot;.</extracomment>
-        <translation>Orvo требуется %1</translation>
+        <translation>Для Orvo нужно %1</translation>
     </message>
     <message>
         <source> or </source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
-        <translation>Orvo требуется 64-разрядная Windows 7 SP1, Windows 8.1 или новее</translation>
+        <translation>Для Orvo нужна 64-разрядная Windows 7 SP1, Windows 8.1 или новее</translation>
     </message>
     <message>
         <source>A faster graphics card would fix this.</source>
