@@ -128,10 +128,37 @@ bool OrvoCheckLib::readJsonFile(const QString& path) {
     // is dropped, here in one pass over the whole file, which is faster.
     if (bytes.contains('\r'))
         bytes.resize(int(std::remove(bytes.begin(), bytes.end(), '\r') - bytes.begin()));
-    const QString text = QString::fromUtf8(bytes);
+    // Text that is plain ASCII reads as itself; other bytes go through the
+    // toolkit's text decoding as they always did (a broken sequence becomes a
+    // replacement character, the text ends at a zero byte).
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) {
+        return c != '\0' && static_cast<unsigned char>(c) < 0x80;
+    });
 
+    // The figures are as large as the lists, and parsing is what a check
+    // spends its time on: the lists are parsed, the figures only checked,
+    // their few needed entries parsed later. Whatever the split cannot vouch
+    // for goes to the toolkit's parser whole, as before.
+    const QByteArray whole = ascii ? bytes : QString::fromUtf8(bytes).toUtf8();
+    QByteArray lists = whole;
+    const QByteArray figures = cutFiguresMember(lists);
+    m_Figures = ComparisonFigures(figures);
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    QJsonDocument document;
+    if (!figures.isEmpty() && m_Figures.wellFormed()) {
+        document = QJsonDocument::fromJson(lists, &error);
+        if (document.isNull() || error.error != QJsonParseError::NoError ||
+            document.object().isEmpty())
+            document = QJsonDocument();
+    }
+    if (document.isNull()) {
+        document = QJsonDocument::fromJson(whole, &error);
+        const QJsonValue member = document.object().value(QLatin1String("Figures"));
+        m_Figures = ComparisonFigures(
+            member.isObject() ? QJsonDocument(member.toObject()).toJson(QJsonDocument::Compact)
+            : member.isUndefined() ? QByteArray()
+                                   : QByteArrayLiteral("null"));
+    }
     if (document.isNull() || error.error != QJsonParseError::NoError) {
         qDebug() << "Fatal! Failed to parse json file:" << error.errorString()
                  << ", offset:" << error.offset;
@@ -177,7 +204,7 @@ bool OrvoCheckLib::evaluateRanks() {
         return false;
     }
 
-    const ComparisonFigures figures(m_JsonRoot);
+    const ComparisonFigures& figures = m_Figures;
     m_OSReason = RankReason();
     if (!m_Is64Bit) {
         m_OSRank = RANK_BAD;

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "chassis.h"
+#include "comparison_figures.h"
 #include "probe_types.h"
 #include "rank.h"
 #include "rank_reason.h"
@@ -109,6 +110,7 @@ protected:
     bool m_Compared = false;  // the ranks come from a comparison file
     ChassisKind m_Chassis = ChassisKind::Unknown;
     QJsonObject m_JsonRoot;
+    ComparisonFigures m_Figures{QByteArray()};  // the file's "Figures", read with it
     CpuIdInfo m_CpuId;
     QList<GpuInfo> m_GPUs;
     WebLoader* m_pWebLoader = nullptr;  // owned
