@@ -349,6 +349,14 @@ void TestReportCli::noUsableComparisonFile_data() {
             "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
             "Memory": {"Good min": 4}})")
         << " could not be used;";
+    // The figures are checked apart from the lists: a broken member still
+    // breaks the file, as any broken JSON does.
+    QTest::newRow("broken figures")
+        << QByteArray(
+               R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
+            "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
+            "Memory": {"Good min": 4}, "Figures": {"CPU": {"Good list": [1 2]}}})")
+        << " could not be used;";
     QTest::newRow("empty OS bad list")
         << QByteArray(
                R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": []},
