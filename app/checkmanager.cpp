@@ -9,6 +9,9 @@
 #include "biservice.h"
 #include "comparison_files.h"
 #include "content_url.h"
+#include "report_run.h"
+#include "row_reason_text.h"
+#include "ui_language.h"
 
 CheckManager::CheckManager(QObject* windowRoot, BIService* service)
     : CheckManager(windowRoot, service, nullptr) {}
@@ -54,8 +57,13 @@ void CheckManager::onCompareFinished() {
     postSetRank(QStringLiteral("memory"), m_pEngine->getMemorySize() + QStringLiteral("GB"),
                 m_pEngine->getMemoryRank());
     postSetRank(QStringLiteral("cpu"), m_pEngine->getCPUName(), m_pEngine->getCPURank());
-    postSetRank(QStringLiteral("gpu"), m_pEngine->getRepGPUName(), m_pEngine->getRepGPURank());
+    // Without a comparison no adapter represents the machine; the row still
+    // names what was found.
+    QString gpuName = m_pEngine->getRepGPUName();
+    if (m_pEngine->getRepGPUIndex() < 0) gpuName = m_pEngine->getGPUNames().join(QStringLiteral(", "));
+    postSetRank(QStringLiteral("gpu"), gpuName, m_pEngine->getRepGPURank());
     postSetRank(QStringLiteral("overall"), QString(), m_pEngine->getOverallRank());
+    postReasons();
     QMetaObject::invokeMethod(m_pWindowRoot, "finishedChecking", Qt::AutoConnection);
 }
 
@@ -81,6 +89,40 @@ void CheckManager::setBIRecord() {
         serviceAddGpuRecord(name, rank);
     }
     serviceSendBI();
+}
+
+namespace {
+
+// In the window's narrow column a wrapped reason must not split a product
+// name ("GTX 970 / R9 290"): its spaces become no-break spaces there.
+void keepNamesTogether(ComponentReport& row) {
+    for (RankFigure& figure : row.why.figures) {
+        figure.reference.replace(QLatin1Char(' '), QChar(0x00A0));
+        figure.product.replace(QLatin1Char(' '), QChar(0x00A0));
+    }
+}
+
+}  // namespace
+
+void CheckManager::postReasons() {
+    ReportData data = collectReport(*m_pEngine, QString());
+    for (ComponentReport* row : {&data.gpu, &data.cpu, &data.memory, &data.os})
+        keepNamesTogether(*row);
+    const QLocale locale = localeForLanguage(installedLanguage());
+    for (const char* key : {"os", "memory", "cpu", "gpu"}) {
+        const QString row = QLatin1String(key);
+        postSetReason(row, rowReasonLines(row, data, locale).join(QLatin1Char('\n')),
+                      rowAdviceLine(row, data, locale));
+    }
+    postSetReason(QStringLiteral("comparison"),
+                  data.comparisonVersion.isEmpty() ? comparisonUnreadableLine() : QString(),
+                  QString());
+}
+
+void CheckManager::postSetReason(const QString& key, const QString& lines, const QString& advice) {
+    QMetaObject::invokeMethod(m_pWindowRoot, "setReason", Qt::AutoConnection,
+                              Q_ARG(QVariant, QVariant(key)), Q_ARG(QVariant, QVariant(lines)),
+                              Q_ARG(QVariant, QVariant(advice)));
 }
 
 void CheckManager::postSetRank(const QString& key, const QString& value, const QString& rank) {

@@ -55,6 +55,10 @@ protected:
 
 private:
     void postSetRank(const QString& key, const QString& value, const QString& rank);
+    // Why each row has its rank and what would fix it, in the user's
+    // language; "comparison" carries the line shown when none could be made.
+    void postReasons();
+    void postSetReason(const QString& key, const QString& lines, const QString& advice);
     int readWindowCounter(const char* name);
 
     OrvoCheckLib m_Engine;

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <algorithm>
 
+#include "comparison_figures.h"
 #include "os_probe.h"
 #include "webloader.h"
 
@@ -21,27 +22,28 @@ bool sameId(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
-// For each adapter, whether the list holds its [vendor, device] or, where
-// revisions are given, its [vendor, device, revision] (an adapter without a
-// revision is then on none), ignoring case. One walk serves every adapter:
-// turning the JSON entries into text is what a check spends its time on.
-QVector<bool> adaptersOnList(const QList<GpuInfo>& adapters, const QStringList& revisions,
-                             const QJsonArray& list) {
+// For each adapter, the index of its [vendor, device] in the list or, where
+// revisions are given, of its [vendor, device, revision] (an adapter without
+// a revision is then on none), ignoring case; -1 when absent. One walk serves
+// every adapter: turning the JSON entries into text is what a check spends
+// its time on.
+QVector<int> adaptersOnList(const QList<GpuInfo>& adapters, const QStringList& revisions,
+                            const QJsonArray& list) {
     const bool byRevision = !revisions.isEmpty();
-    QVector<bool> found(adapters.size(), false);
-    for (const QJsonValue& entry : list) {
-        const QJsonArray fields = entry.toArray();
+    QVector<int> found(adapters.size(), -1);
+    for (int at = 0; at < list.size(); ++at) {
+        const QJsonArray fields = list.at(at).toArray();
         const QString vendor = fields.at(0).toString();
         QString device;
         QString revision;
         for (int i = 0; i < adapters.size(); ++i) {
-            if (found[i] || (byRevision && revisions[i].isEmpty()) ||
+            if (found[i] >= 0 || (byRevision && revisions[i].isEmpty()) ||
                 !sameId(vendor, adapters[i].vendorId))
                 continue;
             if (device.isNull()) device = fields.at(1).toString();
             if (!sameId(device, adapters[i].pciDeviceId)) continue;
             if (byRevision && revision.isNull()) revision = fields.at(2).toString();
-            found[i] = !byRevision || sameId(revision, revisions[i]);
+            if (!byRevision || sameId(revision, revisions[i])) found[i] = at;
         }
     }
     return found;
@@ -143,10 +145,37 @@ bool OrvoCheckLib::parseJson(QByteArray bytes) {
     // is dropped, here in one pass over the whole file, which is faster.
     if (bytes.contains('\r'))
         bytes.resize(int(std::remove(bytes.begin(), bytes.end(), '\r') - bytes.begin()));
-    const QString text = QString::fromUtf8(bytes);
+    // Text that is plain ASCII reads as itself; other bytes go through the
+    // toolkit's text decoding as they always did (a broken sequence becomes a
+    // replacement character, the text ends at a zero byte).
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) {
+        return c != '\0' && static_cast<unsigned char>(c) < 0x80;
+    });
 
+    // The figures are as large as the lists, and parsing is what a check
+    // spends its time on: the lists are parsed, the figures only checked,
+    // their few needed entries parsed later. Whatever the split cannot vouch
+    // for goes to the toolkit's parser whole, as before.
+    const QByteArray whole = ascii ? bytes : QString::fromUtf8(bytes).toUtf8();
+    QByteArray lists = whole;
+    const QByteArray figures = cutFiguresMember(lists);
+    m_Figures = ComparisonFigures(figures);
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
+    QJsonDocument document;
+    if (!figures.isEmpty() && m_Figures.wellFormed()) {
+        document = QJsonDocument::fromJson(lists, &error);
+        if (document.isNull() || error.error != QJsonParseError::NoError ||
+            document.object().isEmpty())
+            document = QJsonDocument();
+    }
+    if (document.isNull()) {
+        document = QJsonDocument::fromJson(whole, &error);
+        const QJsonValue member = document.object().value(QLatin1String("Figures"));
+        m_Figures = ComparisonFigures(
+            member.isObject() ? QJsonDocument(member.toObject()).toJson(QJsonDocument::Compact)
+            : member.isUndefined() ? QByteArray()
+                                   : QByteArrayLiteral("null"));
+    }
     if (document.isNull() || error.error != QJsonParseError::NoError) {
         qDebug() << "Fatal! Failed to parse json file:" << error.errorString()
                  << ", offset:" << error.offset;
@@ -192,14 +221,37 @@ bool OrvoCheckLib::evaluateRanks() {
         return false;
     }
 
+    const ComparisonFigures& figures = m_Figures;
+    m_OSReason = RankReason();
     if (!m_Is64Bit) {
         m_OSRank = RANK_BAD;
+        m_OSReason.decidedBy = DecidedBy::Minimum;
     } else {
         m_OSRank = rankByName(m_OSName, osGood, osBad);
-        if (m_OSRank == RANK_GOOD && !m_IsOSVersionOrGreater(6, 1, 1)) m_OSRank = RANK_BAD;
+        m_OSReason.decidedBy = m_OSRank == RANK_GOOD  ? DecidedBy::GoodList
+                               : m_OSRank == RANK_BAD ? DecidedBy::BadList
+                               : m_OSName.isEmpty()   ? DecidedBy::NothingFound
+                                                      : DecidedBy::NotListed;
+        if (m_OSRank == RANK_GOOD && !m_IsOSVersionOrGreater(6, 1, 1)) {
+            m_OSRank = RANK_BAD;
+            m_OSReason.decidedBy = DecidedBy::Minimum;
+        }
     }
 
-    m_CPURank = rankByName(m_CPUName, cpuGood, cpuBad);
+    // Ranked as rankByName() does, keeping where the name was found.
+    m_CPUReason = RankReason();
+    const int cpuGoodAt = indexOfName(m_CPUName, cpuGood);
+    const int cpuBadAt = cpuGoodAt < 0 ? indexOfName(m_CPUName, cpuBad) : -1;
+    m_CPURank = cpuGoodAt >= 0 ? RANK_GOOD : cpuBadAt >= 0 ? RANK_BAD : RANK_UNKNOWN;
+    if (cpuGoodAt >= 0) {
+        m_CPUReason.decidedBy = DecidedBy::GoodList;
+        figures.explain("CPU", QStringLiteral("Good list"), cpuGoodAt, cpuGood.size(), m_CPUReason);
+    } else if (cpuBadAt >= 0) {
+        m_CPUReason.decidedBy = DecidedBy::BadList;
+        figures.explain("CPU", QStringLiteral("Bad list"), cpuBadAt, cpuBad.size(), m_CPUReason);
+    } else {
+        m_CPUReason.decidedBy = m_CPUName.isEmpty() ? DecidedBy::NothingFound : DecidedBy::NotListed;
+    }
 
     // Products that share a vendor and device ID but differ in speed are told
     // apart by their revision; a revision on neither of those lists leaves the
@@ -208,33 +260,53 @@ bool OrvoCheckLib::evaluateRanks() {
     const QJsonArray revisionBad = listOf(m_JsonRoot, "GPU", "Bad revisions");
     QStringList revisions;
     for (const GpuInfo& adapter : qAsConst(m_GPUs)) revisions << revisionOf(adapter.pnpDeviceId);
-    const QVector<bool> onRevisionGood = adaptersOnList(m_GPUs, revisions, revisionGood);
-    const QVector<bool> onRevisionBad = adaptersOnList(m_GPUs, revisions, revisionBad);
-    const QVector<bool> onGood = adaptersOnList(m_GPUs, {}, gpuGood);
-    const QVector<bool> onBad = adaptersOnList(m_GPUs, {}, gpuBad);
+    const QVector<int> onRevisionGood = adaptersOnList(m_GPUs, revisions, revisionGood);
+    const QVector<int> onRevisionBad = adaptersOnList(m_GPUs, revisions, revisionBad);
+    const QVector<int> onGood = adaptersOnList(m_GPUs, {}, gpuGood);
+    const QVector<int> onBad = adaptersOnList(m_GPUs, {}, gpuBad);
     m_GPURanks.clear();
+    m_GPUReasons.clear();
     for (int i = 0; i < m_GPUs.size(); ++i) {
+        // The lists in the order they are consulted, each with its rank.
+        const struct {
+            const char* name;
+            DecidedBy decidedBy;
+            Rank rank;
+            int at;
+            int size;
+        } lists[] = {
+            {"Good revisions", DecidedBy::GoodRevisions, RANK_GOOD, onRevisionGood[i],
+             revisionGood.size()},
+            {"Bad revisions", DecidedBy::BadRevisions, RANK_BAD, onRevisionBad[i],
+             revisionBad.size()},
+            {"Good list", DecidedBy::GoodList, RANK_GOOD, onGood[i], gpuGood.size()},
+            {"Bad list", DecidedBy::BadList, RANK_BAD, onBad[i], gpuBad.size()},
+        };
         const char* decidedBy = "no list";
         Rank rank = RANK_UNKNOWN;
-        if (onRevisionGood[i]) {
-            rank = RANK_GOOD;
-            decidedBy = "Good revisions";
-        } else if (onRevisionBad[i]) {
-            rank = RANK_BAD;
-            decidedBy = "Bad revisions";
-        } else if (onGood[i]) {
-            rank = RANK_GOOD;
-            decidedBy = "Good list";
-        } else if (onBad[i]) {
-            rank = RANK_BAD;
-            decidedBy = "Bad list";
+        RankReason reason;
+        reason.decidedBy = DecidedBy::NotListed;
+        for (const auto& list : lists) {
+            if (list.at < 0) continue;
+            rank = list.rank;
+            decidedBy = list.name;
+            reason.decidedBy = list.decidedBy;
+            figures.explain("GPU", QLatin1String(list.name), list.at, list.size, reason);
+            break;
         }
         qDebug() << "[OrvoCheckLib] GPU" << i << "ranked by" << decidedBy << "for"
                  << m_GPUs[i].pnpDeviceId;
         m_GPURanks.append(rank);
+        m_GPUReasons.append(reason);
     }
 
     m_MemoryRank = goodMin > m_MemorySize ? RANK_BAD : RANK_GOOD;
+    m_MemoryReason = RankReason();
+    m_MemoryReason.decidedBy = DecidedBy::Minimum;
+    // The figure shown is the size as the row shows it, to one decimal.
+    m_MemoryReason.figures.append(
+        figures.memoryFigure(getMemorySize().toDouble(), goodMin));
+    m_Compared = true;
 
     // The last good adapter represents the machine, else the last unknown
     // one, else simply the last one.
@@ -278,18 +350,22 @@ Rank OrvoCheckLib::rankByName(const QString& name, const QJsonArray& goodList,
 }
 
 bool OrvoCheckLib::listHasName(const QString& name, const QJsonArray& list) {
-    for (const QJsonValue& entry : list)
-        if (QString::compare(entry.toString(), name, Qt::CaseInsensitive) == 0) return true;
-    return false;
+    return indexOfName(name, list) >= 0;
+}
+
+int OrvoCheckLib::indexOfName(const QString& name, const QJsonArray& list) {
+    for (int i = 0; i < list.size(); ++i)
+        if (QString::compare(list.at(i).toString(), name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
 }
 
 bool OrvoCheckLib::listHasGPU(const GpuInfo& adapter, const QJsonArray& list) {
-    return adaptersOnList({adapter}, {}, list).first();
+    return adaptersOnList({adapter}, {}, list).first() >= 0;
 }
 
 bool OrvoCheckLib::listHasGPURevision(const GpuInfo& adapter, const QJsonArray& list) {
     const QString revision = revisionOf(adapter.pnpDeviceId);
-    return !revision.isEmpty() && adaptersOnList({adapter}, {revision}, list).first();
+    return !revision.isEmpty() && adaptersOnList({adapter}, {revision}, list).first() >= 0;
 }
 
 // Windows goes on after the revision with the instance path
@@ -323,3 +399,28 @@ QString OrvoCheckLib::getOSName() const { return m_OSName; }
 QString OrvoCheckLib::getOSRank() const { return rankText(m_OSRank); }
 QString OrvoCheckLib::getOverallRank() const { return rankText(m_OverallRank); }
 QString OrvoCheckLib::getJsonVersion() const { return m_JsonVersion; }
+
+RankReason OrvoCheckLib::getGPUReason(int index) const {
+    if (index >= 0 && index < m_GPUReasons.size()) return m_GPUReasons.at(index);
+    RankReason none;
+    if (m_Compared) none.decidedBy = DecidedBy::NothingFound;
+    return none;
+}
+
+RankReason OrvoCheckLib::getReason(const QString& row) const {
+    if (!m_Compared) return RankReason();
+    if (row == QLatin1String("cpu")) return m_CPUReason;
+    if (row == QLatin1String("gpu")) return getGPUReason(m_RepGPUIndex);
+    if (row == QLatin1String("memory")) return m_MemoryReason;
+    if (row == QLatin1String("os")) return m_OSReason;
+    return RankReason();
+}
+
+QString OrvoCheckLib::getAdvice(const QString& row) const {
+    const Rank rank = row == QLatin1String("cpu")      ? m_CPURank
+                      : row == QLatin1String("memory") ? m_MemoryRank
+                      : row == QLatin1String("os")     ? m_OSRank
+                      : m_RepGPUIndex >= 0             ? m_GPURanks.value(m_RepGPUIndex)
+                                                       : RANK_UNCHECKED;
+    return adviceFor(row, rank, getReason(row), m_Chassis);
+}

@@ -8,8 +8,11 @@
 #include <QStringList>
 
 #include "headset_connection.h"
+#include "chassis.h"
+#include "comparison_figures.h"
 #include "probe_types.h"
 #include "rank.h"
+#include "rank_reason.h"
 
 class WebLoader;
 
@@ -52,6 +55,15 @@ public:
     // other accessors. Judged (and traced) anew on every call.
     HeadsetConnection getHeadsetConnection() const;
 
+    // Why a row ("cpu", "gpu" for the representative adapter, "memory",
+    // "os") has its rank, and what would change a doubtful one; before a
+    // comparison, or when none could be made, decided by NotCompared.
+    RankReason getReason(const QString& row) const;
+    QString getAdvice(const QString& row) const;
+    RankReason getGPUReason(int index) const;
+    int getRepGPUIndex() const { return m_RepGPUIndex; }
+    ChassisKind getChassis() const { return m_Chassis; }
+
     static QString collapseSpaces(const QString& text);
     static QString extractBetween(const QString& text, const QString& start, const QString& end);
 
@@ -68,6 +80,7 @@ protected:
     void readGPUs();
     void readMemory();
     void readHeadsetPorts();
+    void readChassis();
 
     bool compareWithFile(const QString& path);
     // Ranks against a comparison file's content; source names it in the log.
@@ -79,6 +92,8 @@ protected:
     static Rank rankByName(const QString& name, const QJsonArray& goodList,
                            const QJsonArray& badList);
     static bool listHasName(const QString& name, const QJsonArray& list);
+    // The index of the name in the list, ignoring case, else -1.
+    static int indexOfName(const QString& name, const QJsonArray& list);
     static bool listHasGPU(const GpuInfo& adapter, const QJsonArray& list);
     // Whether a list of [vendor, device, revision] triples holds the adapter;
     // an adapter whose PNP device ID carries no revision is on none.
@@ -98,7 +113,14 @@ protected:
     Rank m_MemoryRank = RANK_UNCHECKED;
     Rank m_OSRank = RANK_UNCHECKED;
     Rank m_OverallRank = RANK_UNCHECKED;
+    RankReason m_CPUReason;
+    QList<RankReason> m_GPUReasons;
+    RankReason m_MemoryReason;
+    RankReason m_OSReason;
+    bool m_Compared = false;  // the ranks come from a comparison file
+    ChassisKind m_Chassis = ChassisKind::Unknown;
     QJsonObject m_JsonRoot;
+    ComparisonFigures m_Figures{QByteArray()};  // the file's "Figures", read with it
     CpuIdInfo m_CpuId;
     QList<GpuInfo> m_GPUs;
     WebLoader* m_pWebLoader = nullptr;  // owned

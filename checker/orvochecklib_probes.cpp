@@ -2,6 +2,7 @@
 #include <QSysInfo>
 #include <QVector>
 
+#include "chassis.h"
 #include "cpu_probe.h"
 #include "orvochecklib.h"
 #include "os_probe.h"
@@ -13,6 +14,17 @@ void OrvoCheckLib::probeSystem() {
     readMemory();
     readOS();
     readHeadsetPorts();
+    readChassis();
+}
+
+void OrvoCheckLib::readChassis() {
+    const ChassisInfo chassis = probeChassis(ProbeRoots::fromEnvironment());
+    for (const std::string& line : chassis.messages) qDebug().noquote() << QString::fromStdString(line);
+    m_Chassis = chassis.kind;
+    const char* kind = m_Chassis == ChassisKind::Desktop  ? "desktop"
+                       : m_Chassis == ChassisKind::Laptop ? "laptop"
+                                                          : "unknown";
+    qDebug() << "[OrvoCheckLib] Chassis:" << kind << ", battery:" << chassis.batteryFound;
 }
 
 void OrvoCheckLib::readCPU() {

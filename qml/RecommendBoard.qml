@@ -55,7 +55,7 @@ Rectangle {
                 // Down to where the next row (the footnote after the last)
                 // is designed to start, or further for a taller value.
                 height: Math.max(mainWindow.sc(modelData.next) - mainWindow.sc(modelData.y),
-                                 value.height + mainWindow.sc(8))
+                                 value.height + mainWindow.sc(2))
                 Accessible.role: Accessible.Row
                 Accessible.name: modelData.label + ": " + modelData.value
 

@@ -1,7 +1,8 @@
 import QtQuick 2.5
 
 // One component row of the result page: label, rank icon, the component's
-// value in its rank colour and, for a doubtful component, a line saying why.
+// value in its rank colour, under it the figure beside what Orvo needs and,
+// for a doubtful component, a line saying why and what would fix it.
 Rectangle {
     id: specRow
 
@@ -9,6 +10,8 @@ Rectangle {
     property string value: ""
     property string detail: ""
     property string rank: "RANK_UNCHECKED"
+    property string reason: ""  // lines separated by line feeds
+    property string advice: ""
 
     readonly property bool showDetail: rank === "RANK_BAD" || rank === "RANK_UNKNOWN"
     readonly property string rankColour: rank === "RANK_GOOD" ? "#00b5e2"
@@ -19,12 +22,19 @@ Rectangle {
                                      : rank === "RANK_UNKNOWN" ? "image://art/icon_error.png" : ""
 
     width: mainWindow.sc(480)
-    height: mainWindow.sc(38)
-            + (showDetail ? valueText.height + mainWindow.sc(12) + detailText.height
-                          : valueText.height)
+    readonly property bool showReason: reason !== ""
+    // Empty for a good row; an adapter that was not found has advice too.
+    readonly property bool showAdvice: advice !== ""
+
+    height: mainWindow.sc(38) + valueText.height
+            + (showReason ? mainWindow.sc(4) + reasonText.height : 0)
+            + (showDetail ? mainWindow.sc(12) + detailText.height : 0)
+            + (showAdvice ? (showDetail ? mainWindow.sc(4) : mainWindow.sc(12)) + adviceText.height
+                          : 0)
 
     Accessible.role: Accessible.Row
-    Accessible.name: title + ": " + value + (showDetail ? ". " + detail : "")
+    Accessible.name: title + ": " + value + (showReason ? ". " + reason : "")
+                     + (showDetail ? ". " + detail : "") + (showAdvice ? " " + advice : "")
 
     StyledText {
         id: titleText
@@ -81,10 +91,27 @@ Rectangle {
     }
 
     StyledText {
+        id: reasonText
+        objectName: "reason"
+        x: valueText.x
+        y: valueText.y + valueText.height + mainWindow.sc(4)
+        width: mainWindow.sc(280)
+        fontSize: 13
+        fontColor: "#4a4a4a"
+        fontType: "Light"
+        wrapMode: Text.Wrap
+        textFormat: Text.PlainText
+        visible: specRow.showReason
+        Accessible.ignored: true
+        text: specRow.reason
+    }
+
+    StyledText {
         id: detailText
         objectName: "detail"
         x: valueText.x
-        y: valueText.y + valueText.height + mainWindow.sc(12)
+        y: (specRow.showReason ? reasonText.y + reasonText.height : valueText.y + valueText.height)
+           + mainWindow.sc(12)
         width: mainWindow.sc(280)
         fontSize: 14
         fontColor: "#4a4a4a"
@@ -94,5 +121,21 @@ Rectangle {
         visible: specRow.showDetail
         Accessible.ignored: true
         text: specRow.detail
+    }
+
+    StyledText {
+        id: adviceText
+        objectName: "advice"
+        x: valueText.x
+        y: specRow.showDetail ? detailText.y + detailText.height + mainWindow.sc(4) : detailText.y
+        width: mainWindow.sc(280)
+        fontSize: 14
+        fontColor: "#4a4a4a"
+        fontType: "Light"
+        wrapMode: Text.Wrap
+        textFormat: Text.PlainText
+        visible: specRow.showAdvice
+        Accessible.ignored: true
+        text: specRow.advice
     }
 }

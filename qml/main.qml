@@ -85,6 +85,17 @@ ApplicationWindow {
         }
     }
 
+    // Why each row has its rank and what would fix it, by row key ("gpu",
+    // "cpu", "memory", "os"; "comparison" for the line shown when no
+    // comparison could be made): {lines, advice}.
+    property var rowReasons: ({})
+
+    function setReason(key, lines, advice) {
+        var reasons = Object.assign({}, rowReasons);
+        reasons[key] = { lines: lines, advice: advice };
+        rowReasons = reasons;
+    }
+
     function finishedChecking() {
         isCheckingFinished = true;
         if (closeWhenChecked)

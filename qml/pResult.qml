@@ -35,6 +35,12 @@ Item {
     // does anything.
     Component.onCompleted: (isBad ? readyLink : btnOrderOrvo).forceActiveFocus(Qt.TabFocusReason)
 
+    // Why a row has its rank ("lines") or what would fix it ("advice").
+    function reasonOf(key, part) {
+        var reason = mainWindow.rowReasons[key];
+        return reason ? reason[part] : "";
+    }
+
     function verdictIcon(rank) {
         if (rank === "RANK_GOOD")
             return "image://art/icon_done.png";
@@ -132,8 +138,29 @@ Item {
             objectName: "specColumn"
             spacing: mainWindow.sc(5)
             width: mainWindow.sc(480)
-            height: gpuSpec.height + cpuSpec.height + memorySpec.height + osSpec.height
-                    + mainWindow.sc(15)
+            height: comparisonNote.height + gpuSpec.height + cpuSpec.height + memorySpec.height
+                    + osSpec.height + mainWindow.sc(15)
+
+            // When no comparison could be made: what the user can do.
+            Item {
+                id: comparisonNote
+                width: mainWindow.sc(480)
+                height: visible ? comparisonText.height + mainWindow.sc(5) : 0
+                visible: comparisonText.text !== ""
+
+                StyledText {
+                    id: comparisonText
+                    objectName: "comparisonNote"
+                    x: mainWindow.sc(30)
+                    width: mainWindow.sc(420)
+                    fontSize: 14
+                    fontColor: "#4a4a4a"
+                    fontType: "Light"
+                    wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
+                    text: pageResult.reasonOf("comparison", "lines")
+                }
+            }
 
             Spec {
                 id: gpuSpec
@@ -142,6 +169,8 @@ Item {
                 title: qsTr("Graphics")
                 value: mainWindow.gpuName
                 rank: mainWindow.gpuRank
+                reason: pageResult.reasonOf("gpu", "lines")
+                advice: pageResult.reasonOf("gpu", "advice")
                 detail: qsTr("This graphics card may not work well with Orvo.")
             }
             Spec {
@@ -150,6 +179,8 @@ Item {
                 title: qsTr("Processor")
                 value: mainWindow.cpuName
                 rank: mainWindow.cpuRank
+                reason: pageResult.reasonOf("cpu", "lines")
+                advice: pageResult.reasonOf("cpu", "advice")
                 detail: qsTr("This processor may not be powerful enough to run Orvo.")
             }
             Spec {
@@ -159,6 +190,8 @@ Item {
                 title: qsTr("Memory")
                 value: mainWindow.memorySize
                 rank: mainWindow.memoryRank
+                reason: pageResult.reasonOf("memory", "lines")
+                advice: pageResult.reasonOf("memory", "advice")
                 //: %1 is the recommended amount, "4GB or more".
                 detail: qsTr("%1 memory is recommended.").arg(mainWindow.recommendMemory)
             }
@@ -169,6 +202,8 @@ Item {
                 title: qsTr("OS")
                 value: mainWindow.osName
                 rank: mainWindow.osRank
+                reason: pageResult.reasonOf("os", "lines")
+                advice: pageResult.reasonOf("os", "advice")
                 //: %1 is the required system, "Windows 7 SP1, Windows 8.1 or newer (64-bit)".
                 detail: qsTr("%1 is required.").arg(mainWindow.recommendOS_64)
             }

@@ -11,6 +11,7 @@
 #include "report_config.h"
 #include "report_format.h"
 #include "report_run.h"
+#include "row_reason_text.h"
 #include "ui_language.h"
 
 namespace {
@@ -104,7 +105,7 @@ int runReportCommand(QCoreApplication& app) {
         writeError(QStringLiteral("there is no report in the language '%1'; the languages are "
                                   "en, %2. Going on in English.")
                        .arg(language, shippedLanguages().join(QStringLiteral(", "))));
-    installTranslations(language);
+    const QLocale locale = localeForLanguage(installTranslations(language));
 
     const CompareSource source =
         compareSourceFor(compFile, comparisonDownloadUrl(), QCoreApplication::applicationDirPath());
@@ -119,6 +120,6 @@ int runReportCommand(QCoreApplication& app) {
     data.givenComparisonFileMissing = compFileMissing;
 
     writeConsoleText(stdout, parser.isSet(jsonOption) ? QString::fromUtf8(formatReportJson(data))
-                                                      : formatReportTable(data));
+                                                      : formatReportTable(data, locale));
     return exitCodeForOverall(data.overall);
 }

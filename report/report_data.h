@@ -2,11 +2,22 @@
 
 #include <QList>
 #include <QString>
+#include <utility>
 
-// One row of the report: what was found and its rank text ("RANK_GOOD", ...).
+#include "rank_reason.h"
+
+// One row of the report: what was found, its rank text ("RANK_GOOD", ...),
+// why it has that rank and the code of what would fix a doubtful one.
 struct ComponentReport {
+    // Brace-initialised with the first members only in many places.
+    ComponentReport() = default;
+    ComponentReport(QString v, QString r, RankReason w = RankReason(), QString a = QString())
+        : value(std::move(v)), rank(std::move(r)), why(std::move(w)), advice(std::move(a)) {}
+
     QString value;
     QString rank;
+    RankReason why;
+    QString advice;
 };
 
 // Everything a finished check tells, as plain texts; the formatters and the
@@ -19,6 +30,7 @@ struct ReportData {
     ComponentReport memory;  // value like "16.0GB"
     ComponentReport os;
     QList<ComponentReport> adapters;  // every adapter, in probe order
+    int representativeIndex = -1;     // of gpu in adapters; -1 without a comparison
     QString overall;
     QString givenComparisonFile;  // --comp's file; empty: downloaded or shipped
     bool givenComparisonFileMissing = false;

@@ -9,6 +9,8 @@
 #include "console_wrap.h"
 #include "exit_code.h"
 #include "report_config.h"
+#include "row_reason_text.h"
+#include "why_json.h"
 
 namespace {
 
@@ -99,6 +101,7 @@ QString padded(const QString& s, int width) {
 }
 
 struct Row {
+    QString key;
     QString title;
     ComponentReport component;
     QString detail;
@@ -109,21 +112,28 @@ QJsonObject componentJson(const ComponentReport& c) {
     return QJsonObject{{QStringLiteral("value"), c.value}, {QStringLiteral("rank"), c.rank}};
 }
 
+QJsonObject rowJson(const ComponentReport& c) {
+    QJsonObject row = componentJson(c);
+    row.insert(QStringLiteral("why"), whyJson(c));
+    return row;
+}
+
 }  // namespace
 
-QString formatReportTable(const ReportData& data) {
+QString formatReportTable(const ReportData& data, const QLocale& locale) {
     const QString memory = MainWindow::tr("4GB or more");
     const QString os = MainWindow::tr("Windows 7 SP1, Windows 8.1 or newer (64-bit)");
     const QList<Row> rows = {
-        {ResultPage::tr("Graphics"), data.gpu,
+        {QStringLiteral("gpu"), ResultPage::tr("Graphics"), data.gpu,
          ResultPage::tr("This graphics card may not work well with Orvo."),
          graphicsWithoutRepresentative(data)},
-        {ResultPage::tr("Processor"), data.cpu,
+        {QStringLiteral("cpu"), ResultPage::tr("Processor"), data.cpu,
          ResultPage::tr("This processor may not be powerful enough to run Orvo."),
          QStringLiteral("-")},
-        {ResultPage::tr("Memory"), data.memory,
+        {QStringLiteral("memory"), ResultPage::tr("Memory"), data.memory,
          ResultPage::tr("%1 memory is recommended.").arg(memory), QStringLiteral("-")},
-        {ResultPage::tr("OS"), data.os, ResultPage::tr("%1 is required.").arg(os),
+        {QStringLiteral("os"), ResultPage::tr("OS"), data.os,
+         ResultPage::tr("%1 is required.").arg(os),
          QStringLiteral("-")}};
     //: Column heading of the report's table.
     const QString componentHeading = Report::tr("Component");
@@ -151,7 +161,12 @@ QString formatReportTable(const ReportData& data) {
         const QString found = row.component.value.isEmpty() ? row.missing : row.component.value;
         lines << (padded(row.title, titleWidth) + gap +
                   padded(rankWords(row.component.rank), rankWidth) + gap + found);
+        for (const QString& line : rowReasonLines(row.key, data, locale))
+            if (line != found) lines << indent + line;
         if (isDoubtful(row.component.rank)) lines << indent + row.detail;
+        // Empty for a good row; an adapter that was not found has advice too.
+        const QString advice = rowAdviceLine(row.key, data, locale);
+        if (!advice.isEmpty()) lines << indent + advice;
     }
     if (data.adapters.size() > 1) {
         lines << QString();
@@ -175,10 +190,10 @@ QByteArray formatReportJson(const ReportData& data) {
     const QJsonObject root{
         {QStringLiteral("program"), data.programVersion},
         {QStringLiteral("comparisonVersion"), data.comparisonVersion},
-        {QStringLiteral("os"), componentJson(data.os)},
-        {QStringLiteral("memory"), componentJson(data.memory)},
-        {QStringLiteral("cpu"), componentJson(data.cpu)},
-        {QStringLiteral("gpu"), componentJson(data.gpu)},
+        {QStringLiteral("os"), rowJson(data.os)},
+        {QStringLiteral("memory"), rowJson(data.memory)},
+        {QStringLiteral("cpu"), rowJson(data.cpu)},
+        {QStringLiteral("gpu"), rowJson(data.gpu)},
         {QStringLiteral("adapters"), adapters},
         {QStringLiteral("overall"), data.overall},
         {QStringLiteral("exitCode"), exitCodeForOverall(data.overall)},

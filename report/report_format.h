@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 #include "report_data.h"
 
 // The report as a table for people: the four components with their ranks,
-// the window's explanation under doubtful ones, other adapters, the verdict.
-QString formatReportTable(const ReportData& data);
+// under each its figure beside what Orvo needs, the window's explanation and
+// what would fix it under doubtful ones, other adapters, the verdict. Numbers
+// are written in the given locale.
+QString formatReportTable(const ReportData& data,
+                          const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates));
 
 // The report as one JSON object (indented, UTF-8, ending in a line feed).
 // Keys: "program", "comparisonVersion", "os", "memory", "cpu", "gpu" (each
-// {"value", "rank"}), "adapters" (list of {"value", "rank"}), "overall" and
+// {"value", "rank", "why"}, "why" as whyJson() writes it), "adapters" (list of {"value", "rank"}), "overall" and
 // "exitCode".
 QByteArray formatReportJson(const ReportData& data);

@@ -159,6 +159,133 @@
     </message>
 </context>
 <context>
+    <name>RowReason</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the user&apos;s figure (&quot;G3D Mark 6,148&quot;), %2 what Orvo needs (&quot;Orvo needs 7,325 (...)&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Listed as suitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>In den Vergleichsdaten vom %1 als geeignet geführt</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>In den Vergleichsdaten vom %1 als ungeeignet geführt</translation>
+    </message>
+    <message>
+        <source>G3D Mark %1</source>
+        <translation>G3D Mark %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1 (%2 class)</source>
+        <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
+        <translation>Orvo benötigt %1 (Klasse %2)</translation>
+    </message>
+    <message>
+        <source>Ranked as the family %1, by the figure of the %2</source>
+        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
+        <translation>Eingestuft nach der Familie %1; gemessen an: %2</translation>
+    </message>
+    <message>
+        <source>CPU Mark %1, single thread %2</source>
+        <extracomment>%1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.</extracomment>
+        <translation>CPU Mark %1, Single-Thread %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 (%3)</source>
+        <extracomment>%1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they come from.</extracomment>
+        <translation>%1 und %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: both figures too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: beide Werte zu niedrig</translation>
+    </message>
+    <message>
+        <source>%1: single thread too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: Single-Thread zu niedrig</translation>
+    </message>
+    <message>
+        <source>%1: CPU Mark too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: CPU Mark zu niedrig</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1</source>
+        <extracomment>%1 is one or more &quot;figure and figure (processor)&quot;, joined by &quot;or&quot;.</extracomment>
+        <translation>Orvo benötigt %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>%1 is an amount of memory in gigabytes.</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Also found: %1 (not used for the verdict)</source>
+        <extracomment>%1 lists the names of the other graphics adapters of the computer.</extracomment>
+        <translation>Außerdem gefunden: %1 (nicht für das Ergebnis verwendet)</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>keine Grafikkarte gefunden</translation>
+    </message>
+    <message>
+        <source>not in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>nicht in den Vergleichsdaten vom %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Orvo benötigt 64-Bit-Windows 7 SP1, Windows 8.1 oder neuer</translation>
+    </message>
+    <message>
+        <source>A faster graphics card would fix this.</source>
+        <translation>Eine schnellere Grafikkarte würde das beheben.</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>Die Grafik eines Laptops lässt sich nicht austauschen: Orvo benötigt einen Computer mit schnellerer Grafik.</translation>
+    </message>
+    <message>
+        <source>A faster processor would fix this; it may need a new mainboard.</source>
+        <translation>Ein schnellerer Prozessor würde das beheben; dafür ist eventuell ein neues Mainboard nötig.</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>Der Prozessor eines Laptops lässt sich nicht austauschen: Orvo benötigt einen schnelleren Computer.</translation>
+    </message>
+    <message>
+        <source>Adding memory to reach %1 would fix this.</source>
+        <extracomment>%1 is the amount Orvo needs, like &quot;4 GB&quot;.</extracomment>
+        <translation>Eine Aufrüstung des Arbeitsspeichers auf %1 würde das beheben.</translation>
+    </message>
+    <message>
+        <source>Installing 64-bit Windows 8.1 or newer would fix this.</source>
+        <translation>Die Installation von 64-Bit-Windows 8.1 oder neuer würde das beheben.</translation>
+    </message>
+    <message>
+        <source>The SteamVR Performance Test can tell how well it runs Orvo.</source>
+        <extracomment>SteamVR Performance Test is the name of a program; it stays as it is.</extracomment>
+        <translation>Der SteamVR Performance Test kann zeigen, wie gut Orvo darauf läuft.</translation>
+    </message>
+    <message>
+        <source>Install the graphics driver and run the check again.</source>
+        <translation>Installieren Sie den Grafiktreiber und starten Sie die Prüfung erneut.</translation>
+    </message>
+    <message>
+        <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
+        <translation>Die Vergleichsdaten konnten nicht gelesen werden. Prüfen Sie die Internetverbindung und starten Sie OrvoCheck erneut; hilft das nicht, installieren Sie OrvoCheck neu.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>

@@ -159,6 +159,133 @@
     </message>
 </context>
 <context>
+    <name>RowReason</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the user&apos;s figure (&quot;G3D Mark 6,148&quot;), %2 what Orvo needs (&quot;Orvo needs 7,325 (...)&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Listed as suitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>Jugé adapté dans les données de comparaison du %1</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>Jugé inadapté dans les données de comparaison du %1</translation>
+    </message>
+    <message>
+        <source>G3D Mark %1</source>
+        <translation>G3D Mark %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1 (%2 class)</source>
+        <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
+        <translation>Orvo demande %1 (classe %2)</translation>
+    </message>
+    <message>
+        <source>Ranked as the family %1, by the figure of the %2</source>
+        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
+        <translation>Classé selon la famille %1 ; valeur mesurée sur : %2</translation>
+    </message>
+    <message>
+        <source>CPU Mark %1, single thread %2</source>
+        <extracomment>%1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.</extracomment>
+        <translation>CPU Mark %1, monothread %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 (%3)</source>
+        <extracomment>%1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they come from.</extracomment>
+        <translation>%1 et %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: both figures too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1 : les deux valeurs sont trop basses</translation>
+    </message>
+    <message>
+        <source>%1: single thread too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1 : monothread trop bas</translation>
+    </message>
+    <message>
+        <source>%1: CPU Mark too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1 : CPU Mark trop bas</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1</source>
+        <extracomment>%1 is one or more &quot;figure and figure (processor)&quot;, joined by &quot;or&quot;.</extracomment>
+        <translation>Orvo demande %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>%1 is an amount of memory in gigabytes.</extracomment>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>Also found: %1 (not used for the verdict)</source>
+        <extracomment>%1 lists the names of the other graphics adapters of the computer.</extracomment>
+        <translation>Également trouvé : %1 (non pris en compte dans le verdict)</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>aucune carte graphique trouvée</translation>
+    </message>
+    <message>
+        <source>not in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>absent des données de comparaison du %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Orvo demande Windows 7 SP1, Windows 8.1 ou plus récent, en 64 bits</translation>
+    </message>
+    <message>
+        <source>A faster graphics card would fix this.</source>
+        <translation>Une carte graphique plus rapide réglerait le problème.</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>La partie graphique d&apos;un portable ne peut pas être remplacée : Orvo demande un ordinateur avec une carte graphique plus rapide.</translation>
+    </message>
+    <message>
+        <source>A faster processor would fix this; it may need a new mainboard.</source>
+        <translation>Un processeur plus rapide réglerait le problème ; il faudra peut-être changer de carte mère.</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>Le processeur d&apos;un portable ne peut pas être remplacé : Orvo demande un ordinateur plus rapide.</translation>
+    </message>
+    <message>
+        <source>Adding memory to reach %1 would fix this.</source>
+        <extracomment>%1 is the amount Orvo needs, like &quot;4 GB&quot;.</extracomment>
+        <translation>Passer à %1 de mémoire réglerait le problème.</translation>
+    </message>
+    <message>
+        <source>Installing 64-bit Windows 8.1 or newer would fix this.</source>
+        <translation>Installer Windows 8.1 ou plus récent, en 64 bits, réglerait le problème.</translation>
+    </message>
+    <message>
+        <source>The SteamVR Performance Test can tell how well it runs Orvo.</source>
+        <extracomment>SteamVR Performance Test is the name of a program; it stays as it is.</extracomment>
+        <translation>Le SteamVR Performance Test peut indiquer si Orvo y fonctionnera bien.</translation>
+    </message>
+    <message>
+        <source>Install the graphics driver and run the check again.</source>
+        <translation>Installez le pilote de la carte graphique et relancez la vérification.</translation>
+    </message>
+    <message>
+        <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
+        <translation>Les données de comparaison n&apos;ont pas pu être lues. Vérifiez la connexion Internet et relancez OrvoCheck ; si cela ne suffit pas, réinstallez OrvoCheck.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>

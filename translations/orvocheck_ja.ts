@@ -159,6 +159,133 @@
     </message>
 </context>
 <context>
+    <name>RowReason</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the user&apos;s figure (&quot;G3D Mark 6,148&quot;), %2 what Orvo needs (&quot;Orvo needs 7,325 (...)&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Listed as suitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>%1 の比較データで適合と判定</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>%1 の比較データで不適合と判定</translation>
+    </message>
+    <message>
+        <source>G3D Mark %1</source>
+        <translation>G3D Mark %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1 (%2 class)</source>
+        <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
+        <translation>Orvo には %1 が必要 (%2 クラス)</translation>
+    </message>
+    <message>
+        <source>Ranked as the family %1, by the figure of the %2</source>
+        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
+        <translation>ファミリー「%1」として判定。測定モデル: %2</translation>
+    </message>
+    <message>
+        <source>CPU Mark %1, single thread %2</source>
+        <extracomment>%1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.</extracomment>
+        <translation>CPU Mark %1、シングルスレッド %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 (%3)</source>
+        <extracomment>%1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they come from.</extracomment>
+        <translation>%1 と %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: both figures too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: 両方のスコアが不足</translation>
+    </message>
+    <message>
+        <source>%1: single thread too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: シングルスレッドのスコアが不足</translation>
+    </message>
+    <message>
+        <source>%1: CPU Mark too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: CPU Mark のスコアが不足</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1</source>
+        <extracomment>%1 is one or more &quot;figure and figure (processor)&quot;, joined by &quot;or&quot;.</extracomment>
+        <translation>Orvo には %1 が必要</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>%1 is an amount of memory in gigabytes.</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Also found: %1 (not used for the verdict)</source>
+        <extracomment>%1 lists the names of the other graphics adapters of the computer.</extracomment>
+        <translation>ほかに検出: %1 (判定には使用していません)</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>ビデオカードが見つかりません</translation>
+    </message>
+    <message>
+        <source>not in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>%1 の比較データに含まれていません</translation>
+    </message>
+    <message>
+        <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Orvo には 64 ビット版の Windows 7 SP1、Windows 8.1 以降が必要です</translation>
+    </message>
+    <message>
+        <source>A faster graphics card would fix this.</source>
+        <translation>より高速なビデオカードに交換すると解決します。</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>ノートパソコンのグラフィックスは交換できません。Orvo には、より高速なグラフィックスを備えたコンピューターが必要です。</translation>
+    </message>
+    <message>
+        <source>A faster processor would fix this; it may need a new mainboard.</source>
+        <translation>より高速なプロセッサーに交換すると解決します。マザーボードの交換が必要になる場合があります。</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>ノートパソコンのプロセッサーは交換できません。Orvo には、より高速なコンピューターが必要です。</translation>
+    </message>
+    <message>
+        <source>Adding memory to reach %1 would fix this.</source>
+        <extracomment>%1 is the amount Orvo needs, like &quot;4 GB&quot;.</extracomment>
+        <translation>メモリーを %1 以上に増設すると解決します。</translation>
+    </message>
+    <message>
+        <source>Installing 64-bit Windows 8.1 or newer would fix this.</source>
+        <translation>64 ビット版の Windows 8.1 以降をインストールすると解決します。</translation>
+    </message>
+    <message>
+        <source>The SteamVR Performance Test can tell how well it runs Orvo.</source>
+        <extracomment>SteamVR Performance Test is the name of a program; it stays as it is.</extracomment>
+        <translation>SteamVR Performance Test で、Orvo がどの程度快適に動作するかを確認できます。</translation>
+    </message>
+    <message>
+        <source>Install the graphics driver and run the check again.</source>
+        <translation>ビデオカードのドライバーをインストールして、もう一度チェックしてください。</translation>
+    </message>
+    <message>
+        <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
+        <translation>比較データを読み込めませんでした。インターネット接続を確認して OrvoCheck を再起動してください。解決しない場合は OrvoCheck を再インストールしてください。</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>

@@ -159,6 +159,133 @@
     </message>
 </context>
 <context>
+    <name>RowReason</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the user&apos;s figure (&quot;G3D Mark 6,148&quot;), %2 what Orvo needs (&quot;Orvo needs 7,325 (...)&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Listed as suitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>%1 비교 데이터에서 적합으로 분류됨</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>%1 비교 데이터에서 부적합으로 분류됨</translation>
+    </message>
+    <message>
+        <source>G3D Mark %1</source>
+        <translation>G3D Mark %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1 (%2 class)</source>
+        <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
+        <translation>Orvo 요구 사항: %1 (%2급)</translation>
+    </message>
+    <message>
+        <source>Ranked as the family %1, by the figure of the %2</source>
+        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
+        <translation>%1 제품군 기준으로 판정, 측정 모델: %2</translation>
+    </message>
+    <message>
+        <source>CPU Mark %1, single thread %2</source>
+        <extracomment>%1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.</extracomment>
+        <translation>CPU Mark %1, 싱글 스레드 %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 (%3)</source>
+        <extracomment>%1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they come from.</extracomment>
+        <translation>%1 및 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: both figures too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: 두 점수 모두 부족</translation>
+    </message>
+    <message>
+        <source>%1: single thread too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: 싱글 스레드 점수 부족</translation>
+    </message>
+    <message>
+        <source>%1: CPU Mark too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1: CPU Mark 점수 부족</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1</source>
+        <extracomment>%1 is one or more &quot;figure and figure (processor)&quot;, joined by &quot;or&quot;.</extracomment>
+        <translation>Orvo 요구 사항: %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> 또는 </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>%1 is an amount of memory in gigabytes.</extracomment>
+        <translation>%1GB</translation>
+    </message>
+    <message>
+        <source>Also found: %1 (not used for the verdict)</source>
+        <extracomment>%1 lists the names of the other graphics adapters of the computer.</extracomment>
+        <translation>그 밖에 발견됨: %1 (판정에 사용되지 않음)</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>그래픽 카드를 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>not in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>%1 비교 데이터에 없음</translation>
+    </message>
+    <message>
+        <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Orvo를 사용하려면 64비트 Windows 7 SP1, Windows 8.1 이상이 필요합니다</translation>
+    </message>
+    <message>
+        <source>A faster graphics card would fix this.</source>
+        <translation>더 빠른 그래픽 카드로 교체하면 해결됩니다.</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>노트북의 그래픽은 교체할 수 없습니다. Orvo를 사용하려면 그래픽 성능이 더 좋은 컴퓨터가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>A faster processor would fix this; it may need a new mainboard.</source>
+        <translation>더 빠른 프로세서로 교체하면 해결됩니다. 메인보드도 교체해야 할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>노트북의 프로세서는 교체할 수 없습니다. Orvo를 사용하려면 더 빠른 컴퓨터가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>Adding memory to reach %1 would fix this.</source>
+        <extracomment>%1 is the amount Orvo needs, like &quot;4 GB&quot;.</extracomment>
+        <translation>메모리를 %1 이상으로 늘리면 해결됩니다.</translation>
+    </message>
+    <message>
+        <source>Installing 64-bit Windows 8.1 or newer would fix this.</source>
+        <translation>64비트 Windows 8.1 이상을 설치하면 해결됩니다.</translation>
+    </message>
+    <message>
+        <source>The SteamVR Performance Test can tell how well it runs Orvo.</source>
+        <extracomment>SteamVR Performance Test is the name of a program; it stays as it is.</extracomment>
+        <translation>SteamVR Performance Test로 Orvo가 얼마나 잘 실행될지 확인할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Install the graphics driver and run the check again.</source>
+        <translation>그래픽 드라이버를 설치한 후 검사를 다시 실행하세요.</translation>
+    </message>
+    <message>
+        <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
+        <translation>비교 데이터를 읽을 수 없습니다. 인터넷 연결을 확인하고 OrvoCheck를 다시 시작하세요. 그래도 해결되지 않으면 OrvoCheck를 다시 설치하세요.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>

@@ -159,6 +159,133 @@
     </message>
 </context>
 <context>
+    <name>RowReason</name>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is the user&apos;s figure (&quot;G3D Mark 6,148&quot;), %2 what Orvo needs (&quot;Orvo needs 7,325 (...)&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Listed as suitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>在 %1 的比较数据中列为适合</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>在 %1 的比较数据中列为不适合</translation>
+    </message>
+    <message>
+        <source>G3D Mark %1</source>
+        <translation>G3D Mark %1</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1 (%2 class)</source>
+        <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
+        <translation>Orvo 需要 %1（%2 级别）</translation>
+    </message>
+    <message>
+        <source>Ranked as the family %1, by the figure of the %2</source>
+        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
+        <translation>按 %1 系列评定，实测型号：%2</translation>
+    </message>
+    <message>
+        <source>CPU Mark %1, single thread %2</source>
+        <extracomment>%1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.</extracomment>
+        <translation>CPU Mark %1，单线程 %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 (%3)</source>
+        <extracomment>%1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they come from.</extracomment>
+        <translation>%1 和 %2（%3）</translation>
+    </message>
+    <message>
+        <source>%1: both figures too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1：两项得分都太低</translation>
+    </message>
+    <message>
+        <source>%1: single thread too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1：单线程得分太低</translation>
+    </message>
+    <message>
+        <source>%1: CPU Mark too low</source>
+        <extracomment>%1 is a reference processor.</extracomment>
+        <translation>%1：CPU Mark 太低</translation>
+    </message>
+    <message>
+        <source>Orvo needs %1</source>
+        <extracomment>%1 is one or more &quot;figure and figure (processor)&quot;, joined by &quot;or&quot;.</extracomment>
+        <translation>Orvo 需要 %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> 或 </translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <extracomment>%1 is an amount of memory in gigabytes.</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Also found: %1 (not used for the verdict)</source>
+        <extracomment>%1 lists the names of the other graphics adapters of the computer.</extracomment>
+        <translation>另外发现：%1（未用于判定）</translation>
+    </message>
+    <message>
+        <source>no graphics adapter found</source>
+        <translation>未找到显卡</translation>
+    </message>
+    <message>
+        <source>not in the comparison data of %1</source>
+        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
+        <translation>不在 %1 的比较数据中</translation>
+    </message>
+    <message>
+        <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
+        <translation>Orvo 需要 64 位 Windows 7 SP1、Windows 8.1 或更高版本</translation>
+    </message>
+    <message>
+        <source>A faster graphics card would fix this.</source>
+        <translation>换一块更快的显卡即可解决。</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>笔记本电脑的显卡无法更换：Orvo 需要一台显卡更快的电脑。</translation>
+    </message>
+    <message>
+        <source>A faster processor would fix this; it may need a new mainboard.</source>
+        <translation>换一颗更快的处理器即可解决；可能还需要更换主板。</translation>
+    </message>
+    <message>
+        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>笔记本电脑的处理器无法更换：Orvo 需要一台更快的电脑。</translation>
+    </message>
+    <message>
+        <source>Adding memory to reach %1 would fix this.</source>
+        <extracomment>%1 is the amount Orvo needs, like &quot;4 GB&quot;.</extracomment>
+        <translation>将内存增加到 %1 即可解决。</translation>
+    </message>
+    <message>
+        <source>Installing 64-bit Windows 8.1 or newer would fix this.</source>
+        <translation>安装 64 位 Windows 8.1 或更高版本即可解决。</translation>
+    </message>
+    <message>
+        <source>The SteamVR Performance Test can tell how well it runs Orvo.</source>
+        <extracomment>SteamVR Performance Test is the name of a program; it stays as it is.</extracomment>
+        <translation>SteamVR Performance Test 可以告诉你 Orvo 在这台电脑上运行得如何。</translation>
+    </message>
+    <message>
+        <source>Install the graphics driver and run the check again.</source>
+        <translation>请安装显卡驱动程序，然后重新运行检测。</translation>
+    </message>
+    <message>
+        <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
+        <translation>无法读取比较数据。请检查网络连接并重新启动 OrvoCheck；如果仍不行，请重新安装 OrvoCheck。</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>NVIDIA GeForce (R) GTX 970 or AMD RadeonTM R9 290 equivalent or faster</source>

@@ -14,6 +14,7 @@ const char kEnvironmentVariable[] = "ORVOCHECK_LANGUAGE";
 
 // The translators installed last, owned by the application object.
 QPointer<QTranslator> g_Program;
+QString g_Language = QStringLiteral("en");
 QPointer<QTranslator> g_Toolkit;
 
 void removeInstalled() {
@@ -114,5 +115,8 @@ QString installTranslations(const QString& request) {
     }
     qDebug().noquote() << QStringLiteral("[Language] %1 (%2: %3%4)")
                               .arg(language, source, tags.join(QStringLiteral(", ")), outcome);
+    g_Language = language;
     return language;
 }
+
+QString installedLanguage() { return g_Language; }

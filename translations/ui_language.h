@@ -25,3 +25,7 @@ QString shippedLanguageFor(const QString& tag);
 // returns its code, "en" for English. Needs the application object; call it
 // on the main thread before the window or the report is made.
 QString installTranslations(const QString& request = QString());
+
+// The code installTranslations() chose last, "en" before any. Written at
+// start-up on the main thread before other threads start; read anywhere after.
+QString installedLanguage();

@@ -20,6 +20,9 @@
 //                 (AdapterRAM is an unsigned byte count in a signed slot).
 //   kind "memory" (select * from Win32_PhysicalMemory): "Capacity", the
 //                 module's byte count as decimal text.
+//   kind "enclosure" (Win32_SystemEnclosure, Windows only): "ChassisTypes",
+//                 the integer array as decimal text separated by commas.
+//   kind "battery" (Win32_Battery, Windows only): one object per battery.
 
 // One property value as read. A null value reads as empty text or 0.
 struct WmiValue {

@@ -23,6 +23,8 @@ const char* const kGpuTextProperties[] = {"Name",          "DeviceID",       "PN
                                           "AdapterDACType"};
 const char* const kGpuIntegerProperties[] = {"VideoArchitecture", "AdapterRAM"};
 const char* const kMemoryProperties[] = {"Capacity"};
+const char* const kEnclosureProperties[] = {"ChassisTypes"};
+const char* const kBatteryProperties[] = {"BatteryStatus"};
 
 WmiMessage codeMessage(const char* text, HRESULT hr) {
     return WmiMessage{text, true, static_cast<std::uint32_t>(hr)};
@@ -41,6 +43,8 @@ WmiObject readProperties(IWbemClassObject* object, const char* const (&names)[N]
 
 WmiObject readObject(IWbemClassObject* object, const std::string& kind) {
     if (kind == "memory") return readProperties(object, kMemoryProperties);
+    if (kind == "enclosure") return readProperties(object, kEnclosureProperties);
+    if (kind == "battery") return readProperties(object, kBatteryProperties);
     WmiObject properties = readProperties(object, kGpuTextProperties);
     for (auto& entry : readProperties(object, kGpuIntegerProperties)) {
         properties[entry.first] = std::move(entry.second);
@@ -59,9 +63,39 @@ void enumerate(IEnumWbemClassObject* enumerator, const std::string& kind, WmiRes
     }
 }
 
+// An array of integers (Win32_SystemEnclosure's ChassisTypes) as decimal
+// numbers separated by commas; other arrays are null.
+WmiValue integerArrayText(const VARIANT& value) {
+    const VARTYPE element = value.vt & VT_TYPEMASK;
+    SAFEARRAY* array = value.parray;
+    LONG low = 0, high = -1;
+    if (array == nullptr || SafeArrayGetDim(array) != 1 ||
+        FAILED(SafeArrayGetLBound(array, 1, &low)) || FAILED(SafeArrayGetUBound(array, 1, &high)))
+        return WmiValue::null();
+    std::string text;
+    for (LONG i = low; i <= high; ++i) {
+        long long number = 0;
+        if (element == VT_I4 || element == VT_INT) {
+            LONG item = 0;
+            if (FAILED(SafeArrayGetElement(array, &i, &item))) return WmiValue::null();
+            number = item;
+        } else if (element == VT_I2 || element == VT_UI2) {
+            USHORT item = 0;
+            if (FAILED(SafeArrayGetElement(array, &i, &item))) return WmiValue::null();
+            number = element == VT_I2 ? static_cast<SHORT>(item) : item;
+        } else {
+            return WmiValue::null();
+        }
+        if (!text.empty()) text += ',';
+        text += std::to_string(number);
+    }
+    return WmiValue::ofText(text);
+}
+
 }  // namespace
 
 WmiValue wmiValueFromVariant(const VARIANT& value) {
+    if ((value.vt & VT_ARRAY) != 0) return integerArrayText(value);
     switch (value.vt) {
         case VT_BSTR:
             return WmiValue::ofText(
@@ -151,7 +185,7 @@ WmiResult runWmiQuery(const std::string& query, const std::string& kind, const P
     }
 
     result.status = WmiResult::Status::Enumerated;
-    if (kind == "gpu" || kind == "memory") {
+    if (kind == "gpu" || kind == "memory" || kind == "enclosure" || kind == "battery") {
         enumerate(enumerator.Get(), kind, result);
     } else {
         result.messages.push_back(

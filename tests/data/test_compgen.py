@@ -193,13 +193,14 @@ class Generation(unittest.TestCase):
         figures = Sources(self.tmp).document()["Figures"]
 
         def shown(what, lst, i):
-            p, _, f = figures[what][lst][i].partition("/")
-            return figures[what]["Products"][int(p)], f and figures["Families"][int(f)]
-        cases = [("CPU", "Good list", 0, ("REF|2000|5000", "Xeon Gold")),  # figures set aside: its rule's
-                 ("CPU", "Good list", 1, ("REF|2000|5000", "")),  # its own figures
-                 ("CPU", "Good list", 2, ("REF|2000|5000", "x")),  # no figures: its rule's witness
-                 ("CPU", "Bad list", 0, ("SLOW|1000|1000", "")),
-                 ("GPU", "Good list", 0, ("good|9000", "GM204")), ("GPU", "Bad list", 0, ("bad|6000", "GM206"))]
+            entry = figures[what][lst][i]
+            p, f = entry if isinstance(entry, list) else (entry, None)
+            return figures[what]["Products"][p], f is not None and figures["Families"][f]
+        cases = [("CPU", "Good list", 0, (["REF", 2000, 5000], "Xeon Gold")),  # figures set aside: its rule's
+                 ("CPU", "Good list", 1, (["REF", 2000, 5000], False)),  # its own figures
+                 ("CPU", "Good list", 2, (["REF", 2000, 5000], "x")),  # no figures: its rule's witness
+                 ("CPU", "Bad list", 0, (["SLOW", 1000, 1000], False)),
+                 ("GPU", "Good list", 0, (["good", 9000], "GM204")), ("GPU", "Bad list", 0, (["bad", 6000], "GM206"))]
         for what, lst, i, expected in cases:
             with self.subTest(what=what, lst=lst, i=i):
                 self.assertEqual(shown(what, lst, i), expected)

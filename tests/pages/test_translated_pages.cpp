@@ -17,6 +17,7 @@
 #include "invoke_qml.h"
 #include "language_fonts.h"
 #include "log.h"
+#include "row_reason_text.h"
 #include "startup.h"
 #include "window_test_main.h"
 #include "ui_language.h"
@@ -76,20 +77,20 @@ QString nameOf(QQuickItem* item) {
 
 // Windows draws the same font with taller lines than Linux: it spaces lines
 // by the font's Windows ascent and descent (Roboto: 2146 + 555 units), where
-// FreeType takes the horizontal header's (1900 + 500). A text on Windows is
-// that much taller, so a text placed right under it, as the footnote under
-// the last row of the requirements, needs the difference as a gap here.
-constexpr qreal kWindowsLineGrowth = (2146.0 + 555.0) / (1900.0 + 500.0) - 1;
+// FreeType takes the horizontal header's (1900 + 500). The texts are drawn
+// here with lines that much taller, so a text placed at a fixed distance
+// under another (the footnote under the last requirement) overlaps as it
+// would on Windows, while texts that follow the height of the one above
+// move along. (The system fonts of Chinese, Japanese and Korean differ
+// between the two systems altogether; nothing is grown for them.)
+constexpr qreal kWindowsLineHeight = (2146.0 + 555.0) / (1900.0 + 500.0);
 
-// Whether upper ends above lower, in the same column, with less room between
-// them than upper grows by on Windows. (The system fonts of Chinese, Japanese
-// and Korean differ between the two systems altogether; no such rule holds.)
-bool tooCloseAbove(const QRectF& upper, const QRectF& lower) {
-    if (!QFont::substitutes(QFont::substitute(QStringLiteral("Fakt Med"))).isEmpty())
-        return false;
-    const qreal gap = lower.top() - upper.bottom();
-    return upper.left() < lower.right() && lower.left() < upper.right() && gap >= 0 &&
-           gap < upper.height() * kWindowsLineGrowth;
+void growLinesAsOnWindows(QQuickItem* item) {
+    if (!QFont::substitutes(QFont::substitute(QStringLiteral("Fakt Med"))).isEmpty()) return;
+    if (isText(item) && item->property("lineHeightMode").toInt() == 0 /* proportional */)
+        item->setProperty("lineHeight",
+                          item->property("lineHeight").toReal() * kWindowsLineHeight);
+    for (QQuickItem* child : item->childItems()) growLinesAsOnWindows(child);
 }
 
 QStringList faults(QQuickItem* root, const QRectF& window) {
@@ -117,12 +118,44 @@ QStringList faults(QQuickItem* root, const QRectF& window) {
             if (both.width() > e && both.height() > e && !contains(item, other.item) &&
                 !contains(other.item, item) && !isBackgroundOf(other.item, item))
                 found << nameOf(item) + " overlaps " + nameOf(other.item);
-            if (isText(other.item) && tooCloseAbove(text.rect, other.rect))
-                found << nameOf(item) + " would overlap on Windows " + nameOf(other.item);
         }
     }
     found.removeDuplicates();
     return found;
+}
+
+// The longest reasons a row can give: a family-ranked adapter beside another
+// one, a processor short of both references, memory and OS below the floor.
+ReportData longestReasons(const QString& rank) {
+    ReportData data;
+    data.comparisonVersion = QStringLiteral("2026.12.08");
+    RankReason gpu;
+    gpu.decidedBy = DecidedBy::BadList;
+    gpu.family = QStringLiteral("GeForce 400/500 (Fermi)");
+    gpu.figures = {{"g3d", "PassMark G3D Mark", 4630, 7325, "GTX 970 / R9 290", "GeForce GTX 580"}};
+    RankReason cpu;
+    cpu.decidedBy = DecidedBy::BadList;
+    const QString product = QStringLiteral("Intel Core i5-4430 @ 3.00GHz");
+    cpu.figures = {{"single-thread", "", 1809, 1881, "Intel Core i5-4590", product},
+                   {"multi-thread", "", 4661, 4815, "Intel Core i5-4590", product},
+                   {"single-thread", "", 1809, 1419, "AMD FX-8350", product},
+                   {"multi-thread", "", 4661, 5390, "AMD FX-8350", product}};
+    RankReason memory;
+    memory.decidedBy = DecidedBy::Minimum;
+    memory.figures = {{"memory-gb", "", 3.0, 4, "4 GB", ""}};
+    RankReason os;
+    os.decidedBy = DecidedBy::Minimum;
+    // A good row has no advice.
+    const auto fix = [&rank](const char* advice) {
+        return QString::fromLatin1(rank == "RANK_GOOD" ? "none" : advice);
+    };
+    data.gpu = {"NVIDIA GeForce GTX 1060 6GB", rank, gpu, fix("laptop-gpu-fixed")};
+    data.cpu = {"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", rank, cpu, fix("laptop-cpu-fixed")};
+    data.memory = {"16.0GB", rank, memory, fix("add-memory")};
+    data.os = {"Windows 10 Pro 64-bit", rank, os, fix("update-os")};
+    data.adapters = {{"Intel(R) UHD Graphics 630", "RANK_BAD"}, data.gpu};
+    data.representativeIndex = 1;
+    return data;
 }
 
 }  // namespace
@@ -138,7 +171,8 @@ void TestTranslatedPages::layoutHolds_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("state");
     for (const QString& language : QStringList{"en"} + shippedLanguages())
-        for (const char* state : {"welcome", "checking", "RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN"})
+        for (const char* state :
+             {"welcome", "checking", "RANK_GOOD", "RANK_BAD", "RANK_UNKNOWN", "RANK_UNCHECKED"})
             QTest::newRow(qPrintable(language + "-" + state)) << language << QString(state);
     QTest::newRow("xx-welcome") << "xx"
                                 << "welcome";  // no such translation: English
@@ -164,8 +198,10 @@ void TestTranslatedPages::layoutHolds() {
         call(page, "showCheckingPanel");
         root = page->findChild<QQuickItem*>(QStringLiteral("checkingOverlay"));
     } else if (state != "welcome") {
-        // Long real names; every row doubtful for a bad verdict, two for an
-        // unknown one: the layouts with the most text.
+        // Long real names and the longest reasons; every row doubtful for a
+        // bad verdict, two for an unknown one: the layouts with the most
+        // text. Without a comparison the rows say what was found and one
+        // line what the user can do.
         const QStringList keys = {"gpu", "cpu", "memory", "os"};
         const QStringList names = {"NVIDIA GeForce GTX 1060 6GB",
                                    "Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", "16.0GB",
@@ -174,10 +210,21 @@ void TestTranslatedPages::layoutHolds() {
             call(window, "setRank",
                  {keys[i], names[i], state == "RANK_UNKNOWN" && i % 2 ? "RANK_GOOD" : state});
         call(window, "setRank", {"overall", "", state});
+        const ReportData reasons = longestReasons(state);
+        const QLocale locale = localeForLanguage(chosen);
+        for (const QString& key : keys)
+            if (state != "RANK_UNCHECKED")
+                call(window, "setReason",
+                     {key, rowReasonLines(key, reasons, locale).join('\n'),
+                      rowAdviceLine(key, reasons, locale)});
+        call(window, "setReason",
+             {"comparison", state == "RANK_UNCHECKED" ? comparisonUnreadableLine() : "", ""});
         call(window, "finishedChecking");
         loader->setProperty("source", QUrl(QStringLiteral("qrc:/pResult.qml")));
     }
     QTest::qWait(100);  // the rows and the scroll view settle
+    growLinesAsOnWindows(window->contentItem());
+    QTest::qWait(50);
 
     const QString dir = QStringLiteral(ORVO_SCREENSHOT_DIR "/languages-%1")
                             .arg(QGuiApplication::primaryScreen()->size().height());

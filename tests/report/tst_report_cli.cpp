@@ -15,6 +15,8 @@ struct Machine {
     quint16 gpuVendor;
     quint16 gpuDevice;
     QByteArray memTotalKb;
+    quint16 secondDevice = 0;  // another NVIDIA adapter, none when 0
+    QByteArray chassisType;    // SMBIOS chassis type, none when empty
 };
 
 // This machine's processor and OS names as the probes see them (CPUID and
@@ -95,6 +97,47 @@ void buildMachine(FixtureTree& tree, const Machine& m) {
     tree.addPciFunction(gpu);
     tree.addConfigSpace(gpu);
     tree.writeMeminfo("MemTotal:       " + m.memTotalKb + " kB\n");
+    if (m.secondDevice != 0) {
+        gpu.address = QStringLiteral("0000:02:00.0");
+        gpu.device = m.secondDevice;
+        tree.addPciFunction(gpu);
+        tree.addConfigSpace(gpu);
+    }
+    if (!m.chassisType.isEmpty())
+        tree.writeFile("sys/class/dmi/id/chassis_type", m.chassisType + "\n");
+}
+
+// The figures fixture (figures from tools/compgen/data: gpu_figures.tsv,
+// cpu_bench.tsv, gpu_rules.tsv's Fermi family), as it is, without its
+// "Figures", or with this machine's processor in place of a bad-list entry
+// so that its figures stand for it.
+QByteArray figuresFile(const QString& variant, const HostNames& host, bool withFigures) {
+    QFile file(QStringLiteral(ORVO_FIGURES_COMP));
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    if (!withFigures) root.remove("Figures");
+    if (variant == "host i5-4430") {
+        QJsonObject cpu = root["CPU"].toObject();
+        QJsonArray bad = cpu["Bad list"].toArray();
+        bad[1] = host.cpu;
+        cpu["Bad list"] = bad;
+        root["CPU"] = cpu;
+    }
+    return QJsonDocument(root).toJson();
+}
+
+// A member of a JSON document by a dotted path ("gpu.why.figures.0.value");
+// an array reads as its size.
+QString jsonAt(QJsonValue value, const QString& path) {
+    for (const QString& part : path.split('.')) {
+        bool isIndex = false;
+        const int index = part.toInt(&isIndex);
+        value = isIndex ? value.toArray().at(index) : value.toObject().value(part);
+    }
+    if (value.isDouble()) return QString::number(value.toDouble());
+    if (value.isBool()) return value.toBool() ? "true" : "false";
+    if (value.isArray()) return QString::number(value.toArray().size());
+    return value.toString();
 }
 
 }  // namespace
@@ -105,6 +148,8 @@ private slots:
     void initTestCase();
     void machines_data();
     void machines();
+    void reasons_data();
+    void reasons();
     void noUsableComparisonFile_data();
     void noUsableComparisonFile();
     void downloadWithFallback_data();
@@ -154,7 +199,7 @@ void TestReportCli::machines() {
     QFETCH(QString, gpuRank);
     QFETCH(QString, memoryRank);
     FixtureTree tree;
-    buildMachine(tree, {vendor, device, memKb});
+    buildMachine(tree, {vendor, device, memKb, 0, {}});
     QTemporaryDir work;
     const QString comp = work.filePath("given.json");
     writeFile(comp, comparisonFile("fixture-1", m_host, hostGood));
@@ -189,6 +234,110 @@ void TestReportCli::machines() {
              json.out);
 }
 
+void TestReportCli::reasons_data() {
+    QTest::addColumn<quint16>("device");
+    QTest::addColumn<QByteArray>("memKb");
+    QTest::addColumn<quint16>("secondDevice");
+    QTest::addColumn<QByteArray>("chassis");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("json");  // "path=value"
+    QTest::addColumn<QStringList>("text");  // lines the table holds
+    const QByteArray gb3 = "3145728", gb16 = "16777216";
+    QTest::newRow("GTX 960, 3 GB, desktop")
+        << quint16(0x1401) << gb3 << quint16(0) << QByteArray("3") << "figures"
+        << "en"
+        << QStringList{"gpu.why.decidedBy=bad list", "gpu.why.figures.0.measure=g3d",
+                       "gpu.why.figures.0.value=6148", "gpu.why.figures.0.required=7325",
+                       "gpu.why.figures.0.reference=GTX 970 / R9 290",
+                       "gpu.why.figures.0.product=GeForce GTX 960", "gpu.why.advice=replace-gpu",
+                       "memory.why.decidedBy=minimum", "memory.why.figures.0.value=3",
+                       "memory.why.figures.0.required=4", "memory.why.advice=add-memory",
+                       "cpu.why.decidedBy=not listed", "cpu.why.figures=0"}
+        << QStringList{"G3D Mark 6,148 — Orvo needs 7,325 (GTX 970 / R9 290 class)",
+                       "3.0 GB — Orvo needs 4 GB", "not in the comparison data of 2026.12.08",
+                       "A faster graphics card would fix this.",
+                       "Adding memory to reach 4 GB would fix this."};
+    QTest::newRow("GTX 960, 3 GB, laptop, German")
+        << quint16(0x1401) << gb3 << quint16(0) << QByteArray("10") << "figures"
+        << "de" << QStringList{"gpu.why.advice=laptop-gpu-fixed", "memory.why.figures.0.value=3"}
+        << QStringList{"G3D Mark 6.148 — ", " 7.325 (", "3,0 GB — "};
+    QTest::newRow("battery without chassis type: laptop")
+        << quint16(0x1401) << gb16 << quint16(0) << QByteArray() << "battery"
+        << "en" << QStringList{"gpu.why.advice=laptop-gpu-fixed", "memory.why.advice=none"}
+        << QStringList{"A laptop's graphics cannot be replaced"};
+    QTest::newRow("GTX 470 by its family")
+        << quint16(0x06cd) << gb16 << quint16(0) << QByteArray("3") << "figures"
+        << "en"
+        << QStringList{"gpu.why.figures.0.value=4630", "gpu.why.figures.0.product=GeForce GTX 580",
+                       "gpu.why.family=GeForce 400/500 (Fermi)"}
+        << QStringList{"G3D Mark 4,630 — Orvo needs 7,325",
+                       "Ranked as the family GeForce 400/500 (Fermi), by the figure of the "
+                       "GeForce GTX 580",
+                       "16.0 GB — Orvo needs 4 GB"};
+    QTest::newRow("processor short of one figure of one reference, both of the other")
+        << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "host i5-4430"
+        << "en"
+        << QStringList{"cpu.why.decidedBy=bad list", "cpu.why.figures=4",
+                       "cpu.why.figures.0.value=1809", "cpu.why.figures.0.meets=false",
+                       "cpu.why.figures.2.reference=AMD FX-8350", "cpu.why.figures.2.meets=true",
+                       "cpu.why.figures.3.value=4661", "cpu.why.figures.3.required=5390",
+                       "cpu.why.advice=replace-cpu", "gpu.why.decidedBy=good list",
+                       "gpu.why.advice=none"}
+        << QStringList{"CPU Mark 4,661, single thread 1,809 — Orvo needs 4,815 and 1,881 "
+                       "(Intel Core i5-4590) or 5,390 and 1,419 (AMD FX-8350)",
+                       "Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low"};
+    QTest::newRow("two adapters: the good one ranked, the other named")
+        << quint16(0x1401) << gb16 << quint16(0x13c2) << QByteArray("3") << "figures"
+        << "en" << QStringList{"gpu.why.decidedBy=good list", "gpu.why.figures.0.value=9636"}
+        << QStringList{"G3D Mark 9,636 — Orvo needs 7,325", "Also found: "};
+}
+
+// Each row also runs on the file without its figures: the same ranks and
+// exit code, no benchmark figures.
+void TestReportCli::reasons() {
+    QFETCH(quint16, device);
+    QFETCH(QByteArray, memKb);
+    QFETCH(quint16, secondDevice);
+    QFETCH(QByteArray, chassis);
+    QFETCH(QString, variant);
+    QFETCH(QString, language);
+    QFETCH(QStringList, json);
+    QFETCH(QStringList, text);
+    FixtureTree tree;
+    buildMachine(tree, {0x10de, device, memKb, secondDevice, chassis});
+    if (variant == "battery") {
+        tree.writeFile("sys/class/power_supply/BAT0/type", "Battery\n");
+        tree.writeFile("sys/class/power_supply/hidpp_battery_0/type", "Battery\n");
+        tree.writeFile("sys/class/power_supply/hidpp_battery_0/scope", "Device\n");
+    }
+    QTemporaryDir work;
+    const QString comp = work.filePath("figures.json"), lists = work.filePath("lists.json");
+    writeFile(comp, figuresFile(variant, m_host, true));
+    writeFile(lists, figuresFile(variant, m_host, false));
+
+    const Run withFigures = runReport(tree, work.path(), {"--json", "--comp", comp});
+    const QJsonObject o = QJsonDocument::fromJson(withFigures.out).object();
+    for (const QString& check : json) {
+        const QString path = check.section('=', 0, 0), expected = check.section('=', 1);
+        QCOMPARE(jsonAt(o, path), expected);
+    }
+    const Run table = runReport(tree, work.path(), {"--comp", comp, "--language", language});
+    QCOMPARE(table.exitCode, withFigures.exitCode);
+    for (const QString& line : text)
+        QVERIFY2(QString::fromUtf8(table.out).contains(line), table.out.constData());
+
+    const Run listsOnly = runReport(tree, work.path(), {"--json", "--comp", lists});
+    QCOMPARE(listsOnly.exitCode, withFigures.exitCode);
+    const QJsonObject l = QJsonDocument::fromJson(listsOnly.out).object();
+    for (const char* row : {"cpu", "gpu", "memory", "os"}) {
+        QCOMPARE(jsonAt(l, QString(row) + ".rank"), jsonAt(o, QString(row) + ".rank"));
+        QCOMPARE(jsonAt(l, QString(row) + ".why.decidedBy"),
+                 jsonAt(o, QString(row) + ".why.decidedBy"));
+    }
+    QCOMPARE(jsonAt(l, "cpu.why.figures") + jsonAt(l, "gpu.why.figures"), QStringLiteral("00"));
+}
+
 void TestReportCli::noUsableComparisonFile_data() {
     QTest::addColumn<QByteArray>("contents");  // empty: no file at all
     QTest::addColumn<QString>("reason");
@@ -199,6 +348,14 @@ void TestReportCli::noUsableComparisonFile_data() {
                R"({"version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
             "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
             "Memory": {"Good min": 4}})")
+        << " could not be used;";
+    // The figures are checked apart from the lists: a broken member still
+    // breaks the file, as any broken JSON does.
+    QTest::newRow("broken figures")
+        << QByteArray(
+               R"({"Version": "1", "OS": {"Good list": ["a"], "Bad list": ["b"]},
+            "CPU": {"Good list": ["c"]}, "GPU": {"Good list": [["1", "2"]]},
+            "Memory": {"Good min": 4}, "Figures": {"CPU": {"Good list": [1 2]}}})")
         << " could not be used;";
     QTest::newRow("empty OS bad list")
         << QByteArray(
@@ -212,7 +369,7 @@ void TestReportCli::noUsableComparisonFile() {
     QFETCH(QByteArray, contents);
     QFETCH(QString, reason);
     FixtureTree tree;
-    buildMachine(tree, {0x10de, 0x13c2, "16318412"});
+    buildMachine(tree, {0x10de, 0x13c2, "16318412", 0, {}});
     QTemporaryDir work;
     const QString comp = work.filePath("broken.json");
     if (!contents.isEmpty()) writeFile(comp, contents);
@@ -261,7 +418,7 @@ void TestReportCli::downloadWithFallback() {
     QFETCH(QString, version);
     QFETCH(int, exitCode);
     FixtureTree tree;
-    buildMachine(tree, {0x10de, 0x13c2, "16318412"});
+    buildMachine(tree, {0x10de, 0x13c2, "16318412", 0, {}});
     QTemporaryDir work;
     QDir(work.path()).mkpath("comp");
     if (shippedPresent)

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <regex>
 
+#include "chassis.h"
 #include "cpu_probe.h"
 #include "headset_ports.h"
 #include "os_probe.h"
@@ -65,6 +66,26 @@ TEST(WmiSourceWin, PnpDeviceIdCarriesTheVendorAndDeviceMarkers) {
         EXPECT_EQ(id.substr(ven, id.find('&', ven) - ven), match[1].str());
         const size_t dev = id.find("DEV_") + 4;
         EXPECT_EQ(id.substr(dev, id.find('&', dev) - dev), match[2].str());
+    }
+}
+
+// The enclosure's chassis types are an integer array; the probe reads them
+// as numbers separated by commas and decides from them or from a battery.
+TEST(WmiSourceWin, ChassisTypesArriveAsNumbersAndDecideTheChassis) {
+    const WmiResult result = runWmiQuery("select ChassisTypes from Win32_SystemEnclosure",
+                                         "enclosure", ProbeRoots());
+    ASSERT_EQ(result.status, WmiResult::Status::Enumerated) << describe(result.messages);
+    ASSERT_FALSE(result.objects.empty());
+    const WmiValue& types = result.objects.front().at("ChassisTypes");
+    ASSERT_EQ(types.type, WmiValue::Type::Text);
+    EXPECT_TRUE(std::regex_match(types.text, std::regex(R"(\d+(,\d+)*)"))) << types.text;
+    const ChassisInfo chassis = probeChassis(ProbeRoots());
+    EXPECT_FALSE(chassis.smbiosTypes.empty());
+    bool byType = false;
+    for (const int type : chassis.smbiosTypes)
+        byType = byType || chassisKindOfSmbiosType(type) != ChassisKind::Unknown;
+    if (byType) {
+        EXPECT_NE(chassis.kind, ChassisKind::Unknown);
     }
 }
 

@@ -1,14 +1,12 @@
 """The comparison file's "Figures" member: what every list entry's rank rests on.
 
 Each figures list is aligned by index with the list of the same name: entry i is
-"p" (ranked on the figures of product p), "p/f" (ranked by family line f, whose
+p (ranked on the figures of product p), [p, f] (ranked by family line f, whose
 witness is product p) or null (no benchmark stands behind the rank). Products are
-"name|single|multi" (single empty where PassMark has none) or "name|g3d".
-Entries are texts, not JSON numbers and arrays, because the engine parses the whole
-file on every check and its parser takes three times as long for a number as for a
-text: as numbers, these lists would more than double the time of a check. A reader
-that knows only the lists never looks here, so the lists and their ranks stay as
-they are.
+[name, single, multi] (single null where PassMark has none) or [name, g3d].
+The engine parses only the lists with the toolkit and reads the few entries a check
+needs from this member by itself, so its size costs a check little. A reader that
+knows only the lists never looks here, so the lists and their ranks stay as they are.
 """
 
 import math
@@ -65,13 +63,13 @@ def cpu_figures(src, families):
 
     def product(key):
         single, multi = ranker.figures[key]
-        return products(key, "%s|%s|%d" % (key, "" if single is None else single, multi))
+        return products(key, [key, single, multi])
 
     def entry(row):
         if ranker.model(row["key"]) != "-":
-            return "%d" % product(row["key"])
+            return product(row["key"])
         rule = first_rule(ranker.rules, row["name"])
-        return "%d/%d" % (product(rule["witness"]), families(family_name(rule["reason"])))
+        return [product(rule["witness"]), families(family_name(rule["reason"]))]
 
     lists = {name: [entry(r) for r in src.cpu[lst]] for name, lst in (("Good list", "good"), ("Bad list", "bad"))}
     return dict({"Products": products.items}, **lists)
@@ -88,8 +86,8 @@ def gpu_figures(src, families, rules, figures):
         _, _, figure, family = judged
         if figure is None:
             return None
-        p = products(figure, "%s|%d" % (figure, figures.g3d[figure]))
-        return "%d/%d" % (p, families(family_name(family))) if family else "%d" % p
+        p = products(figure, [figure, figures.g3d[figure]])
+        return [p, families(family_name(family))] if family else p
 
     out = {"Products": products.items}
     for name, rows in (("Good list", src.gpu["good"]), ("Bad list", src.gpu["bad"]),

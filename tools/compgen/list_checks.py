@@ -161,8 +161,27 @@ def _check_revision_lists(gpu, src):
     return problems
 
 
-FIGURE_ENTRY = re.compile(r"(\d+)(?:/(\d+))?")
-PRODUCT = {"CPU": re.compile(r"[^|]+\|(\d+)?\|\d+"), "GPU": re.compile(r"[^|]+\|\d+")}
+def _count(value, may_be_null=False):
+    return (value is None and may_be_null) or (isinstance(value, int) and not isinstance(value, bool) and value >= 0)
+
+
+def _product(what, product):
+    """[name, single, multi] (single may be null) for a processor, [name, g3d] for an adapter."""
+    if not isinstance(product, list) or not product or not isinstance(product[0], str) or not product[0]:
+        return False
+    figures = product[1:]
+    if what == "CPU":
+        return len(figures) == 2 and _count(figures[0], True) and _count(figures[1])
+    return len(figures) == 1 and _count(figures[0])
+
+
+def _entry_indexes(entry):
+    """(product, family or None) of a figures entry p or [p, f]; None when it is neither."""
+    if _count(entry):
+        return entry, None
+    if isinstance(entry, list) and len(entry) == 2 and all(_count(e) for e in entry):
+        return entry[0], entry[1]
+    return None
 
 
 def check_figures(doc):
@@ -182,17 +201,17 @@ def check_figures(doc):
     for what in ("CPU", "GPU"):
         part = figures.get(what, {})
         products = part.get("Products", [])
-        bad = [p for p in products if not (isinstance(p, str) and PRODUCT[what].fullmatch(p))]
-        problems += ["Figures %s product %r is not %s" % (what, p, PRODUCT[what].pattern) for p in bad]
+        bad = [p for p in products if not _product(what, p)]
+        problems += ["Figures %s product %r is not [name, figures...]" % (what, p) for p in bad]
         for name, listed in doc[what].items():
             entries = part.get(name)
             if not isinstance(entries, list) or len(entries) != len(listed):
                 problems.append("Figures %s %s does not hold one entry per list entry" % (what, name))
                 continue
             for i, entry in enumerate(entries):
-                m = FIGURE_ENTRY.fullmatch(entry) if isinstance(entry, str) else None
-                if entry is not None and (m is None or int(m.group(1)) >= len(products)
-                                          or (m.group(2) and int(m.group(2)) >= len(families))):
+                at = _entry_indexes(entry)
+                if entry is not None and (at is None or at[0] >= len(products)
+                                          or (at[1] is not None and at[1] >= len(families))):
                     problems.append("Figures %s %s entry %d: %r names no product or family"
                                     % (what, name, i, entry))
     return problems

@@ -40,6 +40,15 @@ int evaluate(const std::uint8_t* data, std::size_t size) {
     if (evaluated && engine.getJsonVersion().isEmpty()) __builtin_trap();
     for (int i = -1; i <= 3; ++i)
         if (!ranks.contains(engine.getGPURank(i))) __builtin_trap();
+    // The reasons: decided by a comparison exactly when one was made, and
+    // whatever figures the file held are kept as numbers, never crash.
+    for (const char* row : {"cpu", "gpu", "memory", "os"}) {
+        const RankReason reason = engine.getReason(QLatin1String(row));
+        if ((reason.decidedBy == DecidedBy::NotCompared) == evaluated) __builtin_trap();
+        if (engine.getAdvice(QLatin1String(row)).isEmpty()) __builtin_trap();
+        for (const RankFigure& figure : reason.figures)
+            if (!(figure.required >= 0.0) || figure.measure.isEmpty()) __builtin_trap();
+    }
     return 0;
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "chassis.h"
+#include "rank.h"
+
+// What decided a row's rank, kept beside the rank so that the window and the
+// report can say why. Plain data: the engine fills it, presentation reads it.
+
+enum class DecidedBy {
+    GoodList,
+    BadList,
+    GoodRevisions,
+    BadRevisions,
+    Minimum,       // the memory minimum, or the OS's 64-bit and service-pack floor
+    NotListed,     // found, but on no list
+    NothingFound,  // the probe found nothing to rank
+    NotCompared,   // no comparison file could be read
+};
+
+// "good list", "bad list", ..., as the report's JSON writes them.
+QString decidedByText(DecidedBy decidedBy);
+
+// One figure beside the bar it is held against.
+struct RankFigure {
+    QString measure;    // "single-thread", "multi-thread", "g3d" or "memory-gb"
+    QString benchmark;  // the benchmark's name as the comparison file gives it; empty for memory
+    double value = 0.0;
+    double required = 0.0;
+    QString reference;  // the product the bar comes from ("Intel Core i5-4590", "4 GB")
+    QString product;    // the product the value comes from (a family rule's witness)
+
+    bool meets() const { return value >= required; }
+};
+
+struct RankReason {
+    DecidedBy decidedBy = DecidedBy::NotCompared;
+    // For a processor two figures per reference, reference after reference;
+    // empty when the comparison file has no figures for the entry.
+    QList<RankFigure> figures;
+    QString family;  // the family rule that ranked the entry, else empty
+    QString figuresDate;  // date of the benchmark figures, else empty
+};
+
+// What would change a doubtful row, as a short code: "none", "replace-gpu",
+// "laptop-gpu-fixed", "replace-cpu", "laptop-cpu-fixed", "add-memory",
+// "update-os", "run-performance-test", "check-gpu-driver", "retry-comparison".
+// row is "cpu", "gpu", "memory" or "os".
+QString adviceFor(const QString& row, Rank rank, const RankReason& reason, ChassisKind chassis);
