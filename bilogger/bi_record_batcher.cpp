@@ -21,7 +21,7 @@ BiRecordBatcher::BiRecordBatcher(std::string databaseFile, std::size_t limit)
 
 std::size_t BiRecordBatcher::heldRecords() const {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_held.size();
+    return m_waiting.size() + m_inHand - m_givenWay;
 }
 
 void BiRecordBatcher::drain() {
@@ -34,22 +34,32 @@ bool BiRecordBatcher::storeHeld() {
     BiRecordRefs refs;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_held.empty()) return false;
-        m_inHand = m_held.size();
-        refs.reserve(m_inHand);
-        // The texts stay where they are: a full writer may move the pointers
-        // in m_held meanwhile, never the records being stored.
-        for (const auto& record : m_held) refs.emplace_back(&record->environment, &record->content);
+        // Those that gave way while the last attempt waited go now.
+        m_hand.erase(m_hand.begin(), m_hand.begin() + static_cast<std::ptrdiff_t>(m_givenWay));
+        m_counts.dropped(static_cast<int>(m_givenWay));
+        m_droppedSinceReport += static_cast<int>(m_givenWay);
+        m_givenWay = 0;
+        if (m_hand.empty()) {
+            m_hand.swap(m_waiting);
+        } else {
+            for (auto& record : m_waiting) m_hand.push_back(std::move(record));
+            m_waiting.clear();
+        }
+        m_inHand = m_hand.size();
+        if (m_hand.empty()) return false;
     }
+    refs.reserve(m_hand.size());
+    for (const auto& record : m_hand) refs.emplace_back(&record->environment, &record->content);
     const int count = static_cast<int>(refs.size());
     m_counts.beginChange();
     const BiSaveResult result = store.saveLogs(refs, kWriterBusyRetries);
-    std::lock_guard<std::mutex> lock(m_mutex);
     if (result.rc == SQLITE_DONE) {
         // Stored and counted off in one step for the pending count.
         m_counts.stored(count, result.evicted);
         m_evictedSinceReport += result.evicted;
-        m_held.erase(m_held.begin(), m_held.begin() + count);
+        std::deque<std::unique_ptr<BiTaskSend>> stored;
+        stored.swap(m_hand);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_inHand = m_givenWay = 0;
         return true;
     }
@@ -58,26 +68,24 @@ bool BiRecordBatcher::storeHeld() {
     const bool busy = primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
     const std::string why =
         std::string(sqlite3_errstr(result.rc)) + " (result = " + std::to_string(result.rc) + ")";
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (busy && pastStopDeadline()) {
         // Nothing more will be stored: everything held goes, in one line.
-        loseLocked(m_held.size(), why);
+        for (auto& record : m_waiting) m_hand.push_back(std::move(record));
+        m_waiting.clear();
+        loseLocked(m_hand.size(), why);
     } else if (!busy) {
-        loseLocked(static_cast<std::size_t>(count), why);
-    } else {
-        // Another program holds the file; the records stay held, except
-        // those that gave way to newer ones meanwhile.
-        m_counts.dropped(static_cast<int>(m_givenWay));
-        m_droppedSinceReport += static_cast<int>(m_givenWay);
-        m_held.erase(m_held.begin(), m_held.begin() + static_cast<std::ptrdiff_t>(m_givenWay));
+        loseLocked(m_hand.size(), why);
     }
-    m_inHand = m_givenWay = 0;
+    // Otherwise another program holds the file: the records stay in hand.
     return true;
 }
 
 void BiRecordBatcher::loseLocked(std::size_t count, const std::string& reason) {
     reportLost(static_cast<int>(count), reason);
     m_counts.dropped(static_cast<int>(count));
-    m_held.erase(m_held.begin(), m_held.begin() + static_cast<std::ptrdiff_t>(count));
+    m_hand.clear();
+    m_inHand = m_givenWay = 0;
 }
 
 void BiRecordBatcher::reportDrain() {
@@ -100,24 +108,24 @@ void BiRecordBatcher::reportDrain() {
 
 bool submit(BiRecordBatcher& worker, BiTaskSend* record) {
     std::unique_ptr<BiTaskSend> owned(record);
+    std::unique_ptr<BiTaskSend> dropped;
     {
         std::lock_guard<std::mutex> lock(worker.m_mutex);
         if (!worker.startLocked()) return false;
         worker.m_counts.sent();
-        if (worker.m_held.size() - worker.m_givenWay >= worker.m_limit) {
+        if (worker.m_waiting.size() + worker.m_inHand - worker.m_givenWay >= worker.m_limit) {
             // The database cannot keep up (or another program holds it): the
             // newest records are the ones worth keeping.
             if (worker.m_givenWay < worker.m_inHand) {
-                ++worker.m_givenWay;  // lost only if its attempt fails
+                ++worker.m_givenWay;  // lost unless the attempt under way stores it
             } else {
-                const auto oldestWaiting =
-                    worker.m_held.begin() + static_cast<std::ptrdiff_t>(worker.m_inHand);
-                worker.m_held.erase(oldestWaiting);
+                dropped = std::move(worker.m_waiting.front());
+                worker.m_waiting.pop_front();
                 worker.m_counts.dropped(1);
                 ++worker.m_droppedSinceReport;
             }
         }
-        worker.m_held.push_back(std::move(owned));
+        worker.m_waiting.push_back(std::move(owned));
     }
     worker.wake();
     return true;

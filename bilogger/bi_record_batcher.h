@@ -35,18 +35,22 @@ public:
 
 private:
     friend bool submit(BiRecordBatcher& worker, BiTaskSend* record);
-    bool idleLocked() const override { return m_held.empty(); }
+    bool idleLocked() const override { return m_waiting.empty() && m_inHand == 0; }
     void drain() override;
     // One attempt at storing everything held; false when nothing was held.
     bool storeHeld();
-    // With m_mutex held: gives up the oldest `count` held records.
+    // With m_mutex held: gives up the oldest `count` records in hand.
     void loseLocked(std::size_t count, const std::string& reason);
     void reportDrain();
 
     const std::size_t m_limit;
-    // Guarded by m_mutex: oldest first; the first m_inHand are being stored,
-    // the first m_givenWay of them gave way to newer ones.
-    std::deque<std::unique_ptr<BiTaskSend>> m_held;
+    // The writer's thread only: records being stored, oldest first. They
+    // stay in hand while the database is too busy to take them.
+    std::deque<std::unique_ptr<BiTaskSend>> m_hand;
+    // Guarded by m_mutex: records sent since the writer last took them,
+    // oldest first; how many the writer has in hand, and how many of those
+    // (the oldest) gave way to newer ones.
+    std::deque<std::unique_ptr<BiTaskSend>> m_waiting;
     std::size_t m_inHand = 0;
     std::size_t m_givenWay = 0;
     int m_droppedSinceReport = 0;
