@@ -64,11 +64,12 @@ BiRecord* BiRecord::send() {
     values.appVersion = s.appVersion;
     std::string text = stampEnvelope(*m_members, values);
     // The hand-over never waits for the database, whatever holds it. A
-    // record kept from before release() is refused, and said so.
+    // record kept from before release(), or one no thread can take, is
+    // refused, and said so.
     if (!submit(recordWriter, new BiTaskSend(s.environmentName, std::move(text)))) {
         recordWriter.counts().sent();
         recordWriter.counts().dropped(1);
-        std::cerr << "1 analytics record(s) lost, not stored: the client is not running"
+        std::cerr << "1 analytics record(s) lost, not stored: the record writer is not running"
                   << std::endl;
     }
     return this;
