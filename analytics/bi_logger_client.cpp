@@ -1,22 +1,15 @@
-#include <QFileInfo>
-#include <QString>
 #include <memory>
 
 #include "bi_client.h"
-#include "bi_log_store.h"
 #include "bilogger.h"
 
 namespace {
 
 class BiLoggerClient final : public BiClient {
 public:
-    // The client's init succeeds before it has stored anything, also when it
-    // could not create its database (a folder nobody may write): records sent
-    // then would be lost without a result. Init creates the database file, so
-    // a missing file means no record can be stored.
+    // The client's init fails when it cannot open or create its database.
     bool init(int version, const std::string& appId, const std::string& storagePath) override {
-        m_canStore = BiLogger::init(version, appId, storagePath) &&
-                     QFileInfo::exists(QString::fromStdString(databasePath()));
+        m_canStore = BiLogger::init(version, appId, storagePath);
         return m_canStore;
     }
     void setEnvironment(const std::string& name) override { BiLogger::setEnvironment(name); }

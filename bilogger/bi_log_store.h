@@ -1,5 +1,5 @@
-// The local analytics database: where the file lives, its schema, and every
-// statement the client runs against it.
+// The local analytics database: its schema, and every statement the client
+// runs against it.
 //
 // Thread-safety: a store wraps one connection. The connection is opened in
 // SQLite's serialized mode and its first opening is guarded, so one store may
@@ -16,23 +16,13 @@
 #include <vector>
 
 #include "bi_clock.h"
+#include "bi_database_file.h"
+#include "bi_sqlite_retry.h"
 
-struct sqlite3;
-struct sqlite3_stmt;
+class BiRecordCounts;
 
-// Suffix of the database file, appended to the application ID.
-extern const char* const kBiDatabaseSuffix;  // ".bilogclient"
-
-// Chooses the database location (the storage directory if it exists and is
-// writable, otherwise the program's own directory), sets the process-wide
-// database path and throws away an existing file that is not a database.
-// False (with a message on stderr) when the client cannot work.
-bool prepareDatabaseFile(const std::string& storagePath, const std::string& appId);
-
-// The process-wide database path; empty until prepareDatabaseFile succeeded.
-std::string databasePath();
-// Forgets the path (tests; the facade never needs it).
-void resetDatabasePath();
+// Most rows the store keeps; the oldest go first.
+constexpr int kBiMaxStoredRecords = 10000;
 
 // Records to store: environment name and record text of each, not owned.
 using BiRecordRefs = std::vector<std::pair<const std::string*, const std::string*>>;
@@ -48,28 +38,45 @@ struct BiBatch {
     }
 };
 
+// What storing a run of records did.
+struct BiSaveResult {
+    int rc = 0;       // SQLITE_DONE when stored, otherwise the result that stopped it
+    int retries = 0;  // pauses spent waiting for the write lock
+    int evicted = 0;  // oldest rows removed to keep kBiMaxStoredRecords
+};
+
 class BiLogStore {
 public:
     // Uses the process-wide database path, read at the first opening.
     BiLogStore();
-    // Uses a fixed file (tests, benchmarks, the local server's tools).
+    // Uses a fixed file (tests, benchmarks, the local server's tools); an
+    // empty name means the process-wide path.
     explicit BiLogStore(std::string fixedPath);
     ~BiLogStore();
     BiLogStore(const BiLogStore&) = delete;
     BiLogStore& operator=(const BiLogStore&) = delete;
 
-    // Replaces the time source of saveLog (tests of the overflow trigger).
+    // Replaces the time source of saveLog (tests).
     void setClock(BiClock clock);
+    // No wait of this store goes past `until` (release() sets it; max() lifts it).
+    void setDeadline(BiSteadyTime until);
+    // Rows this store deletes are reported to counts (the uploader's store).
+    void setCounts(BiRecordCounts* counts);
 
-    bool _ensureOpen();
+    // Opens the connection, creating or upgrading the schema; waits for
+    // another connection's lock within `until` at most.
+    bool _ensureOpen(BiSteadyTime until = BiSteadyTime::max());
     bool isOpen() const;
+    // Why the last opening failed (SQLITE_OK if it did not).
+    int openError() const { return m_openError.load(); }
+    // Open, and the file may be written (SQLite opens a protected file read-only).
+    bool isWritable();
 
     bool saveLog(const std::string& environment, const std::string& content);
-    // Stores every record in one transaction, all or none, waiting out
-    // another connection's lock for at most busyRetries pauses. SQLITE_DONE
-    // when stored, otherwise the SQLite result that stopped it (SQLITE_BUSY:
-    // the file is still locked; worth another try). Reports nothing itself.
-    int saveLogs(const BiRecordRefs& records, int busyRetries);
+    // Stores every record in one transaction, all or none, and within it
+    // removes the oldest rows beyond kBiMaxStoredRecords; waits out another
+    // connection's lock for at most busyRetries pauses. Reports nothing itself.
+    BiSaveResult saveLogs(const BiRecordRefs& records, int busyRetries);
     void removeDuplicates();
     // Oldest records of one environment: strictly shorter than maxBytes in
     // total unless the batch is a single larger record, at most maxRows
@@ -86,6 +93,10 @@ public:
     // it cannot be read). An empty name is a name like any other.
     std::optional<std::string> firstEnvironment();
     int countLogs();
+    // The row count if it can be read at once, without waiting for a lock.
+    std::optional<std::int64_t> countLogsNow();
+    // Lets the counts learn the stored rows, if they do not know them yet.
+    void establishCount();
     std::string serverConfigText();
     // Times in seconds, 64-bit like the column: a 32-bit time ends in 2038.
     std::int64_t expireEpoch();
@@ -104,11 +115,17 @@ private:
     std::string _getFirstString(const std::string& sql, bool* found = nullptr);
     std::int64_t _getFirstInteger(const std::string& sql);
     sqlite3_stmt* prepare(const std::string& sql);
+    // Deletes rows and tells the counts how many went.
+    int removeRows(const std::string& sql);
+    BiRetryLimit limit(int retries = kBiBusyRetries, BiSteadyTime until = BiSteadyTime::max()) const;
 
     const std::string m_fixedPath;
     std::atomic<sqlite3*> m_db{nullptr};
     std::atomic<int> m_openError{0};  // why the last opening failed
-    std::mutex m_openMutex;           // first opening from two threads, and close()
+    BiDeadline m_deadline{BiSteadyTime::max().time_since_epoch().count()};
+    std::atomic<BiRecordCounts*> m_counts{nullptr};
+    std::mutex m_openMutex;         // first opening from two threads, and close()
+    std::mutex m_transactionMutex;  // saveLogs from two threads
     BiClock m_clock;
     std::mutex m_undeletedMutex;
     std::vector<std::int64_t> m_undeleted;  // uploaded, still stored; guarded by m_undeletedMutex

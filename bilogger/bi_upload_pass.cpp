@@ -19,6 +19,8 @@ const char* const kUploadPath = "/log/f/";
 
 void BiTaskFlush::run(BiLogStore& store, const std::atomic<bool>& stopRequested) {
     if (stopRequested.load()) return;
+    // A file locked when the client started could not be counted then.
+    store.establishCount();
     // Records the server took are never sent again in this run: while they
     // cannot be deleted (a file this user cannot write, a full disk), nothing
     // more is sent, which would only pile up more of them.

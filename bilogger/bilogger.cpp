@@ -1,10 +1,10 @@
 #include "bilogger.h"
 
 #include <json/value.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <iostream>
-#include <thread>
 #include <utility>
 
 #include "bi_log_store.h"
@@ -18,6 +18,8 @@
 namespace {
 
 const char kNotInitialised[] = "BiLogger is not initialized. Please call init() first.";
+// What init may wait in all for another program's lock on the file.
+constexpr auto kInitWait = std::chrono::milliseconds(100 * kBiBusyRetries);
 
 // Process-wide state of the facade. The application ID lives in the server
 // configuration, which uses it too.
@@ -61,26 +63,60 @@ BiRecord* BiRecord::send() {
     values.locale = userLocale();
     values.appVersion = s.appVersion;
     std::string text = stampEnvelope(*m_members, values);
-    // After release() the record writer drops the task without a word. The
-    // hand-over never waits for the database, whatever holds it.
-    submit(recordWriter, new BiTaskSend(s.environmentName, std::move(text)));
+    // The hand-over never waits for the database, whatever holds it. A
+    // record kept from before release(), or one no thread can take, is
+    // refused, and said so.
+    if (!submit(recordWriter, new BiTaskSend(s.environmentName, std::move(text)))) {
+        recordWriter.counts().sent();
+        recordWriter.counts().dropped(1);
+        std::cerr << "1 analytics record(s) lost, not stored: the record writer is not running"
+                  << std::endl;
+    }
     return this;
 }
+
+namespace {
+
+// Opens both connections within `until`, so that a file another program
+// locks later only makes the stores wait, silently. False when the database
+// cannot be used at all; a file that another program holds locked now is
+// kept and its records wait in memory.
+bool openStores(BiSteadyTime until) {
+    for (BiLogStore* store : {&uploader.store, &recordWriter.store}) {
+        if (!store->_ensureOpen(until)) {
+            const int why = store->openError() & 0xFF;
+            return why == SQLITE_BUSY || why == SQLITE_LOCKED;
+        }
+        if (!store->isWritable()) {
+            std::cerr << "Error opening SQLite3 database: the file is read-only: [" << store->path()
+                      << "]" << std::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
 
 bool BiLogger::init(int version, std::string appId, std::string storagePath) {
     FacadeState& s = state();
     if (s.initialised) return true;
+    // After release() the workers take work again, like at the first init.
+    restartWorker(recordWriter);
+    restartWorker(uploader);
     s.clientVersion = version;
     processServerConfig().setAppId(appId);
-    s.initialised = prepareDatabaseFile(storagePath, appId);
-    // Create a missing file here, on the caller's thread, before any worker
+    // Waiting for another program's lock, from the file check to the last
+    // opening, takes what one statement may wait, not that once per step.
+    const BiSteadyTime until = std::chrono::steady_clock::now() + kInitWait;
+    // The file is created here, on the caller's thread, before any worker
     // runs: two connections creating the schema of a new file at the same
-    // moment (the record writer storing the first record while the host
-    // counts) make one of them fail and delete the file under the other.
-    // The record writer's connection is opened here too, so that a file
-    // another program locks later only makes its stores wait, silently; not
-    // when the file is locked already, which would only wait once more.
-    if (s.initialised && uploader.store._ensureOpen()) recordWriter.store._ensureOpen();
+    // moment make one of them fail and delete the file under the other.
+    s.initialised = prepareDatabaseFile(storagePath, appId, BiRetryLimit{kBiBusyRetries, until}) &&
+                    openStores(until);
+    recordWriter.counts().restart();
+    uploader.store.setCounts(&recordWriter.counts());
+    uploader.store.establishCount();
     // The envelope's machine values are asked for once per process, even when
     // the store cannot be used, so that a later init has them.
     if (s.device.deviceSerial.empty()) s.device = queryDeviceIdentity(appId);
@@ -108,25 +144,15 @@ void BiLogger::flush() {
 }
 
 std::int32_t BiLogger::pendingCount() {
-    // Records sent and not yet stored count too (the host polls right after
-    // sending, usually before the writer has stored anything, and a record the
-    // database is too busy to take is not uploaded either). The writer counts
-    // records off only after storing them, so a store that overlaps the count
-    // would count them twice: then the count is taken again, for 50 ms at
-    // most (a count that itself waited on a locked file is not repeated), and
-    // never waits for the writer.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
-    for (;;) {
-        const unsigned before = recordWriter.storeSequence();
-        const int notStored = recordWriter.pendingRecords();
-        const int stored = uploader.store.countLogs();
-        const bool settled = before % 2 == 0 && recordWriter.storeSequence() == before;
-        if (settled || std::chrono::steady_clock::now() >= giveUp) return stored + notStored;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    // Records sent and not yet stored count too: the host polls right after
+    // sending, usually before the writer has stored anything, and a record
+    // the database is too busy to take is not uploaded either. The counts
+    // are kept as records move, so this never waits for the database.
+    uploader.store.establishCount();
+    return static_cast<std::int32_t>(recordWriter.counts().total());
 }
 
-std::int32_t BiLogger::lostCount() { return recordWriter.lostRecords(); }
+std::int32_t BiLogger::lostCount() { return recordWriter.counts().lost(); }
 
 void BiLogger::release() {
     stopWorkers();

@@ -52,8 +52,10 @@ class BiLogger {
 public:
     BiLogger() = delete;
 
-    // Starts the client. A second call while initialised returns true and
-    // changes nothing.
+    // Starts the client; also after release(), like the first time. False
+    // when the database cannot be opened or created (a file another program
+    // holds locked is kept, and its records wait). A second call while
+    // initialised returns true and changes nothing.
     static bool init(int version, std::string appId, std::string storagePath);
     // Environment stamped on every record sent from now on; allowed any time.
     static void setEnvironment(std::string name);
@@ -61,18 +63,21 @@ public:
     static BiRecord* createRecord(std::string category);
     // Asks the uploader for an upload pass over every environment.
     static void flush();
-    // Records in the local store, and records sent but not yet stored; the
-    // stored part reads 0 when the store cannot be counted.
+    // Records in the local store, and records sent but neither stored nor
+    // lost yet. Exact, and never waits for the database; the stored part
+    // reads 0 until the store could be counted (a file locked since init).
     static std::int32_t pendingCount();
-    // Records sent in this process that were never stored: dropped from a
-    // full queue (10,000 records waiting), refused by the database (a file
-    // that cannot be written, a full disk), or still locked out by another
-    // program when release() gave up on them. Each loss is also a line on
-    // standard error, with its reason.
+    // Records sent in this process that were never stored or were removed
+    // unsent: given up by a full writer (10,000 records held), refused by the
+    // database (a file that cannot be written, a full disk), still locked out
+    // by another program when release() gave up on them, or the oldest rows
+    // of a full store (10,000 rows). Each drain of the writer says so on
+    // standard error, with the number and the reason.
     static std::int32_t lostCount();
     // Stops both workers, waiting for them, and marks the client uninitialised.
     // Records the database is too busy to take are tried for 5 s more, then
-    // given up as lost. The workers never start again in this process.
+    // given up as lost; no wait goes past those 5 s, except an upload request
+    // already under way (the transport's own time-outs bound it).
     static void release();
     static std::int32_t sdkVersion();
 };

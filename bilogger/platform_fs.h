@@ -15,5 +15,8 @@ bool fileExists(const std::string& path);
 // An existing directory that this process may write to.
 bool isWritableDirectory(const std::string& path);
 bool removeFile(const std::string& path);
+// The path's last component is a link (a symbolic link; on Windows any
+// reparse point, junctions included). Links in the folders above do not count.
+bool isLink(const std::string& path);
 
 }  // namespace bifs

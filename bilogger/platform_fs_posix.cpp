@@ -31,4 +31,9 @@ bool isWritableDirectory(const std::string& path) {
 
 bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
+bool isLink(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 }  // namespace bifs

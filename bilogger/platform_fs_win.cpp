@@ -37,4 +37,13 @@ bool removeFile(const std::string& path) {
     return biwin::toWide(path, wide) && DeleteFileW(wide.c_str()) != FALSE;
 }
 
+// GetFileAttributesW looks at the path's last component itself, not at what
+// a link there points to.
+bool isLink(const std::string& path) {
+    std::wstring wide;
+    if (!biwin::toWide(path, wide)) return false;
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 }  // namespace bifs

@@ -102,7 +102,7 @@ build_arch() {
 # machine nobody can log into still says why.
 diagnose_failure() {
   local dir=$1 name
-  for name in accepting refusing untrusted; do
+  for name in accepting refusing untrusted outdated; do
     echo "-- the $name server (last lines of its log)"
     grep -v '^  {' "$work/$name/server.log" | tail -15 || true
   done
@@ -168,6 +168,8 @@ cat "$work"/{accepting,refusing,oversized,redirecting,silent,trickling,outdated}
 export ORVO_WIN_TEST_CA_FILE=$(winpath "$work/trusted-ca.pem")
 export ORVO_WIN_TEST_CONFIG_FILE=$(winpath "$work/config.json")
 export ORVO_WIN_TEST_RECORDS_FILE=$(winpath "$work/accepting/records.db")
+# The outdated server's log has a line for every handshake it ends with an alert.
+export ORVO_WIN_TEST_OUTDATED_LOG=$(winpath "$work/outdated/server.log")
 
 # A fresh prefix, and a running wineserver so that every test does not pay
 # the start-up (or hang ctest on the pipes a first start leaves open).

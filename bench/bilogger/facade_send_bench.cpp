@@ -95,48 +95,64 @@ Figures inChild(const std::function<Figures(const std::string& dir)>& body) {
 }
 
 // Another connection holds an exclusive lock from before the first send until
-// 2 s later (argument 1; 0 is the same run without the lock, for comparison);
-// release() follows the last send at once. On a busy machine a send now and
-// then loses the processor for a few milliseconds, with or without the lock.
+// 2 s later (argument 1 is 1; 0 is the same run without the lock, for
+// comparison), or from before init() until 8 s later, longer than release()
+// may wait (argument 1 is 2); release() follows the last send at once. On a
+// busy machine a send now and then loses the processor for a few
+// milliseconds, with or without the lock.
 void BM_SendWhileLocked(benchmark::State& state) {
     const int records = static_cast<int>(state.range(0));
-    const bool locked = state.range(1) != 0;
+    const int lockKind = static_cast<int>(state.range(1));
     for (auto _ : state) {
-        const Figures f = inChild([records, locked](const std::string& dir) {
-            BiLogger::init(1, kAppId, dir);
+        const Figures f = inChild([records, lockKind](const std::string& dir) {
             const std::string file = dir + "/" + kAppId + ".bilogclient";
             sqlite3* blocker = nullptr;
-            sqlite3_open(file.c_str(), &blocker);
-            if (locked) sqlite3_exec(blocker, "begin exclusive;", nullptr, nullptr, nullptr);
-            std::thread unlocker([blocker, locked] {
-                std::this_thread::sleep_for(std::chrono::seconds(2));
-                if (locked) sqlite3_exec(blocker, "commit;", nullptr, nullptr, nullptr);
+            if (lockKind == 2) {
+                // An existing database, locked before the client starts.
+                sqlite3_open(file.c_str(), &blocker);
+                sqlite3_exec(blocker, "create table t(x); begin exclusive;", nullptr, nullptr,
+                             nullptr);
+            }
+            auto start = Clock::now();
+            BiLogger::init(1, kAppId, dir);
+            const double initMs = microseconds(Clock::now() - start) / 1000;
+            if (lockKind != 2) sqlite3_open(file.c_str(), &blocker);
+            if (lockKind == 1) sqlite3_exec(blocker, "begin exclusive;", nullptr, nullptr, nullptr);
+            std::thread unlocker([blocker, lockKind] {
+                std::this_thread::sleep_for(std::chrono::seconds(lockKind == 2 ? 8 : 2));
+                if (lockKind != 0) sqlite3_exec(blocker, "commit;", nullptr, nullptr, nullptr);
             });
             std::vector<double> each;
             each.reserve(static_cast<size_t>(records));
             for (int i = 0; i < records; ++i) {
-                const auto start = Clock::now();
+                start = Clock::now();
                 sendOne(i);
                 each.push_back(microseconds(Clock::now() - start));
             }
+            start = Clock::now();
+            const double pending = BiLogger::pendingCount();
+            const double countUs = microseconds(Clock::now() - start);
             // The first send also starts the writer's thread.
             const double firstUs = each.front();
             each.erase(each.begin());
             std::sort(each.begin(), each.end());
             const auto over1ms =
                 std::count_if(each.begin(), each.end(), [](double us) { return us > 1000; });
-            const auto start = Clock::now();
+            start = Clock::now();
             BiLogger::release();
             const double releaseMs = microseconds(Clock::now() - start) / 1000;
             unlocker.join();
             sqlite3_close(blocker);
             double total = 0;
             for (double us : each) total += us;
-            return Figures{{"first_send_us", firstUs},
+            return Figures{{"init_ms", initMs},
+                           {"first_send_us", firstUs},
                            {"sends_over_1ms", static_cast<double>(over1ms)},
                            {"send_max_us", each.back()},
                            {"send_p99_us", each[each.size() * 99 / 100]},
                            {"send_mean_us", total / static_cast<double>(each.size())},
+                           {"pending_count_us", countUs},
+                           {"pending", pending},
                            {"release_ms", releaseMs},
                            {"stored", static_cast<double>(storedRows(file))},
                            {"lost", static_cast<double>(BiLogger::lostCount())}};
@@ -173,10 +189,12 @@ void BM_ReleaseAfterManySends(benchmark::State& state) {
 BENCHMARK(BM_SendWhileLocked)
     ->Args({1000, 1})
     ->Args({1000, 0})
+    ->Args({1000, 2})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_ReleaseAfterManySends)
+    ->Arg(12000)
     ->Arg(100000)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)

@@ -88,7 +88,7 @@ void BM_RecordWriterBesideRawLoop(benchmark::State& state) {
 
             start = std::chrono::steady_clock::now();
             {
-                BiWorker worker(writerFile);
+                BiRecordBatcher worker(writerFile);
                 for (int i = round * kPerRound; i < (round + 1) * kPerRound; ++i) {
                     submit(worker, new BiTaskSend("default", makeRecord(i)));
                 }

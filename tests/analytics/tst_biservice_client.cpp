@@ -62,7 +62,10 @@ void TstBIServiceClient::stageRunIsStoredWhenTheServerIsDown() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
     QVERIFY(QDir(root.path()).mkpath("work"));
-    QVERIFY(QDir(root.path()).mkpath("OrvoSetupTempLog"));
+    // The storage folder is reached through a link, as a linked home or a
+    // folder managed by a dotfiles tool would be.
+    QVERIFY(QDir(root.path()).mkpath("real/log"));
+    QVERIFY(QFile::link(root.path() + "/real/log", root.path() + "/OrvoSetupTempLog"));
     QVERIFY(QDir(root.path()).mkpath("etc"));
     QVERIFY(QDir::setCurrent(root.path() + "/work"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, root.path() + "/etc");

@@ -44,9 +44,9 @@ TEST_F(StoreTest, NewFileHoldsTheSchemaAndTheInitialRows) {
 
     RawDb raw(path);
     EXPECT_EQ(raw.rows("select type, name from sqlite_master order by name;"),
-              (std::vector<std::string>{"trigger|DeleteOneRecordOnOverflow", "table|bi_logs",
-                                        "table|schema_ver", "table|server_config"}));
-    EXPECT_EQ(raw.rows("select version from schema_ver;"), std::vector<std::string>{"1"});
+              (std::vector<std::string>{"table|bi_logs", "table|schema_ver",
+                                        "table|server_config"}));
+    EXPECT_EQ(raw.rows("select version from schema_ver;"), std::vector<std::string>{"2"});
     EXPECT_EQ(raw.rows("select config, valid_countdown, expire_epoch from server_config;"),
               std::vector<std::string>{"{}|0|0"});
     EXPECT_EQ(store.serverConfigText(), "{}");
@@ -83,30 +83,57 @@ TEST_F(StoreTest, ValuesWithQuotesAreStoredAsGiven) {
     EXPECT_EQ(store.countLogs(), 1);
 }
 
-TEST_F(StoreTest, TheInsertAfterTenThousandDropsTheOldestSecond) {
+struct OverflowCase {
+    const char* name;
+    int rowsBefore, batch;
+    bool sameSecond;  // the rows before were stored in the batch's second
+    int kept, evicted;
+};
+
+void PrintTo(const OverflowCase& c, std::ostream* os) { *os << c.name; }
+
+class OverflowTest : public StoreTest, public testing::WithParamInterface<OverflowCase> {};
+
+TEST_P(OverflowTest, OnlyTheOldestRowsBeyondTheCapGoAndAreCounted) {
+    const OverflowCase& c = GetParam();
     BiLogStore store;
+    store.setClock([] { return std::int64_t{50000}; });
     ASSERT_EQ(store.countLogs(), 0);
     {
         RawDb raw(path);
         ASSERT_TRUE(raw.exec("begin;"));
-        // 3 rows in second 1000, the rest later: 9999 rows in all.
-        for (int i = 0; i < 9999; ++i) {
-            const int ts = i < 3 ? 1000 : 2000 + i;
+        for (int i = 0; i < c.rowsBefore; ++i) {
             ASSERT_TRUE(raw.exec("insert into bi_logs (timestamp, environment, content) values (" +
-                                 std::to_string(ts) + ", 'default', 'r" + std::to_string(i) +
-                                 "');"));
+                                 std::to_string(c.sameSecond ? 50000 : 1000 + i) +
+                                 ", 'default', 'r" + std::to_string(i) + "');"));
         }
         ASSERT_TRUE(raw.exec("commit;"));
     }
-    store.setClock([] { return std::int64_t{50000}; });
-    ASSERT_TRUE(store.saveLog("default", record("10000th")));
-    EXPECT_EQ(store.countLogs(), 10000);
-    ASSERT_TRUE(store.saveLog("default", record("10001st")));
-    EXPECT_EQ(store.countLogs(), 9998);
-    RawDb raw(path);
-    EXPECT_EQ(raw.integer("select count(*) from bi_logs where timestamp = 1000;"), 0);
-    EXPECT_EQ(raw.integer("select count(*) from bi_logs where timestamp = 50000;"), 2);
+    std::vector<std::string> texts;
+    for (int i = 0; i < c.batch; ++i) texts.push_back("b" + std::to_string(i));
+    const std::string environment = "default";
+    BiRecordRefs refs;
+    for (const std::string& text : texts) refs.emplace_back(&environment, &text);
+    const BiSaveResult result = store.saveLogs(refs, kBiBusyRetries);
+    EXPECT_EQ(result.rc, SQLITE_DONE);
+    EXPECT_EQ(result.evicted, c.evicted);
+    EXPECT_EQ(store.countLogs(), c.kept);
+    const std::string oldest = c.evicted < c.rowsBefore
+                                   ? "r" + std::to_string(c.evicted)
+                                   : "b" + std::to_string(c.evicted - c.rowsBefore);
+    EXPECT_EQ(RawDb(path).rows("select content from bi_logs order by _ID limit 1;"),
+              std::vector<std::string>{oldest});
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cap, OverflowTest,
+    testing::Values(OverflowCase{"BelowTheCap", 9990, 5, true, 9995, 0},
+                    OverflowCase{"UpToTheCap", 9995, 5, true, 10000, 0},
+                    OverflowCase{"OneOver", 10000, 1, false, 10000, 1},
+                    OverflowCase{"BurstInOneSecond", 9000, 3000, true, 10000, 2000},
+                    OverflowCase{"BurstOverManySeconds", 9000, 3000, false, 10000, 2000},
+                    OverflowCase{"BatchAsLargeAsTheCap", 10000, 10000, true, 10000, 10000}),
+    [](const testing::TestParamInfo<OverflowCase>& info) { return info.param.name; });
 
 TEST_F(StoreTest, RemoveDuplicatesKeepsTheFirstOfEqualContentsAcrossEnvironments) {
     BiLogStore store;
@@ -237,7 +264,7 @@ TEST_F(StoreTest, AnUnremovableNonDatabaseFailsWithItsMessage) {
               "Invalid storage path: [" + path + "], please make sure it is correct.\n");
 }
 
-TEST_F(StoreTest, ASymbolicLinkAtThePathIsKeptAndNeverFollowed) {
+TEST_F(StoreTest, ALinkAtTheFileIsKeptAndNeverFollowedLinkedFoldersWork) {
     TempDir elsewhere;
     const std::string database = elsewhere.file("real.bilogclient");
     ASSERT_TRUE(BiLogStore(database).saveLog("default", record("theirs")));
@@ -252,6 +279,19 @@ TEST_F(StoreTest, ASymbolicLinkAtThePathIsKeptAndNeverFollowed) {
                     !std::filesystem::exists(elsewhere.file("dangling")));
         EXPECT_EQ(RawDb(database).integer("select count(*) from bi_logs;"), 1);
     }
+    // Links in the folders on the way are followed: the storage folder itself
+    // a link, and a link further up.
+    TempDir real;
+    std::filesystem::create_directories(real.file("sub"));
+    std::filesystem::create_symlink(real.file("sub"), dir.file("folder"));
+    std::filesystem::create_symlink(real.path(), dir.file("up"));
+    for (const std::string& storage : {dir.file("folder"), dir.file("up/sub")}) {
+        ASSERT_TRUE(prepareDatabaseFile(storage, "com.daxo.test"));
+        EXPECT_TRUE(BiLogStore().saveLog("default", record("through " + storage)));
+    }
+    EXPECT_EQ(RawDb(real.file("sub/com.daxo.test.bilogclient")).integer(
+                  "select count(*) from bi_logs;"),
+              2);
 }
 
 TEST_F(StoreTest, AnExistingDatabaseIsKept) {
@@ -268,37 +308,45 @@ struct VersionCase {
     const char* name;
     const char* rowsSql;
     std::vector<std::string> expected;
+    bool upgraded = true;  // the old overflow trigger is gone
 };
 
 void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.name; }
 
 class SchemaVersionTest : public StoreTest, public testing::WithParamInterface<VersionCase> {};
 
-TEST_P(SchemaVersionTest, OldVersionsAreRaisedAtFirstOpening) {
+TEST_P(SchemaVersionTest, OldVersionsAreUpgradedInPlaceAtFirstOpening) {
     {
         RawDb raw(path);
         ASSERT_TRUE(raw.exec(
             "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, "
             "content TEXT); CREATE TABLE schema_ver (version INT);"
             "CREATE TABLE server_config (config TEXT, valid_countdown INT, expire_epoch INT);"
-            "insert into server_config values('{}', 0, 0);"));
+            "insert into server_config values('{}', 0, 0);"
+            "CREATE TRIGGER DeleteOneRecordOnOverflow AFTER INSERT ON bi_logs FOR EACH ROW WHEN "
+            "(SELECT COUNT(*) FROM bi_logs) > 10000 BEGIN DELETE FROM bi_logs WHERE timestamp = "
+            "(SELECT MIN(timestamp) FROM bi_logs); END;"
+            "insert into bi_logs values(7, 1000, 'default', 'kept');"));
         ASSERT_TRUE(raw.exec(GetParam().rowsSql));
     }
     ASSERT_TRUE(prepareDatabaseFile(dir.path(), "com.daxo.test"));
     BiLogStore store;
-    EXPECT_EQ(store.countLogs(), 0);
+    EXPECT_EQ(store.countLogs(), 1);
     RawDb raw(path);
     EXPECT_EQ(raw.rows("select version from schema_ver;"), GetParam().expected);
-    EXPECT_EQ(raw.integer("select count(*) from sqlite_master where type = 'trigger';"), 0)
-        << "an existing file's tables are not altered";
+    EXPECT_EQ(raw.integer("select count(*) from sqlite_master where type = 'trigger';"),
+              GetParam().upgraded ? 0 : 1)
+        << "the old overflow trigger goes; a current or newer file is left alone";
+    EXPECT_EQ(raw.rows("select _ID, content from bi_logs;"), std::vector<std::string>{"7|kept"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, SchemaVersionTest,
-    testing::Values(VersionCase{"Zero", "insert into schema_ver values(0);", {"1"}},
-                    VersionCase{"Negative", "insert into schema_ver values(-3);", {"1"}},
-                    VersionCase{"Current", "insert into schema_ver values(1);", {"1"}},
-                    VersionCase{"Newer", "insert into schema_ver values(7);", {"7"}},
+    testing::Values(VersionCase{"Zero", "insert into schema_ver values(0);", {"2"}},
+                    VersionCase{"Negative", "insert into schema_ver values(-3);", {"2"}},
+                    VersionCase{"First", "insert into schema_ver values(1);", {"2"}},
+                    VersionCase{"Current", "insert into schema_ver values(2);", {"2"}, false},
+                    VersionCase{"Newer", "insert into schema_ver values(7);", {"7"}, false},
                     VersionCase{"NoRows", "select 1;", {}}),
     [](const testing::TestParamInfo<VersionCase>& info) { return info.param.name; });
 
@@ -401,7 +449,7 @@ TEST(StoreOpenTest, TwoStoresMeetingAtANewFileLoseNothing) {
         EXPECT_EQ(GetCapturedStderr(), "");
         RawDb raw(path);
         EXPECT_EQ(raw.integer("select count(*) from bi_logs;"), 6);
-        EXPECT_EQ(raw.rows("select version from schema_ver;"), std::vector<std::string>{"1"});
+        EXPECT_EQ(raw.rows("select version from schema_ver;"), std::vector<std::string>{"2"});
         EXPECT_EQ(raw.integer("select count(*) from server_config;"), 1);
     }
 }

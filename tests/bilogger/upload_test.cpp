@@ -141,7 +141,7 @@ TEST_F(UploadTest, AnEmptyOrCutShortDatabaseFileIsReplacedAndTheRunUploads) {
 TEST_F(UploadTest, HugeLimitsFromTheServerAreIgnored) {
     server->setConfigText(R"({"package_size":2147483647,"package_line":2147483647})");
     fill(25);
-    BiWorker worker(store->path());
+    BiTaskQueue worker(store->path());
     submit(worker, new BiTaskFlush(config));
     EXPECT_TRUE(server->waitForRequests(3, std::chrono::seconds(30)));
     stopWorker(worker);
@@ -344,7 +344,7 @@ TEST_F(UploadTest, RefusedBatchesStayForTheNextPass) {
 
 TEST_F(UploadTest, AFlushQueuedBeforeReleaseUploadsNothing) {
     fill(5);
-    BiWorker worker(store->path());
+    BiTaskQueue worker(store->path());
     // Keep the uploader busy so the flush is still queued when stopping begins.
     struct Blocker : BiTaskBase {
         std::atomic<bool>& started;
@@ -370,7 +370,7 @@ TEST_F(UploadTest, AFlushQueuedBeforeReleaseUploadsNothing) {
 
 TEST_F(UploadTest, ThePendingCountCanBeReadDuringAPass) {
     fill(200, "default", 300);
-    BiWorker worker(store->path());
+    BiTaskQueue worker(store->path());
     submit(worker, new BiTaskFlush(config));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     int last = 200;

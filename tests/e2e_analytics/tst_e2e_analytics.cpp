@@ -146,18 +146,23 @@ QProcessEnvironment TestE2eAnalytics::environment(quint16 analyticsPort) const {
 }
 
 void TestE2eAnalytics::consentKept_data() {
-    QTest::addColumn<bool>("sharedFolderBlocked");
-    QTest::newRow("shared folder") << false;
+    QTest::addColumn<QString>("sharedFolder");
+    QTest::newRow("shared folder") << "folder";
     // A plain file where the shared folder should be: it cannot be created,
     // for root too, which ignores a read-only parent's permission bits.
-    QTest::newRow("shared folder cannot be created") << true;
+    QTest::newRow("shared folder cannot be created") << "blocked";
+    // A link to a writable folder, as a dotfiles tool or a linked home makes.
+    QTest::newRow("shared folder is a link") << "link";
 }
 
 void TestE2eAnalytics::consentKept() {
-    QFETCH(bool, sharedFolderBlocked);
-    if (sharedFolderBlocked) {
+    QFETCH(QString, sharedFolder);
+    if (sharedFolder == "blocked") {
         QFile blocker(m_folder->sharedDir());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else if (sharedFolder == "link") {
+        QVERIFY(QDir(m_folder->root()).mkpath("elsewhere/log"));
+        QVERIFY(QFile::link(m_folder->root() + "/elsewhere/log", m_folder->sharedDir()));
     }
     startAnalyticsServer();
     ProgramRun run(kProgram, *m_folder, environment(quint16(m_analytics->port())));
@@ -230,11 +235,12 @@ void TestE2eAnalytics::consentKept() {
              init.front().path.c_str());
     QCOMPARE(QString::fromStdString(init.front().body), QStringLiteral("default"));
     QVERIFY(!m_analytics->requestsTo("/log/f/").empty());
-    const QString folder = sharedFolderBlocked ? m_folder->userDir() : m_folder->sharedDir();
+    const bool blocked = sharedFolder == "blocked";
+    const QString folder = blocked ? m_folder->userDir() : m_folder->sharedDir();
     QCOMPARE(m_folder->databaseFiles(), QStringList{folder + "/com.daxo.orvocheck.bilogclient"});
     QCOMPARE(storedRows(m_folder->databaseFiles().value(0)), QStringList());
     QVERIFY(run.logText().contains("[BIService]sendBI() Done"));
-    QCOMPARE(run.logText().contains("this log is in \"" + folder + "\" (W)"), sharedFolderBlocked);
+    QCOMPARE(run.logText().contains("this log is in \"" + folder + "\" (W)"), blocked);
 }
 
 void TestE2eAnalytics::consentRemoved() {

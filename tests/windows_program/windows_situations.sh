@@ -75,6 +75,7 @@ xdotool search --onlyvisible --classname '^orvocheck\.exe$' >/dev/null 2>&1 &&
   fail "the window is still there 0.5 s after the close click"
 echo "wine-run: 9 Windows releases good, 32-bit bad, --help into a file; without OpenGL and" \
   "from a Unicode folder the window works and is gone 0.5 s after the close click"
+. "$here/fallback_and_console.sh"
 
 # Longer languages and other screens: the welcome page in French, Italian and
 # Portuguese (Brazil) 768, 900 and 1080 pixels high, where the rows of the
