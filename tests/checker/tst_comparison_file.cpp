@@ -231,6 +231,16 @@ private slots:
         QCOMPARE(engine.getCPURank(), QStringLiteral("RANK_GOOD"));
     }
 
+    // Read as text, the file ends at its first zero byte: what follows is
+    // never parsed.
+    void aZeroByteEndsTheText() {
+        QVERIFY(writeFile(kSavePath, toJsonBytes(validComparison()) + '\0' + "<html>"));
+        TestEngine engine;
+        setGoodMachine(engine);
+        QVERIFY(engine.compareWithFile(kSavePath));
+        QCOMPARE(engine.getCPURank(), QStringLiteral("RANK_GOOD"));
+    }
+
     void aTopLevelArrayParsesButFailsOnTheVersion() {
         QVERIFY(writeFile(kSavePath, "[" + toJsonBytes(validComparison()) + "]"));
         TestEngine engine;
