@@ -9,6 +9,7 @@
 #include "biservice.h"
 #include "comparison_files.h"
 #include "content_url.h"
+#include "headset_text.h"
 #include "report_run.h"
 #include "row_reason_text.h"
 #include "ui_language.h"
@@ -64,6 +65,7 @@ void CheckManager::onCompareFinished() {
     postSetRank(QStringLiteral("gpu"), gpuName, m_pEngine->getRepGPURank());
     postSetRank(QStringLiteral("overall"), QString(), m_pEngine->getOverallRank());
     postReasons();
+    postHeadset();
     QMetaObject::invokeMethod(m_pWindowRoot, "finishedChecking", Qt::AutoConnection);
 }
 
@@ -117,6 +119,16 @@ void CheckManager::postReasons() {
     postSetReason(QStringLiteral("comparison"),
                   data.comparisonVersion.isEmpty() ? comparisonUnreadableLine() : QString(),
                   QString());
+}
+
+void CheckManager::postHeadset() {
+    const HeadsetConnection headset = m_pEngine->getHeadsetConnection();
+    QMetaObject::invokeMethod(
+        m_pWindowRoot, "setHeadset", Qt::AutoConnection,
+        Q_ARG(QVariant, QVariant(headsetStatusText(headset.video.status))),
+        Q_ARG(QVariant, QVariant(headsetVideoLine(headset.video))),
+        Q_ARG(QVariant, QVariant(headsetStatusText(headset.usb.status))),
+        Q_ARG(QVariant, QVariant(headsetUsbLine(headset.usb))));
 }
 
 void CheckManager::postSetReason(const QString& key, const QString& lines, const QString& advice) {

@@ -59,6 +59,8 @@ private:
     // language; "comparison" carries the line shown when none could be made.
     void postReasons();
     void postSetReason(const QString& key, const QString& lines, const QString& advice);
+    // Where the headset plugs in: two lines beside the rows, not in the verdict.
+    void postHeadset();
     int readWindowCounter(const char* name);
 
     OrvoCheckLib m_Engine;

@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "art_image_provider.h"
+#include "headset_text.h"
 #include "invoke_qml.h"
 #include "language_fonts.h"
 #include "log.h"
@@ -158,6 +159,32 @@ ReportData longestReasons(const QString& rank) {
     return data;
 }
 
+// The headset part: both warnings (the longest sentences) under a bad
+// verdict, and every status once over the states.
+QVariantList headsetLines(const QString& state) {
+    using Reason = VideoJudgement::Reason;
+    VideoJudgement video;
+    video.neededAdapter = QStringLiteral("NVIDIA GeForce RTX 2070 with Max-Q Design");
+    video.adaptersWithOutputs = QStringList{QStringLiteral("Intel(R) UHD Graphics 630")};
+    UsbJudgement usb;
+    if (state == "RANK_GOOD") {
+        video.status = HeadsetStatus::Ok;
+        video.reason = Reason::RankedAdapterHasOutput;
+        usb.status = HeadsetStatus::Ok;
+        usb.reason = UsbJudgement::Reason::SuperSpeed;
+    } else if (state == "RANK_BAD") {
+        video.status = HeadsetStatus::Warning;
+        video.reason = Reason::OutputsOnOtherAdapter;
+        usb.status = HeadsetStatus::Warning;
+        usb.reason = UsbJudgement::Reason::NoSuperSpeed;
+    } else if (state == "RANK_UNKNOWN") {
+        video.status = HeadsetStatus::Warning;
+        video.reason = Reason::NoExternalOutput;
+    }
+    return {headsetStatusText(video.status), headsetVideoLine(video),
+            headsetStatusText(usb.status), headsetUsbLine(usb)};
+}
+
 }  // namespace
 
 class TestTranslatedPages : public QObject {
@@ -219,8 +246,11 @@ void TestTranslatedPages::layoutHolds() {
                       rowAdviceLine(key, reasons, locale)});
         call(window, "setReason",
              {"comparison", state == "RANK_UNCHECKED" ? comparisonUnreadableLine() : "", ""});
+        call(window, "setHeadset", headsetLines(state));
         call(window, "finishedChecking");
         loader->setProperty("source", QUrl(QStringLiteral("qrc:/pResult.qml")));
+        // A document that does not load would leave an empty page that passes.
+        QVERIFY(loader->property("item").value<QQuickItem*>());
     }
     QTest::qWait(100);  // the rows and the scroll view settle
     growLinesAsOnWindows(window->contentItem());
