@@ -8,6 +8,11 @@ struct HeadsetText {
     Q_DECLARE_TR_FUNCTIONS(HeadsetText)
 };
 
+// The part's titles are the result page's, so one translation serves both.
+struct ResultPage {
+    Q_DECLARE_TR_FUNCTIONS(pResult)
+};
+
 }  // namespace
 
 QString headsetVideoLine(const VideoJudgement& video) {
@@ -73,12 +78,12 @@ QString headsetStatusWords(HeadsetStatus status) {
 
 QString headsetHeading() {
     //: Heading of the part below the four rows: where the headset plugs in.
-    return HeadsetText::tr("Headset connection");
+    return ResultPage::tr("Headset connection");
 }
 
 QString headsetVideoTitle() {
     //: Title of the line about the video ports.
-    return HeadsetText::tr("Video");
+    return ResultPage::tr("Video");
 }
 
-QString headsetUsbTitle() { return HeadsetText::tr("USB"); }
+QString headsetUsbTitle() { return ResultPage::tr("USB"); }
