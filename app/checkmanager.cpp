@@ -65,7 +65,6 @@ void CheckManager::onCompareFinished() {
     postSetRank(QStringLiteral("gpu"), gpuName, m_pEngine->getRepGPURank());
     postSetRank(QStringLiteral("overall"), QString(), m_pEngine->getOverallRank());
     postReasons();
-    postHeadset();
     QMetaObject::invokeMethod(m_pWindowRoot, "finishedChecking", Qt::AutoConnection);
 }
 
@@ -119,10 +118,10 @@ void CheckManager::postReasons() {
     postSetReason(QStringLiteral("comparison"),
                   data.comparisonVersion.isEmpty() ? comparisonUnreadableLine() : QString(),
                   QString());
+    postHeadset(data.headset);
 }
 
-void CheckManager::postHeadset() {
-    const HeadsetConnection headset = m_pEngine->getHeadsetConnection();
+void CheckManager::postHeadset(const HeadsetConnection& headset) {
     QMetaObject::invokeMethod(
         m_pWindowRoot, "setHeadset", Qt::AutoConnection,
         Q_ARG(QVariant, QVariant(headsetStatusText(headset.video.status))),

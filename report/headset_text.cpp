@@ -26,8 +26,8 @@ QString headsetVideoLine(const VideoJudgement& video) {
             //: %1 lists the adapters that have the HDMI and DisplayPort ports ("Intel UHD Graphics 630"), %2 is the adapter Orvo needs ("NVIDIA GeForce RTX 2070").
             return HeadsetText::tr(
                        "The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. "
-                       "Use a port of the %2 if it has one (often USB-C), or switch the ports to "
-                       "it if the computer allows that.")
+                       "Use a port of that adapter if it has one (often USB-C), or switch the "
+                       "ports to it if the computer allows that.")
                 .arg(video.adaptersWithOutputs.join(QStringLiteral(", ")), video.neededAdapter);
         case Reason::NoExternalOutput:
             //: %1 is the graphics adapter the check ranked.

@@ -37,11 +37,6 @@
         <translation>Schließen Sie das Headset an einen DisplayPort- oder HDMI-Anschluss der %1 an.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Die HDMI- und DisplayPort-Anschlüsse gehören zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss der %2, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>Kein HDMI- oder DisplayPort-Anschluss gefunden; das Headset braucht einen an der %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Die HDMI- und DisplayPort-Anschlüsse gehören zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss dieser Grafikkarte, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>Conecta el visor a un puerto DisplayPort o HDMI de la %1.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Los puertos HDMI y DisplayPort pertenecen a la %1, pero Orvo necesita la %2. Usa un puerto de la %2 si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>No se encontró ningún puerto HDMI ni DisplayPort; el visor necesita uno en la %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Los puertos HDMI y DisplayPort pertenecen a la %1, pero Orvo necesita la %2. Usa un puerto de esa tarjeta si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>Branchez le casque sur un port DisplayPort ou HDMI de la %1.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Les ports HDMI et DisplayPort appartiennent à la %1, mais Orvo a besoin de la %2. Utilisez un port de la %2 si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>Aucun port HDMI ou DisplayPort trouvé ; le casque en a besoin d&apos;un sur la %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Les ports HDMI et DisplayPort appartiennent à la %1, mais Orvo a besoin de la %2. Utilisez un port de cette carte si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
     </message>
 </context>
 <context>

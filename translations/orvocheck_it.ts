@@ -37,11 +37,6 @@
         <translation>Collega il visore a una porta DisplayPort o HDMI della %1.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Le porte HDMI e DisplayPort appartengono alla %1, ma Orvo ha bisogno della %2. Usa una porta della %2 se ne ha una (spesso USB-C), oppure assegna le porte a lei se il computer lo consente.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>Nessuna porta HDMI o DisplayPort trovata; il visore ne richiede una sulla %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Le porte HDMI e DisplayPort appartengono alla %1, ma Orvo ha bisogno della %2. Usa una porta di quella scheda se ne ha una (spesso USB-C), oppure assegna le porte a lei se il computer lo consente.</translation>
     </message>
 </context>
 <context>

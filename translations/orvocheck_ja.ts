@@ -37,11 +37,6 @@
         <translation>ヘッドセットは %1 の DisplayPort または HDMI 端子に接続してください。</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI と DisplayPort の端子は %1 につながっていますが、Orvo に必要なのは %2 です。%2 の端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子を %2 に切り替えてください。</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>HDMI または DisplayPort の端子が見つかりません。ヘッドセットには %1 のこれらの端子が必要です。</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>不明</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI と DisplayPort の端子は %1 につながっていますが、Orvo に必要なのは %2 です。そのビデオカードに端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子をそちらに切り替えてください。</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>헤드셋을 %1의 DisplayPort 또는 HDMI 포트에 연결하세요.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI와 DisplayPort 포트는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. %2에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 %2(으)로 전환하세요.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>HDMI 또는 DisplayPort 포트를 찾지 못했습니다. 헤드셋에는 %1의 이런 포트가 필요합니다.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI와 DisplayPort 포트는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. 그 그래픽 카드에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 그쪽으로 전환하세요.</translation>
     </message>
 </context>
 <context>

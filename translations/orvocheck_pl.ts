@@ -37,11 +37,6 @@
         <translation>Podłącz gogle do portu DisplayPort lub HDMI karty %1.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Porty HDMI i DisplayPort należą do karty %1, a Orvo potrzebuje karty %2. Użyj portu karty %2, jeśli go ma (często USB-C), albo przełącz porty na nią, jeśli komputer na to pozwala.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>Nie znaleziono portu HDMI ani DisplayPort; gogle potrzebują takiego portu na karcie %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>nieznane</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Porty HDMI i DisplayPort należą do karty %1, a Orvo potrzebuje karty %2. Użyj portu tej karty, jeśli go ma (często USB-C), albo przełącz porty na nią, jeśli komputer na to pozwala.</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>Conecte o headset a uma porta DisplayPort ou HDMI da %1.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>As portas HDMI e DisplayPort pertencem à %1, mas o Orvo precisa da %2. Use uma porta da %2 se ela tiver (muitas vezes USB-C), ou passe as portas para ela se o computador permitir.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>Nenhuma porta HDMI ou DisplayPort encontrada; o headset precisa de uma na %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>As portas HDMI e DisplayPort pertencem à %1, mas o Orvo precisa da %2. Use uma porta dessa placa se ela tiver (muitas vezes USB-C), ou passe as portas para ela se o computador permitir.</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>Подключите шлем к порту DisplayPort или HDMI видеокарты %1.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Порты HDMI и DisplayPort принадлежат видеокарте %1, а Orvo нужна %2. Используйте порт видеокарты %2, если он есть (часто USB-C), или переключите порты на неё, если компьютер это позволяет.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>Порт HDMI или DisplayPort не найден; шлему нужен такой порт на видеокарте %1.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Порты HDMI и DisplayPort принадлежат видеокарте %1, а Orvo нужна %2. Используйте порт этой видеокарты, если он есть (часто USB-C), или переключите порты на неё, если компьютер это позволяет.</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>Başlığı %1 ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI ve DisplayPort bağlantı noktaları %1 ekran kartına ait, ancak Orvo %2 ekran kartına ihtiyaç duyar. Varsa %2 ekran kartındaki bir bağlantı noktasını kullanın (çoğunlukla USB-C) ya da bilgisayar izin veriyorsa bağlantı noktalarını ona geçirin.</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>HDMI veya DisplayPort bağlantı noktası bulunamadı; başlığın %1 ekran kartında böyle bir noktaya ihtiyacı var.</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>bilinmiyor</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI ve DisplayPort bağlantı noktaları %1 ekran kartına ait, ancak Orvo %2 ekran kartına ihtiyaç duyar. Varsa o kartın bir bağlantı noktasını kullanın (çoğunlukla USB-C) ya da bilgisayar izin veriyorsa bağlantı noktalarını ona geçirin.</translation>
     </message>
 </context>
 <context>

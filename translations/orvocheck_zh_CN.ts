@@ -37,11 +37,6 @@
         <translation>请将头显连接到 %1 的 DisplayPort 或 HDMI 接口。</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI 和 DisplayPort 接口属于 %1，但 Orvo 需要的是 %2。如果 %2 有接口（通常是 USB-C），请使用它；如果电脑允许，也可以把接口切换到 %2。</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>未找到 HDMI 或 DisplayPort 接口；头显需要 %1 上有这样的接口。</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>未知</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI 和 DisplayPort 接口属于 %1，但 Orvo 需要的是 %2。如果这块显卡有接口（通常是 USB-C），请使用它；如果电脑允许，也可以把接口切换到这块显卡。</translation>
     </message>
 </context>
 <context>

@@ -37,11 +37,6 @@
         <translation>請將頭戴裝置連接到 %1 的 DisplayPort 或 HDMI 連接埠。</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of the %2 if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI 和 DisplayPort 連接埠屬於 %1，但 Orvo 需要的是 %2。如果 %2 有連接埠（通常是 USB-C），請使用它；如果電腦允許，也可以把連接埠切換到 %2。</translation>
-    </message>
-    <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
         <translation>找不到 HDMI 或 DisplayPort 連接埠；頭戴裝置需要 %1 上有這種連接埠。</translation>
@@ -76,6 +71,11 @@
         <source>unknown</source>
         <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
         <translation>未知</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI 和 DisplayPort 連接埠屬於 %1，但 Orvo 需要的是 %2。如果這張顯示卡有連接埠（通常是 USB-C），請使用它；如果電腦允許，也可以把連接埠切換到這張顯示卡。</translation>
     </message>
 </context>
 <context>
