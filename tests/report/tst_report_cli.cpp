@@ -123,21 +123,16 @@ QByteArray figuresFile(const QString& variant, const HostNames& host, bool withF
         cpu["Bad list"] = bad;
         root["CPU"] = cpu;
     }
-    if (variant.startsWith("headset")) {
-        // Everything good, so that only the headset part could change the verdict.
-        for (const char* row : {"CPU", "OS"}) {
-            QJsonObject lists = root[row].toObject();
-            QJsonArray good = lists["Good list"].toArray();
-            good.append(QString(row) == "CPU" ? host.cpu : host.os);
-            lists["Good list"] = good;
-            root[row] = lists;
-        }
-        QJsonObject gpu = root["GPU"].toObject();
-        QJsonArray good = gpu["Good list"].toArray();
-        good.append(QJsonArray{"10DE", "1C03"});
-        good.append(QJsonArray{"10DE", "1F10"});
-        gpu["Good list"] = good;
-        root["GPU"] = gpu;
+    // All good, so that only the headset part could change the verdict.
+    const QList<std::pair<const char*, QJsonValue>> good = {
+        {"CPU", host.cpu}, {"OS", host.os}, {"GPU", QJsonArray{"10DE", "1C03"}},
+        {"GPU", QJsonArray{"10DE", "1F10"}}};
+    for (const auto& entry : variant.startsWith("headset") ? good : decltype(good)()) {
+        QJsonObject lists = root[entry.first].toObject();
+        QJsonArray list = lists["Good list"].toArray();
+        list.append(entry.second);
+        lists["Good list"] = list;
+        root[entry.first] = lists;
     }
     return QJsonDocument(root).toJson();
 }
