@@ -191,10 +191,13 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
     lines << headsetHeading();
     const QStringList headsetSentences = {headsetVideoLine(data.headset.video),
                                           headsetUsbLine(data.headset.usb)};
-    for (int i = 0; i < headsetRows.size(); ++i)
+    // The sentence under its line like a row's reason, so that a narrow
+    // console wraps it inside that column.
+    for (int i = 0; i < headsetRows.size(); ++i) {
         lines << (padded(headsetRows.at(i).first, titleWidth) + gap +
-                  padded(headsetStatusWords(headsetRows.at(i).second), rankWidth) + gap +
-                  headsetSentences.at(i));
+                  headsetStatusWords(headsetRows.at(i).second));
+        lines << indent + headsetSentences.at(i);
+    }
     lines << QString();
     //: %1 is the rank of the whole computer.
     lines << Report::tr("Verdict: %1").arg(rankWords(data.overall));

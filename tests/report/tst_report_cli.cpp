@@ -304,6 +304,7 @@ void TestReportCli::reasons_data() {
         << QStringList{"G3D Mark 9,636 — Orvo needs 7,325", "Also found: "};
     // The headset machines: the verdict stays that of the four rows (all good).
     const QStringList good{"overall=RANK_GOOD", "exitCode=0"};
+    const QString in(30, ' ');  // the sentence under its line, in the table's last column
     QTest::newRow("headset: desktop GTX 1060, DP and HDMI, 5 Gbit/s")
         << quint16(0) << gb16 << quint16(0) << QByteArray("3") << "headset desktop"
         << "en"
@@ -311,30 +312,30 @@ void TestReportCli::reasons_data() {
                               "headset.video.adapters.0.outputs.0.kind=DisplayPort",
                               "headset.video.adapters.0.outputs.0.connection=connected",
                               "headset.usb.status=ok", "headset.usb.controllers.0.speedMbps=5000"}
-        << QStringList{"\nHeadset connection\nVideo      ok                 Connect the headset to a "
+        << QStringList{"\nHeadset connection\nVideo      ok\n" + in + "Connect the headset to a "
                        "DisplayPort or HDMI port of the NVIDIA GeForce GTX 1060",
-                       "\nUSB        ok                 Connect the headset to a USB 3 (SuperSpeed) port"};
+                       "\nUSB        ok\n" + in + "Connect the headset to a USB 3 (SuperSpeed) port"};
     QTest::newRow("headset: laptop, HDMI on the UHD 630, RTX 2070 without ports")
         << quint16(0) << gb16 << quint16(0) << QByteArray("10") << "headset hybrid laptop"
         << "en"
         << good + QStringList{"headset.video.status=warning",
                               "headset.video.reason=outputsOnOtherAdapter",
                               "headset.video.adaptersWithOutputs=1", "headset.usb.status=ok"}
-        << QStringList{"\nVideo      check              The HDMI and DisplayPort ports belong to the Intel",
+        << QStringList{"\nVideo      check\n" + in + "The HDMI and DisplayPort ports belong to the Intel",
                        "UHD Graphics 630", "but Orvo needs the NVIDIA GeForce RTX 2070"};
     QTest::newRow("headset: only a 480 Mbit/s root hub")
         << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "headset usb2 only"
         << "en"
         << good + QStringList{"headset.usb.status=warning", "headset.usb.controllers.0.speedMbps=480",
                               "headset.usb.controllers.0.interface=EHCI"}
-        << QStringList{"\nUSB        check              Only USB 2.0 ports were found"};
+        << QStringList{"\nUSB        check\n" + in + "Only USB 2.0 ports were found"};
     QTest::newRow("headset: nothing known")
         << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "headset nothing known"
         << "en"
         << good + QStringList{"headset.video.status=unknown", "headset.usb.status=unknown",
                               "headset.usb.controllers=0"}
-        << QStringList{"\nVideo      unknown            The video ports could not be read.",
-                       "\nUSB        unknown            The USB ports could not be read."};
+        << QStringList{"\nVideo      unknown\n" + in + "The video ports could not be read.",
+                       "\nUSB        unknown\n" + in + "The USB ports could not be read."};
 }
 
 // Each row also runs on the file without its figures: the same ranks and
