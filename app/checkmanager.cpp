@@ -9,6 +9,7 @@
 #include "biservice.h"
 #include "comparison_files.h"
 #include "content_url.h"
+#include "headset_text.h"
 #include "report_run.h"
 #include "row_reason_text.h"
 #include "ui_language.h"
@@ -117,6 +118,16 @@ void CheckManager::postReasons() {
     postSetReason(QStringLiteral("comparison"),
                   data.comparisonVersion.isEmpty() ? comparisonUnreadableLine() : QString(),
                   QString());
+    postHeadset(data.headset);
+}
+
+void CheckManager::postHeadset(const HeadsetConnection& headset) {
+    QMetaObject::invokeMethod(
+        m_pWindowRoot, "setHeadset", Qt::AutoConnection,
+        Q_ARG(QVariant, QVariant(headsetStatusText(headset.video.status))),
+        Q_ARG(QVariant, QVariant(headsetVideoLine(headset.video))),
+        Q_ARG(QVariant, QVariant(headsetStatusText(headset.usb.status))),
+        Q_ARG(QVariant, QVariant(headsetUsbLine(headset.usb))));
 }
 
 void CheckManager::postSetReason(const QString& key, const QString& lines, const QString& advice) {

@@ -96,6 +96,15 @@ ApplicationWindow {
         rowReasons = reasons;
     }
 
+    // Where the headset plugs in, shown below the rows and never part of the
+    // verdict: each line's status ("ok", "warning", "unknown") and sentence.
+    property var headset: ({ videoStatus: "", videoText: "", usbStatus: "", usbText: "" })
+
+    function setHeadset(videoStatus, videoText, usbStatus, usbText) {
+        headset = { videoStatus: videoStatus, videoText: videoText,
+                    usbStatus: usbStatus, usbText: usbText };
+    }
+
     function finishedChecking() {
         isCheckingFinished = true;
         if (closeWhenChecked)

@@ -140,6 +140,7 @@ Item {
             width: mainWindow.sc(480)
             height: comparisonNote.height + gpuSpec.height + cpuSpec.height + memorySpec.height
                     + osSpec.height + mainWindow.sc(15)
+                    + (headsetPart.visible ? headsetPart.height + mainWindow.sc(5) : 0)
 
             // When no comparison could be made: what the user can do.
             Item {
@@ -206,6 +207,45 @@ Item {
                 advice: pageResult.reasonOf("os", "advice")
                 //: %1 is the required system, "Windows 7 SP1, Windows 8.1 or newer (64-bit)".
                 detail: qsTr("%1 is required.").arg(mainWindow.recommendOS_64)
+            }
+
+            // Where the headset plugs in: shown, not part of the verdict.
+            Column {
+                id: headsetPart
+                objectName: "headsetPart"
+                width: mainWindow.sc(480)
+                visible: mainWindow.headset.videoText !== ""
+                height: visible ? implicitHeight : 0
+
+                Item {
+                    width: 1
+                    height: mainWindow.sc(14)
+                }
+                StyledText {
+                    objectName: "headsetHeading"
+                    x: mainWindow.sc(30)
+                    width: mainWindow.sc(430)
+                    fontSize: 16
+                    fontColor: "#4a4a4a"
+                    fontType: "Medium"
+                    wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
+                    //: Heading of the part below the four rows: where the headset plugs in.
+                    text: qsTr("Headset connection")
+                }
+                HeadsetLine {
+                    objectName: "headsetVideo"
+                    //: Title of the line about the video ports.
+                    title: qsTr("Video")
+                    status: mainWindow.headset.videoStatus
+                    sentence: mainWindow.headset.videoText
+                }
+                HeadsetLine {
+                    objectName: "headsetUsb"
+                    title: qsTr("USB")
+                    status: mainWindow.headset.usbStatus
+                    sentence: mainWindow.headset.usbText
+                }
             }
         }
     }

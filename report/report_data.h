@@ -4,6 +4,7 @@
 #include <QString>
 #include <utility>
 
+#include "headset_connection.h"
 #include "rank_reason.h"
 
 // One row of the report: what was found, its rank text ("RANK_GOOD", ...),
@@ -32,6 +33,8 @@ struct ReportData {
     QList<ComponentReport> adapters;  // every adapter, in probe order
     int representativeIndex = -1;     // of gpu in adapters; -1 without a comparison
     QString overall;
+    // Where the headset plugs in: shown beside the rows, never part of overall.
+    HeadsetConnection headset;
     QString givenComparisonFile;  // --comp's file; empty: downloaded or shipped
     bool givenComparisonFileMissing = false;
 };

@@ -8,6 +8,8 @@
 
 #include "console_wrap.h"
 #include "exit_code.h"
+#include "headset_json.h"
+#include "headset_text.h"
 #include "report_config.h"
 #include "row_reason_text.h"
 #include "why_json.h"
@@ -145,6 +147,14 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
         titleWidth = qMax(titleWidth, cells(row.title));
         rankWidth = qMax(rankWidth, cells(rankWords(row.component.rank)));
     }
+    // The headset's two lines share the table's columns.
+    const QList<std::pair<QString, HeadsetStatus>> headsetRows = {
+        {headsetVideoTitle(), data.headset.video.status},
+        {headsetUsbTitle(), data.headset.usb.status}};
+    for (const auto& row : headsetRows) {
+        titleWidth = qMax(titleWidth, cells(row.first));
+        rankWidth = qMax(rankWidth, cells(headsetStatusWords(row.second)));
+    }
     const QString gap = QStringLiteral("  ");
     const QString indent(titleWidth + rankWidth + 2 * gap.size(), QLatin1Char(' '));
 
@@ -178,6 +188,17 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
         }
     }
     lines << QString();
+    lines << headsetHeading();
+    const QStringList headsetSentences = {headsetVideoLine(data.headset.video),
+                                          headsetUsbLine(data.headset.usb)};
+    // The sentence under its line like a row's reason, so that a narrow
+    // console wraps it inside that column.
+    for (int i = 0; i < headsetRows.size(); ++i) {
+        lines << (padded(headsetRows.at(i).first, titleWidth) + gap +
+                  headsetStatusWords(headsetRows.at(i).second));
+        lines << indent + headsetSentences.at(i);
+    }
+    lines << QString();
     //: %1 is the rank of the whole computer.
     lines << Report::tr("Verdict: %1").arg(rankWords(data.overall));
     lines << verdictMessage(data);
@@ -195,6 +216,7 @@ QByteArray formatReportJson(const ReportData& data) {
         {QStringLiteral("cpu"), rowJson(data.cpu)},
         {QStringLiteral("gpu"), rowJson(data.gpu)},
         {QStringLiteral("adapters"), adapters},
+        {QStringLiteral("headset"), headsetJson(data.headset)},
         {QStringLiteral("overall"), data.overall},
         {QStringLiteral("exitCode"), exitCodeForOverall(data.overall)},
     };

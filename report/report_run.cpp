@@ -54,5 +54,6 @@ ReportData collectReport(const OrvoCheckLib& lib, const QString& programVersion)
         data.adapters.append({names.at(i), lib.getGPURank(i), lib.getGPUReason(i), QString()});
     data.representativeIndex = lib.getRepGPUIndex();
     data.overall = lib.getOverallRank();
+    data.headset = lib.getHeadsetConnection();
     return data;
 }

@@ -30,6 +30,55 @@
     </message>
 </context>
 <context>
+    <name>HeadsetText</name>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked (&quot;NVIDIA GeForce GTX 1060 6GB&quot;).</extracomment>
+        <translation>Schließen Sie das Headset an einen DisplayPort- oder HDMI-Anschluss der %1 an.</translation>
+    </message>
+    <message>
+        <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Kein HDMI- oder DisplayPort-Anschluss gefunden; das Headset braucht einen an der %1.</translation>
+    </message>
+    <message>
+        <source>The video ports could not be read. Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Die Videoanschlüsse ließen sich nicht auslesen. Schließen Sie das Headset an einen DisplayPort- oder HDMI-Anschluss der leistungsstärksten Grafikkarte an.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>Schließen Sie das Headset an einen USB-3-Anschluss (SuperSpeed) an, oft blau oder mit SS beschriftet.</translation>
+    </message>
+    <message>
+        <source>Only USB 2.0 ports were found; tracking can fail on them. A USB 3 (SuperSpeed) port, for example on an add-in card, would fix this.</source>
+        <translation>Nur USB-2.0-Anschlüsse gefunden; das Tracking kann an ihnen versagen. Ein USB-3-Anschluss (SuperSpeed), etwa auf einer Steckkarte, würde das beheben.</translation>
+    </message>
+    <message>
+        <source>The USB ports could not be read. Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>Die USB-Anschlüsse ließen sich nicht auslesen. Schließen Sie das Headset an einen USB-3-Anschluss (SuperSpeed) an, oft blau oder mit SS beschriftet.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Status of a headset connection line: nothing to do.</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <extracomment>Status of a headset connection line: the user should look at it.</extracomment>
+        <translation>prüfen</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Die HDMI- und DisplayPort-Anschlüsse gehören zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss dieser Grafikkarte, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
+    </message>
+</context>
+<context>
     <name>RecommendBoard</name>
     <message>
         <source>Recommended Minimum Specifications</source>
@@ -381,6 +430,20 @@
         <source>Browse Orvo-Ready PCs</source>
         <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
         <translation>Orvo-Ready-PCs ansehen</translation>
+    </message>
+    <message>
+        <source>Headset connection</source>
+        <extracomment>Heading of the part below the four rows: where the headset plugs in.</extracomment>
+        <translation>Headset-Anschluss</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Title of the line about the video ports.</extracomment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
     </message>
 </context>
 <context>

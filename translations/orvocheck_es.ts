@@ -30,6 +30,55 @@
     </message>
 </context>
 <context>
+    <name>HeadsetText</name>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked (&quot;NVIDIA GeForce GTX 1060 6GB&quot;).</extracomment>
+        <translation>Conecta el visor a un puerto DisplayPort o HDMI de la %1.</translation>
+    </message>
+    <message>
+        <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>No se encontró ningún puerto HDMI ni DisplayPort; el visor necesita uno en la %1.</translation>
+    </message>
+    <message>
+        <source>The video ports could not be read. Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>No se pudieron leer los puertos de vídeo. Conecta el visor a un puerto DisplayPort o HDMI de la tarjeta gráfica más potente.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>Conecta el visor a un puerto USB 3 (SuperSpeed), a menudo azul o marcado con SS.</translation>
+    </message>
+    <message>
+        <source>Only USB 2.0 ports were found; tracking can fail on them. A USB 3 (SuperSpeed) port, for example on an add-in card, would fix this.</source>
+        <translation>Solo se encontraron puertos USB 2.0; el seguimiento puede fallar en ellos. Un puerto USB 3 (SuperSpeed), por ejemplo en una tarjeta de expansión, lo resolvería.</translation>
+    </message>
+    <message>
+        <source>The USB ports could not be read. Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>No se pudieron leer los puertos USB. Conecta el visor a un puerto USB 3 (SuperSpeed), a menudo azul o marcado con SS.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Status of a headset connection line: nothing to do.</extracomment>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <extracomment>Status of a headset connection line: the user should look at it.</extracomment>
+        <translation>revisar</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Los puertos HDMI y DisplayPort pertenecen a la %1, pero Orvo necesita la %2. Usa un puerto de esa tarjeta si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
+    </message>
+</context>
+<context>
     <name>RecommendBoard</name>
     <message>
         <source>Recommended Minimum Specifications</source>
@@ -381,6 +430,20 @@
         <source>Browse Orvo-Ready PCs</source>
         <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
         <translation>Ver PC Orvo Ready</translation>
+    </message>
+    <message>
+        <source>Headset connection</source>
+        <extracomment>Heading of the part below the four rows: where the headset plugs in.</extracomment>
+        <translation>Conexión del visor</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Title of the line about the video ports.</extracomment>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
     </message>
 </context>
 <context>

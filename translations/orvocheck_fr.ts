@@ -30,6 +30,55 @@
     </message>
 </context>
 <context>
+    <name>HeadsetText</name>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked (&quot;NVIDIA GeForce GTX 1060 6GB&quot;).</extracomment>
+        <translation>Branchez le casque sur un port DisplayPort ou HDMI de la %1.</translation>
+    </message>
+    <message>
+        <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Aucun port HDMI ou DisplayPort trouvé ; le casque en a besoin d&apos;un sur la %1.</translation>
+    </message>
+    <message>
+        <source>The video ports could not be read. Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Impossible de lire les ports vidéo. Branchez le casque sur un port DisplayPort ou HDMI de la carte graphique la plus puissante.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>Branchez le casque sur un port USB 3 (SuperSpeed), souvent bleu ou marqué SS.</translation>
+    </message>
+    <message>
+        <source>Only USB 2.0 ports were found; tracking can fail on them. A USB 3 (SuperSpeed) port, for example on an add-in card, would fix this.</source>
+        <translation>Seuls des ports USB 2.0 ont été trouvés ; le suivi peut y échouer. Un port USB 3 (SuperSpeed), par exemple sur une carte d&apos;extension, réglerait le problème.</translation>
+    </message>
+    <message>
+        <source>The USB ports could not be read. Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>Impossible de lire les ports USB. Branchez le casque sur un port USB 3 (SuperSpeed), souvent bleu ou marqué SS.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Status of a headset connection line: nothing to do.</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <extracomment>Status of a headset connection line: the user should look at it.</extracomment>
+        <translation>à vérifier</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Les ports HDMI et DisplayPort appartiennent à la %1, mais Orvo a besoin de la %2. Utilisez un port de cette carte si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
+    </message>
+</context>
+<context>
     <name>RecommendBoard</name>
     <message>
         <source>Recommended Minimum Specifications</source>
@@ -381,6 +430,20 @@
         <source>Browse Orvo-Ready PCs</source>
         <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
         <translation>Voir les PC Orvo Ready</translation>
+    </message>
+    <message>
+        <source>Headset connection</source>
+        <extracomment>Heading of the part below the four rows: where the headset plugs in.</extracomment>
+        <translation>Connexion du casque</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Title of the line about the video ports.</extracomment>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
     </message>
 </context>
 <context>

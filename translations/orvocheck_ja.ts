@@ -30,6 +30,55 @@
     </message>
 </context>
 <context>
+    <name>HeadsetText</name>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked (&quot;NVIDIA GeForce GTX 1060 6GB&quot;).</extracomment>
+        <translation>ヘッドセットは %1 の DisplayPort または HDMI 端子に接続してください。</translation>
+    </message>
+    <message>
+        <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>HDMI または DisplayPort の端子が見つかりません。ヘッドセットには %1 のこれらの端子が必要です。</translation>
+    </message>
+    <message>
+        <source>The video ports could not be read. Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>映像端子の情報を読み取れませんでした。ヘッドセットは最も高性能なビデオカードの DisplayPort または HDMI 端子に接続してください。</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>ヘッドセットは USB 3 (SuperSpeed) ポートに接続してください。多くは青色か SS の表示があります。</translation>
+    </message>
+    <message>
+        <source>Only USB 2.0 ports were found; tracking can fail on them. A USB 3 (SuperSpeed) port, for example on an add-in card, would fix this.</source>
+        <translation>USB 2.0 ポートしか見つかりません。トラッキングがうまく動かないことがあります。USB 3 (SuperSpeed) ポート (増設カードでも可) があれば解決します。</translation>
+    </message>
+    <message>
+        <source>The USB ports could not be read. Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>USB ポートの情報を読み取れませんでした。ヘッドセットは USB 3 (SuperSpeed) ポートに接続してください。多くは青色か SS の表示があります。</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Status of a headset connection line: nothing to do.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <extracomment>Status of a headset connection line: the user should look at it.</extracomment>
+        <translation>要確認</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI と DisplayPort の端子は %1 につながっていますが、Orvo に必要なのは %2 です。そのビデオカードに端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子をそちらに切り替えてください。</translation>
+    </message>
+</context>
+<context>
     <name>RecommendBoard</name>
     <message>
         <source>Recommended Minimum Specifications</source>
@@ -381,6 +430,20 @@
         <source>Browse Orvo-Ready PCs</source>
         <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
         <translation>Orvo Ready PC を見る</translation>
+    </message>
+    <message>
+        <source>Headset connection</source>
+        <extracomment>Heading of the part below the four rows: where the headset plugs in.</extracomment>
+        <translation>ヘッドセットの接続</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Title of the line about the video ports.</extracomment>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
     </message>
 </context>
 <context>

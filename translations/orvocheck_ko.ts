@@ -30,6 +30,55 @@
     </message>
 </context>
 <context>
+    <name>HeadsetText</name>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked (&quot;NVIDIA GeForce GTX 1060 6GB&quot;).</extracomment>
+        <translation>헤드셋을 %1의 DisplayPort 또는 HDMI 포트에 연결하세요.</translation>
+    </message>
+    <message>
+        <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>HDMI 또는 DisplayPort 포트를 찾지 못했습니다. 헤드셋에는 %1의 이런 포트가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>The video ports could not be read. Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>비디오 포트를 읽을 수 없습니다. 헤드셋을 가장 성능이 좋은 그래픽 카드의 DisplayPort 또는 HDMI 포트에 연결하세요.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>헤드셋을 USB 3(SuperSpeed) 포트에 연결하세요. 보통 파란색이거나 SS 표시가 있습니다.</translation>
+    </message>
+    <message>
+        <source>Only USB 2.0 ports were found; tracking can fail on them. A USB 3 (SuperSpeed) port, for example on an add-in card, would fix this.</source>
+        <translation>USB 2.0 포트만 찾았습니다. 이런 포트에서는 트래킹이 실패할 수 있습니다. USB 3(SuperSpeed) 포트가 있으면(확장 카드도 가능) 해결됩니다.</translation>
+    </message>
+    <message>
+        <source>The USB ports could not be read. Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
+        <translation>USB 포트를 읽을 수 없습니다. 헤드셋을 USB 3(SuperSpeed) 포트에 연결하세요. 보통 파란색이거나 SS 표시가 있습니다.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>Status of a headset connection line: nothing to do.</extracomment>
+        <translation>정상</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <extracomment>Status of a headset connection line: the user should look at it.</extracomment>
+        <translation>확인 필요</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <extracomment>Status of a headset connection line: the system told nothing.</extracomment>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI와 DisplayPort 포트는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. 그 그래픽 카드에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 그쪽으로 전환하세요.</translation>
+    </message>
+</context>
+<context>
     <name>RecommendBoard</name>
     <message>
         <source>Recommended Minimum Specifications</source>
@@ -381,6 +430,20 @@
         <source>Browse Orvo-Ready PCs</source>
         <extracomment>&quot;Orvo-Ready&quot; PCs: computers sold as ready for Orvo.</extracomment>
         <translation>Orvo Ready PC 둘러보기</translation>
+    </message>
+    <message>
+        <source>Headset connection</source>
+        <extracomment>Heading of the part below the four rows: where the headset plugs in.</extracomment>
+        <translation>헤드셋 연결</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <extracomment>Title of the line about the video ports.</extracomment>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
     </message>
 </context>
 <context>

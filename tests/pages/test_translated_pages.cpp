@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "art_image_provider.h"
+#include "headset_text.h"
 #include "invoke_qml.h"
 #include "language_fonts.h"
 #include "log.h"
@@ -158,6 +159,26 @@ ReportData longestReasons(const QString& rank) {
     return data;
 }
 
+// The headset part: both warnings (the longest sentences) under a bad
+// verdict, and every status once over the states.
+QVariantList headsetLines(const QString& state) {
+    using Video = VideoJudgement::Reason;
+    using Usb = UsbJudgement::Reason;
+    VideoJudgement video;
+    video.neededAdapter = QStringLiteral("NVIDIA GeForce RTX 2070 with Max-Q Design");
+    video.adaptersWithOutputs = QStringList{QStringLiteral("Intel(R) UHD Graphics 630")};
+    UsbJudgement usb;
+    const bool good = state == "RANK_GOOD", bad = state == "RANK_BAD";
+    video.reason = good                      ? Video::RankedAdapterHasOutput
+                   : bad                     ? Video::OutputsOnOtherAdapter
+                   : state == "RANK_UNKNOWN" ? Video::NoExternalOutput
+                                             : Video::NoConnectorInformation;
+    usb.reason = good ? Usb::SuperSpeed : bad ? Usb::NoSuperSpeed : Usb::NothingRead;
+    const bool videoKnown = video.reason != Video::NoConnectorInformation;
+    return {good ? "ok" : videoKnown ? "warning" : "unknown", headsetVideoLine(video),
+            good ? "ok" : bad ? "warning" : "unknown", headsetUsbLine(usb)};
+}
+
 }  // namespace
 
 class TestTranslatedPages : public QObject {
@@ -219,8 +240,11 @@ void TestTranslatedPages::layoutHolds() {
                       rowAdviceLine(key, reasons, locale)});
         call(window, "setReason",
              {"comparison", state == "RANK_UNCHECKED" ? comparisonUnreadableLine() : "", ""});
+        call(window, "setHeadset", headsetLines(state));
         call(window, "finishedChecking");
         loader->setProperty("source", QUrl(QStringLiteral("qrc:/pResult.qml")));
+        // A document that does not load would leave an empty page that passes.
+        QVERIFY(loader->property("item").value<QQuickItem*>());
     }
     QTest::qWait(100);  // the rows and the scroll view settle
     growLinesAsOnWindows(window->contentItem());
@@ -230,7 +254,17 @@ void TestTranslatedPages::layoutHolds() {
                             .arg(QGuiApplication::primaryScreen()->size().height());
     QDir().mkpath(dir);
     QVERIFY(window->grabWindow().save(QStringLiteral("%1/%2-%3.png").arg(dir, language, state)));
-    const QStringList found = faults(root, QRectF(0, 0, window->width(), window->height()));
+    QStringList found = faults(root, QRectF(0, 0, window->width(), window->height()));
+    // Again with the rows' column scrolled to its end, where the headset part is.
+    if (auto* scroll = window->findChild<QQuickItem*>(QStringLiteral("specScroll"))) {
+        auto* view = scroll->property("flickableItem").value<QQuickItem*>();
+        const qreal end = view->property("contentHeight").toReal() - view->height();
+        view->setProperty("contentY", qMax(0.0, end));
+        QTest::qWait(50);
+        QVERIFY(window->grabWindow().save(
+            QStringLiteral("%1/%2-%3-end.png").arg(dir, language, state)));
+        found += faults(root, QRectF(0, 0, window->width(), window->height()));
+    }
     QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
 }
 

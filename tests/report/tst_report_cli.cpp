@@ -123,6 +123,17 @@ QByteArray figuresFile(const QString& variant, const HostNames& host, bool withF
         cpu["Bad list"] = bad;
         root["CPU"] = cpu;
     }
+    // All good, so that only the headset part could change the verdict.
+    const QList<std::pair<const char*, QJsonValue>> good = {
+        {"CPU", host.cpu}, {"OS", host.os}, {"GPU", QJsonArray{"10DE", "1C03"}},
+        {"GPU", QJsonArray{"10DE", "1F10"}}};
+    for (const auto& entry : variant.startsWith("headset") ? good : decltype(good)()) {
+        QJsonObject lists = root[entry.first].toObject();
+        QJsonArray list = lists["Good list"].toArray();
+        list.append(entry.second);
+        lists["Good list"] = list;
+        root[entry.first] = lists;
+    }
     return QJsonDocument(root).toJson();
 }
 
@@ -291,6 +302,40 @@ void TestReportCli::reasons_data() {
         << quint16(0x1401) << gb16 << quint16(0x13c2) << QByteArray("3") << "figures"
         << "en" << QStringList{"gpu.why.decidedBy=good list", "gpu.why.figures.0.value=9636"}
         << QStringList{"G3D Mark 9,636 — Orvo needs 7,325", "Also found: "};
+    // The headset machines: the verdict stays that of the four rows (all good).
+    const QStringList good{"overall=RANK_GOOD", "exitCode=0"};
+    const QString in(30, ' ');  // the sentence under its line, in the table's last column
+    QTest::newRow("headset: desktop GTX 1060, DP and HDMI, 5 Gbit/s")
+        << quint16(0) << gb16 << quint16(0) << QByteArray("3") << "headset desktop"
+        << "en"
+        << good + QStringList{"headset.video.status=ok", "headset.video.adapters.0.deviceId=1C03",
+                              "headset.video.adapters.0.outputs.0.kind=DisplayPort",
+                              "headset.video.adapters.0.outputs.0.connection=connected",
+                              "headset.usb.status=ok", "headset.usb.controllers.0.speedMbps=5000"}
+        << QStringList{"\nHeadset connection\nVideo      ok\n" + in + "Connect the headset to a "
+                       "DisplayPort or HDMI port of the NVIDIA GeForce GTX 1060",
+                       "\nUSB        ok\n" + in + "Connect the headset to a USB 3 (SuperSpeed) port"};
+    QTest::newRow("headset: laptop, HDMI on the UHD 630, RTX 2070 without ports")
+        << quint16(0) << gb16 << quint16(0) << QByteArray("10") << "headset hybrid laptop"
+        << "en"
+        << good + QStringList{"headset.video.status=warning",
+                              "headset.video.reason=outputsOnOtherAdapter",
+                              "headset.video.adaptersWithOutputs=1", "headset.usb.status=ok"}
+        << QStringList{"\nVideo      check\n" + in + "The HDMI and DisplayPort ports belong to the Intel",
+                       "UHD Graphics 630", "but Orvo needs the NVIDIA GeForce RTX 2070"};
+    QTest::newRow("headset: only a 480 Mbit/s root hub")
+        << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "headset usb2 only"
+        << "en"
+        << good + QStringList{"headset.usb.status=warning", "headset.usb.controllers.0.speedMbps=480",
+                              "headset.usb.controllers.0.interface=EHCI"}
+        << QStringList{"\nUSB        check\n" + in + "Only USB 2.0 ports were found"};
+    QTest::newRow("headset: nothing known")
+        << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "headset nothing known"
+        << "en"
+        << good + QStringList{"headset.video.status=unknown", "headset.usb.status=unknown",
+                              "headset.usb.controllers=0"}
+        << QStringList{"\nVideo      unknown\n" + in + "The video ports could not be read.",
+                       "\nUSB        unknown\n" + in + "The USB ports could not be read."};
 }
 
 // Each row also runs on the file without its figures: the same ranks and
@@ -305,7 +350,18 @@ void TestReportCli::reasons() {
     QFETCH(QStringList, json);
     QFETCH(QStringList, text);
     FixtureTree tree;
-    buildMachine(tree, {0x10de, device, memKb, secondDevice, chassis});
+    const int headset = QStringList{"headset desktop", "headset hybrid laptop",
+                                    "headset usb2 only", "headset nothing known"}
+                            .indexOf(variant);
+    // The headset machines bring their own adapters; the others get one here.
+    if (device != 0)
+        buildMachine(tree, {0x10de, device, memKb, secondDevice, chassis});
+    else
+        tree.writeMeminfo("MemTotal:       " + memKb + " kB\n");
+    if (headset >= 0) {
+        addHeadsetMachine(tree, HeadsetMachine(headset));
+        tree.writeFile("sys/class/dmi/id/chassis_type", chassis + "\n");
+    }
     if (variant == "battery") {
         tree.writeFile("sys/class/power_supply/BAT0/type", "Battery\n");
         tree.writeFile("sys/class/power_supply/hidpp_battery_0/type", "Battery\n");

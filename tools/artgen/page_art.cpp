@@ -1,4 +1,5 @@
-// The pages' artwork: the three rank icons, the consent box in its two
+// The pages' artwork: the three rank icons, the neutral icon of an unknown
+// headset connection line, the consent box in its two
 // states and the frames of the checking animation.
 #include "artwork.h"
 
@@ -20,6 +21,7 @@ constexpr int kFrameCount = 59;
 const QColor kBlue(0x00, 0xb5, 0xe2);
 const QColor kRed(0xd0, 0x01, 0x1b);
 const QColor kOrange(0xff, 0x9f, 0x35);
+const QColor kGrey(0x9b, 0x9b, 0x9b);
 
 // A filled circle with a white glyph of the given font centred in it.
 QImage glyphIcon(const QColor& colour, const QString& glyph, const QString& fontFamily) {
@@ -130,6 +132,9 @@ QList<ArtFile> pageArtwork(const QString& fontFamily) {
                glyphIcon(kRed, QStringLiteral("!"), fontFamily)),
         pngArt(QStringLiteral("images/icon_error.png"),
                glyphIcon(kOrange, QStringLiteral("?"), fontFamily)),
+        // Neutral: the system told nothing, so nothing is wrong either.
+        pngArt(QStringLiteral("images/icon_unknown.png"),
+               glyphIcon(kGrey, QStringLiteral("?"), fontFamily)),
         pngArt(QStringLiteral("images/Checkbox.png"), emptyBox()),
         {QStringLiteral("images/checkbox_checked.svg"), checkedBoxSvg()},
     };
