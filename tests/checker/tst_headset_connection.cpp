@@ -67,10 +67,10 @@ void TstHeadsetConnection::judgement() {
     QFETCH(QString, ranked);
     DisplayOutputsProbe display;
     display.readable = outputs != "-";
-    for (const QString& spec : outputs.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& entry : outputs.split(';', Qt::SkipEmptyParts)) {
         DisplayAdapterOutputs adapter;
-        adapter.pci = pciId(spec.trimmed());
-        for (const QString& type : spec.section('=', 1).split(',', Qt::SkipEmptyParts))
+        adapter.pci = pciId(entry.trimmed());
+        for (const QString& type : entry.section('=', 1).split(',', Qt::SkipEmptyParts))
             adapter.outputs.push_back({type.toStdString(), type.toStdString(),
                                        outputKindOfDrmConnector(type.toStdString()),
                                        OutputConnection::Disconnected});
