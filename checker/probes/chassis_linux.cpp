@@ -1,9 +1,8 @@
 // Linux back-end of the chassis probe: the kernel's copy of the SMBIOS
 // chassis type, and the power-supply class for a battery.
-#include <dirent.h>
-
 #include <cstdint>
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "chassis.h"
 #include "sysfs_files.h"
@@ -14,14 +13,12 @@ namespace {
 // scope "Device" and say nothing about the chassis.
 bool hasSystemBattery(const std::string& sysfs, ChassisInfo& info) {
     const std::string folder = sysfs + "/class/power_supply";
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), &closedir);
-    if (!dir) {
+    std::vector<std::string> names;
+    if (!listFolder(folder, names)) {
         info.messages.push_back("[OrvoCheckLib] No power supplies in " + folder);
         return false;
     }
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..") continue;
+    for (const std::string& name : names) {
         std::string type, scope;
         if (!readTrimmedLine(folder + "/" + name + "/type", type) || type != "Battery") continue;
         if (readTrimmedLine(folder + "/" + name + "/scope", scope) && scope == "Device") {

@@ -1,6 +1,5 @@
 // Linux back-end of the headset ports: DRM connectors and USB root hubs in
 // sysfs. Only attribute files are read; no device node is opened.
-#include <dirent.h>
 #include <limits.h>
 #include <stdlib.h>
 
@@ -13,20 +12,6 @@
 #include "sysfs_files.h"
 
 namespace {
-
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
-bool listFolder(const std::string& path, std::vector<std::string>& names) {
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(path.c_str()));
-    if (!dir) return false;
-    while (const dirent* entry = readdir(dir.get())) {
-        if (entry->d_name[0] != '.') names.push_back(entry->d_name);
-    }
-    std::sort(names.begin(), names.end());
-    return true;
-}
 
 // The digits after prefix up to the end (or up to a '-' when stopAtDash).
 bool numberAfter(const std::string& name, const std::string& prefix, bool stopAtDash,

@@ -8,7 +8,6 @@ extern "C" {
 #include <pci/pci.h>
 }
 
-#include <dirent.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -113,31 +112,26 @@ struct PciAddress {
     }
 };
 
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
 // The functions named in the devices folder, in bus order. libpci's own
 // scan gives up on the whole folder at the first entry it cannot parse (and
 // leaves its folder handle behind), which would hide every adapter: here
 // only that entry is skipped.
 bool listAddresses(const std::string& devicesDir, std::vector<PciAddress>& addresses,
                    std::vector<WmiMessage>& messages) {
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(devicesDir.c_str()));
-    if (!dir) {
+    std::vector<std::string> names;
+    if (!listFolder(devicesDir, names)) {
         addNote(messages, "Cannot open " + devicesDir + "; no graphics adapters listed");
         return false;
     }
-    while (const dirent* entry = readdir(dir.get())) {
-        if (entry->d_name[0] == '.') continue;
+    for (const std::string& name : names) {
         PciAddress a;
         char rest = 0;
-        if (std::sscanf(entry->d_name, "%x:%x:%x.%d%c", &a.domain, &a.bus, &a.slot, &a.function,
+        if (std::sscanf(name.c_str(), "%x:%x:%x.%d%c", &a.domain, &a.bus, &a.slot, &a.function,
                         &rest) != 4 ||
             a.domain > 0x7fffffffu || a.bus > 0xffu || a.slot > 0x1fu || a.function < 0 ||
             a.function > 7) {
             addNote(messages,
-                    std::string("PCI entry ") + entry->d_name + " is not an address; skipped");
+                    "PCI entry " + name + " is not an address; skipped");
             continue;
         }
         addresses.push_back(a);

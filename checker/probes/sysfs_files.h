@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Small readers for kernel attribute files. Each answers false (and leaves
 // its output alone) when the file cannot be opened or holds no value.
@@ -28,3 +29,7 @@ bool readTrimmedLine(const std::string& path, std::string& line);
 // A number as the kernel writes it: "0x"-prefixed hexadecimal or decimal,
 // or bare hexadecimal when base is 16.
 bool readUnsigned(const std::string& path, std::uint64_t& value, int base = 0);
+
+// The names in a folder that do not start with a dot, sorted (Linux only; false
+// when the folder cannot be opened).
+bool listFolder(const std::string& path, std::vector<std::string>& names);
