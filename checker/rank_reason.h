@@ -30,17 +30,26 @@ struct RankFigure {
     double value = 0.0;
     double required = 0.0;
     QString reference;  // the product the bar comes from ("Intel Core i5-4590", "4 GB")
-    QString product;    // the product the value comes from (a family rule's witness)
+    // The product the value comes from. In RankReason::figures always this
+    // computer's own product; in RankReason::witness the family's witness.
+    QString product;
 
     bool meets() const { return value >= required; }
 };
 
 struct RankReason {
     DecidedBy decidedBy = DecidedBy::NotCompared;
-    // For a processor two figures per reference, reference after reference;
-    // empty when the comparison file has no figures for the entry.
+    // Figures of this computer's own product only, never another's: for a
+    // processor two per reference, reference after reference; for a graphics
+    // adapter one per product its ID can be (several only while the product
+    // stays ambiguous). Empty when no figure of the product is known.
     QList<RankFigure> figures;
-    QString family;  // the family rule that ranked the entry, else empty
+    // The family rule that ranked the entry (chip and product names, shown
+    // as they are), else empty.
+    QString family;
+    // The product that bounds that family, with its figures in the same
+    // order as figures; kept apart so that nobody reads it as the user's.
+    QList<RankFigure> witness;
     QString figuresDate;  // date of the benchmark figures, else empty
 };
 
