@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "chassis.h"
 #include "rank.h"
@@ -51,6 +52,9 @@ struct RankReason {
     // order as figures; kept apart so that nobody reads it as the user's.
     QList<RankFigure> witness;
     QString figuresDate;  // date of the benchmark figures, else empty
+    // An operating system on no list: the releases of the same system that
+    // the good list holds ("Ubuntu 22.04", "Debian 12"), for the advice.
+    QStringList listedReleases;
 };
 
 // What would change a doubtful row, as a short code: "none", "replace-gpu",
