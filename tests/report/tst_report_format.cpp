@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "exit_code.h"
+#include "installed_layout.h"
 #include "http_test_server.h"
 #include "orvochecklib.h"
 #include "report_format.h"
@@ -64,6 +65,8 @@ private slots:
     void tableMarksMissingValues();
     void jsonHoldsEveryComponent();
     void sourceFollowsTheProgramOrTheGivenFile();
+    void installedProgramUsesThePackageAndUserFolders_data();
+    void installedProgramUsesThePackageAndUserFolders();
     void runCheckWithoutDownloadFinishesAtOnce();
     void runCheckWaitsForTheDownload_data();
     void runCheckWaitsForTheDownload();
@@ -184,6 +187,52 @@ void TestReportFormat::sourceFollowsTheProgramOrTheGivenFile() {
     s = compareSourceFor(QString(), "http://h/x", exeDir);
     QCOMPARE(s.savePath, QStringLiteral("comp/comp.json"));
     QCOMPARE(s.defaultPath, QStringLiteral("comp/compDefault.json"));
+}
+
+void TestReportFormat::installedProgramUsesThePackageAndUserFolders_data() {
+    QTest::addColumn<QString>("programDir");
+    QTest::addColumn<QString>("cacheHome");
+    QTest::addColumn<QString>("savePath");
+    QTest::addColumn<QString>("defaultPath");
+    // "~" is the test's home folder, "<cache>" an absolute folder of its own.
+    const QString bin = installedProgramDir();
+    const QString shipped = installedShippedFile();
+    QTest::newRow("installed") << bin << "<cache>" << "<cache>/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("installed, no cache variable")
+        << bin << "" << "~/.cache/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("installed, relative cache variable ignored")
+        << bin << "rel/cache" << "~/.cache/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("installed, named with a detour") << bin + "/../bin/" << "<cache>"
+                                                    << "<cache>/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("a folder beside it keeps the working directory")
+        << bin + "2" << "<cache>" << "comp/comp.json" << "comp/compDefault.json";
+}
+
+void TestReportFormat::installedProgramUsesThePackageAndUserFolders() {
+    QFETCH(QString, programDir);
+    QFETCH(QString, cacheHome);
+    QFETCH(QString, savePath);
+    QFETCH(QString, defaultPath);
+    if (installedProgramDir().isEmpty()) QSKIP("no package for this platform");
+    WorkingDir wd;
+    // A shipped file in the working directory, which only the program that
+    // is not installed takes.
+    wd.write("comp/compDefault.json", compFile("here"));
+    QTemporaryDir home;
+    const QString cache = home.filePath("cache");
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CACHE_HOME", QString(cacheHome).replace("<cache>", cache).toUtf8());
+    const CompareSource s = compareSourceFor(QString(), "http://h/x", programDir);
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CACHE_HOME", oldCache);
+    const QString expected =
+        QString(savePath).replace("<cache>", cache).replace("~", home.path());
+    QCOMPARE(s.savePath, expected);
+    QCOMPARE(s.defaultPath, defaultPath);
+    // The download is saved by replacing the file, which needs the folder.
+    QVERIFY(QFileInfo(QFileInfo(s.savePath).path()).isDir());
 }
 
 void TestReportFormat::runCheckWithoutDownloadFinishesAtOnce() {
