@@ -45,7 +45,7 @@ appstreamcli validate --no-net "$(dpkg -L orvocheck | grep '^/usr/share/metainfo
   fail "appstreamcli validate"
 man -P cat orvocheck-report 2>/dev/null | grep -q "ORVOCHECK_CONTENT_URL" ||
   fail "man orvocheck-report does not show the page"
-dpkg -L orvocheck | grep -v '/$' >"$work/files"
+dpkg -L orvocheck | while read -r path; do [ -d "$path" ] || echo "$path"; done >"$work/files"
 
 id "$user" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
@@ -91,7 +91,7 @@ timeout 20 xdotool search --sync --onlyvisible --pid "\$pid" >/dev/null || exit 
 sleep 3
 kill -0 "\$pid" || exit 2
 kill "\$pid"
-wait "\$pid" || true
+wait "\$pid" 2>/dev/null || true
 SH
 chmod 755 "$work/window.sh"
 as_user ORVOCHECK_CONTENT_URL= xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
