@@ -191,21 +191,18 @@ void TestReportFormat::sourceFollowsTheProgramOrTheGivenFile() {
 
 void TestReportFormat::installedProgramUsesThePackageAndUserFolders_data() {
     QTest::addColumn<QString>("programDir");
-    QTest::addColumn<QString>("cacheHome");
+    QTest::addColumn<QString>("cacheHome");  // "<t>": a temporary folder, also HOME
     QTest::addColumn<QString>("savePath");
     QTest::addColumn<QString>("defaultPath");
-    // "~" is the test's home folder, "<cache>" an absolute folder of its own.
-    const QString bin = installedProgramDir();
-    const QString shipped = installedShippedFile();
-    QTest::newRow("installed") << bin << "<cache>" << "<cache>/OrvoCheck/comp.json" << shipped;
-    QTest::newRow("installed, no cache variable")
-        << bin << "" << "~/.cache/OrvoCheck/comp.json" << shipped;
-    QTest::newRow("installed, relative cache variable ignored")
-        << bin << "rel/cache" << "~/.cache/OrvoCheck/comp.json" << shipped;
-    QTest::newRow("installed, named with a detour") << bin + "/../bin/" << "<cache>"
-                                                    << "<cache>/OrvoCheck/comp.json" << shipped;
+    const QString bin = installedProgramDir(), shipped = installedShippedFile();
+    QTest::newRow("installed") << bin << "<t>/c" << "<t>/c/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("no cache variable") << bin << "" << "<t>/.cache/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("relative cache variable ignored")
+        << bin << "rel" << "<t>/.cache/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("named with a detour") << bin + "/../bin/" << "<t>/c" << "<t>/c/OrvoCheck/comp.json"
+                                         << shipped;
     QTest::newRow("a folder beside it keeps the working directory")
-        << bin + "2" << "<cache>" << "comp/comp.json" << "comp/compDefault.json";
+        << bin + "2" << "<t>/c" << "comp/comp.json" << "comp/compDefault.json";
 }
 
 void TestReportFormat::installedProgramUsesThePackageAndUserFolders() {
@@ -214,24 +211,18 @@ void TestReportFormat::installedProgramUsesThePackageAndUserFolders() {
     QFETCH(QString, savePath);
     QFETCH(QString, defaultPath);
     if (installedProgramDir().isEmpty()) QSKIP("no package for this platform");
-    WorkingDir wd;
-    // A shipped file in the working directory, which only the program that
-    // is not installed takes.
+    WorkingDir wd;  // its shipped file is only for the program that is not installed
     wd.write("comp/compDefault.json", compFile("here"));
-    QTemporaryDir home;
-    const QString cache = home.filePath("cache");
-    const QByteArray oldHome = qgetenv("HOME");
-    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CACHE_HOME", QString(cacheHome).replace("<cache>", cache).toUtf8());
+    QTemporaryDir t;
+    const QByteArray oldHome = qgetenv("HOME"), oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("HOME", t.path().toUtf8());
+    qputenv("XDG_CACHE_HOME", cacheHome.replace("<t>", t.path()).toUtf8());
     const CompareSource s = compareSourceFor(QString(), "http://h/x", programDir);
     qputenv("HOME", oldHome);
     qputenv("XDG_CACHE_HOME", oldCache);
-    const QString expected =
-        QString(savePath).replace("<cache>", cache).replace("~", home.path());
-    QCOMPARE(s.savePath, expected);
+    QCOMPARE(s.savePath, savePath.replace("<t>", t.path()));
     QCOMPARE(s.defaultPath, defaultPath);
-    // The download is saved by replacing the file, which needs the folder.
+    // The download replaces the file, which needs its folder.
     QVERIFY(QFileInfo(QFileInfo(s.savePath).path()).isDir());
 }
 
