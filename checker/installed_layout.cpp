@@ -25,8 +25,10 @@ bool isInstalledProgramDir(const QString& programDir) {
     const QString installed = installedProgramDir();
     if (installed.isEmpty() || programDir.isEmpty()) return false;
     if (canonicalFolder(programDir) == canonicalFolder(installed)) return true;
-    qDebug().noquote() << "[install] The program in" << programDir << "is not the one installed in"
-                       << installed << "; its files stay relative to the working directory";
+    qDebug().noquote() << QStringLiteral(
+                              "[install] The program in %1 is not the one installed in %2; its "
+                              "files stay relative to the working directory")
+                              .arg(programDir, installed);
     return false;
 }
 
@@ -43,8 +45,8 @@ QString xdgUserFolder(const char* variable, const QString& homeRelative) {
     const QString value = qEnvironmentVariable(variable);
     if (QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
     if (!value.isEmpty())
-        qDebug().noquote() << "[install]" << variable << "is not an absolute path and is ignored:"
-                           << value;
+        qDebug().noquote() << "[install]" << variable
+                           << "is not an absolute path and is ignored:" << value;
     return QDir::cleanPath(QDir::homePath() + QLatin1Char('/') + homeRelative);
 }
 

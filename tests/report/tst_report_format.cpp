@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "exit_code.h"
-#include "installed_layout.h"
 #include "http_test_server.h"
+#include "installed_layout.h"
 #include "orvochecklib.h"
 #include "report_format.h"
 #include "report_run.h"
