@@ -47,9 +47,10 @@ void CheckManager::stopWorker() {
 void CheckManager::onChecking() {
     m_pEngine->probeSystem();
     connect(m_pEngine, &OrvoCheckLib::compareFinished, this, &CheckManager::onCompareFinished);
-    // The download and its save path stay under the working directory; only
-    // the fallback may come from beside the program.
-    m_pEngine->startCompare(comparisonDownloadUrl(), QLatin1String(kDownloadedComparisonFile),
+    // The download and its save path stay under the working directory (the
+    // installed program's in the user's folders); only the fallback may come
+    // from beside the program.
+    m_pEngine->startCompare(comparisonDownloadUrl(), downloadedComparisonFile(m_ProgramDir),
                             shippedComparisonFile(m_ProgramDir));
 }
 

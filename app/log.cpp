@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 
+#include "installed_layout.h"
 #include "log_location.h"
 
 #ifdef Q_OS_WIN
@@ -135,19 +136,24 @@ bool openLogFile() {
     LogState& state = logState();
     std::lock_guard<std::mutex> guard(state.lock);
     QString problem;
-    std::unique_ptr<QFile> file = openLogIn(logDirectory(), false, now, problem);
+    // The installed program starts in the user's own folder: beside the
+    // working directory is no place for a program on the menu.
+    const bool installed = isInstalledProgramDir(runningProgramDir());
+    const QString first = installed ? logFallbackDirectory() : logDirectory();
+    std::unique_ptr<QFile> file = openLogIn(first, installed, now, problem);
     QString problemLine;
     if (!file) {
         // Said on the debugger sink at once: without a file it is the only
         // place a user or a support engineer can learn why.
         const QString fallback = logFallbackDirectory();
-        QString fallbackProblem;
-        file = openLogIn(fallback, true, now, fallbackProblem);
+        QString fallbackProblem = problem;
+        if (!installed) file = openLogIn(fallback, true, now, fallbackProblem);
         QString note = QStringLiteral("[log] The log folder %1 cannot be used: %2; ")
-                           .arg(shown(logDirectory()), problem);
-        note += file ? QStringLiteral("this log is in %1").arg(shown(fallback))
-                     : QStringLiteral("nor can %1: %2; no log file is written")
-                           .arg(shown(fallback), fallbackProblem);
+                           .arg(shown(first), problem);
+        note += file        ? QStringLiteral("this log is in %1").arg(shown(fallback))
+                : installed ? QStringLiteral("no log file is written")
+                            : QStringLiteral("nor can %1: %2; no log file is written")
+                                  .arg(shown(fallback), fallbackProblem);
         problemLine = formatLogLine(QtWarningMsg, QMessageLogContext(), note, now);
         writeToDebuggerSink(problemLine);
     }

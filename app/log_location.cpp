@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "installed_layout.h"
+
 namespace {
 
 const char kProgramFolder[] = "OrvoCheck";
@@ -14,11 +16,7 @@ QString userStateDirectory() {
     // The same known folder, asked of the shell when the variable is missing.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 #else
-    // A relative XDG_STATE_HOME is invalid and ignored, as the freedesktop.org
-    // base directory rules say.
-    const QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
-    if (QDir::isAbsolutePath(stateHome)) return stateHome;
-    return QDir::homePath() + QStringLiteral("/.local/state");
+    return xdgUserFolder("XDG_STATE_HOME", QStringLiteral(".local/state"));
 #endif
 }
 

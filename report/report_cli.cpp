@@ -35,10 +35,35 @@ const char kDescription[] =
     "Orvo headset, without a window and without sending anything. Runs the same\n"
     "probes and comparison as OrvoCheck: downloads the current comparison file\n"
     "and falls back to the shipped comp/compDefault.json (in the current\n"
-    "directory, else beside this program).\n"
+    "directory, else beside this program). Installed by the package, it reads\n"
+    "/usr/share/orvocheck/compDefault.json and keeps the download in\n"
+    "$XDG_CACHE_HOME/OrvoCheck (~/.cache/OrvoCheck).\n"
     "\n"
     "Exit codes: 0 good, 1 bad, 2 unknown, 3 no comparison could be made,\n"
     "64 bad command line.";
+
+// After the options; the manual page is made from the whole --help text.
+const char kHelpEnd[] =
+    "\n"
+    "JSON:\n"
+    "  program, comparisonVersion  the program's and the comparison file's\n"
+    "                              versions\n"
+    "  os, memory, cpu, gpu        each a row: value, rank (RANK_GOOD, RANK_BAD,\n"
+    "                              RANK_UNKNOWN) and why (decidedBy, figures,\n"
+    "                              family, advice)\n"
+    "  adapters                    every graphics adapter found, as rows\n"
+    "  headset                     video and usb: status, reason and the ports\n"
+    "                              and controllers found\n"
+    "  overall, exitCode           the verdict and the exit code it gives\n"
+    "\n"
+    "Environment:\n"
+    "  ORVOCHECK_LANGUAGE     the report's language when --language is not given\n"
+    "  ORVOCHECK_CONTENT_URL  where the comparison file is downloaded from; empty:\n"
+    "                         no download, the shipped file only\n"
+    "  ORVOCHECK_SYSFS_ROOT, ORVOCHECK_PROCFS_ROOT\n"
+    "                         read the machine from a captured tree instead of\n"
+    "                         /sys and /proc\n"
+    "  XDG_CACHE_HOME         the user's cache folder (installed program)\n";
 
 }  // namespace
 
@@ -76,7 +101,7 @@ int runReportCommand(QCoreApplication& app) {
     // Windows those open a message box whenever the process has no console,
     // which blocks a script or scheduled task that redirects the output.
     if (parser.isSet(QStringLiteral("help"))) {
-        writeConsoleText(stdout, parser.helpText());
+        writeConsoleText(stdout, parser.helpText() + QLatin1String(kHelpEnd));
         return kExitGood;
     }
     if (parser.isSet(QStringLiteral("version"))) {

@@ -5,14 +5,15 @@
 #include <atomic>
 
 #include "comparison_files.h"
+#include "installed_layout.h"
 #include "orvochecklib.h"
 
 CompareSource compareSourceFor(const QString& compFile, const QString& downloadUrl,
                                const QString& executableDir) {
     if (!compFile.isEmpty()) return {QString(), QString(), compFile};
     const QString shipped = shippedComparisonFile(executableDir);
-    if (shipped == QLatin1String(kShippedComparisonFile))
-        return {downloadUrl, QLatin1String(kDownloadedComparisonFile), shipped};
+    if (shipped == QLatin1String(kShippedComparisonFile) || isInstalledProgramDir(executableDir))
+        return {downloadUrl, downloadedComparisonFile(executableDir), shipped};
     // Started from elsewhere: the download goes beside the program as well.
     return {downloadUrl, QDir(executableDir).filePath(QLatin1String(kDownloadedComparisonFile)),
             shipped};

@@ -17,7 +17,8 @@ struct CompareSource {
 // The program's own choice: download from the URL to comp/comp.json and fall
 // back to comp/compDefault.json, both under the current directory like the
 // window program, or beside this executable when the current directory holds
-// no shipped file (so the report also works when started from elsewhere).
+// no shipped file (so the report also works when started from elsewhere);
+// the installed program uses the package's file and the user's cache folder.
 // A given comparison file is used as it is, without a download.
 CompareSource compareSourceFor(const QString& compFile, const QString& downloadUrl,
                                const QString& executableDir);

@@ -498,6 +498,9 @@ void TestReportCli::commandLine_data() {
     QTest::addColumn<QString>("stderrHas");
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Exit codes: 0 good, 1 bad"
                           << "";
+    QTest::newRow("help names the environment, which the manual page shows")
+        << QStringList{"--help"} << 0
+        << "ORVOCHECK_CONTENT_URL  where the comparison file is downloaded from" << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "orvocheck-report OrvoCheck_"
                              << "";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 64 << ""

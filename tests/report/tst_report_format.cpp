@@ -4,6 +4,7 @@
 
 #include "exit_code.h"
 #include "http_test_server.h"
+#include "installed_layout.h"
 #include "orvochecklib.h"
 #include "report_format.h"
 #include "report_run.h"
@@ -64,6 +65,8 @@ private slots:
     void tableMarksMissingValues();
     void jsonHoldsEveryComponent();
     void sourceFollowsTheProgramOrTheGivenFile();
+    void installedProgramUsesThePackageAndUserFolders_data();
+    void installedProgramUsesThePackageAndUserFolders();
     void runCheckWithoutDownloadFinishesAtOnce();
     void runCheckWaitsForTheDownload_data();
     void runCheckWaitsForTheDownload();
@@ -184,6 +187,43 @@ void TestReportFormat::sourceFollowsTheProgramOrTheGivenFile() {
     s = compareSourceFor(QString(), "http://h/x", exeDir);
     QCOMPARE(s.savePath, QStringLiteral("comp/comp.json"));
     QCOMPARE(s.defaultPath, QStringLiteral("comp/compDefault.json"));
+}
+
+void TestReportFormat::installedProgramUsesThePackageAndUserFolders_data() {
+    QTest::addColumn<QString>("programDir");
+    QTest::addColumn<QString>("cacheHome");  // "<t>": a temporary folder, also HOME
+    QTest::addColumn<QString>("savePath");
+    QTest::addColumn<QString>("defaultPath");
+    const QString bin = installedProgramDir(), shipped = installedShippedFile();
+    QTest::newRow("installed") << bin << "<t>/c" << "<t>/c/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("no cache variable") << bin << "" << "<t>/.cache/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("relative cache variable ignored")
+        << bin << "rel" << "<t>/.cache/OrvoCheck/comp.json" << shipped;
+    QTest::newRow("named with a detour") << bin + "/../bin/" << "<t>/c" << "<t>/c/OrvoCheck/comp.json"
+                                         << shipped;
+    QTest::newRow("a folder beside it keeps the working directory")
+        << bin + "2" << "<t>/c" << "comp/comp.json" << "comp/compDefault.json";
+}
+
+void TestReportFormat::installedProgramUsesThePackageAndUserFolders() {
+    QFETCH(QString, programDir);
+    QFETCH(QString, cacheHome);
+    QFETCH(QString, savePath);
+    QFETCH(QString, defaultPath);
+    if (installedProgramDir().isEmpty()) QSKIP("no package for this platform");
+    WorkingDir wd;  // its shipped file is only for the program that is not installed
+    wd.write("comp/compDefault.json", compFile("here"));
+    QTemporaryDir t;
+    const QByteArray oldHome = qgetenv("HOME"), oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("HOME", t.path().toUtf8());
+    qputenv("XDG_CACHE_HOME", cacheHome.replace("<t>", t.path()).toUtf8());
+    const CompareSource s = compareSourceFor(QString(), "http://h/x", programDir);
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CACHE_HOME", oldCache);
+    QCOMPARE(s.savePath, savePath.replace("<t>", t.path()));
+    QCOMPARE(s.defaultPath, defaultPath);
+    // The download replaces the file, which needs its folder.
+    QVERIFY(QFileInfo(QFileInfo(s.savePath).path()).isDir());
 }
 
 void TestReportFormat::runCheckWithoutDownloadFinishesAtOnce() {
