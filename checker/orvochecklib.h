@@ -86,8 +86,7 @@ protected:
     // Ranks against a comparison file's content; source names it in the log.
     bool compareWithJson(const QByteArray& bytes, const QString& source);
     bool readJsonFile(const QString& path);
-    static bool readFileBytes(const QString& path, QByteArray& bytes);
-    bool parseJson(QByteArray bytes);
+    bool parseJson(const QByteArray& bytes);
     bool evaluateRanks();
     static Rank rankByName(const QString& name, const QJsonArray& goodList,
                            const QJsonArray& badList);
