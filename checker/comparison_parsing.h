@@ -9,7 +9,7 @@
 // its lists from, and its "Figures", which explain the lists' entries.
 struct ComparisonDocument {
     QJsonObject root;
-    ComparisonFigures figures{QByteArray()};
+    ComparisonFigures figures;
 };
 
 // Parses decoded text (see decodeComparisonText); false, with a log line,

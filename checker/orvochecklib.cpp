@@ -43,14 +43,18 @@ bool OrvoCheckLib::parseJson(const QByteArray& bytes) {
 
 QString OrvoCheckLib::getCPUName() const { return m_CPUName; }
 QString OrvoCheckLib::getCPURank() const { return rankText(m_CPURank); }
-QStringList OrvoCheckLib::getGPUNames() const { return m_GPUNames; }
+QStringList OrvoCheckLib::getGPUNames() const {
+    QStringList names = m_GPUNames;
+    for (int i = 0; i < names.size() && i < m_GPUProductNames.size(); ++i)
+        if (!m_GPUProductNames.at(i).isEmpty()) names[i] = m_GPUProductNames.at(i);
+    return names;
+}
 QString OrvoCheckLib::getGPURank(int index) const {
     return index >= 0 && index < m_GPURanks.size() ? rankText(m_GPURanks.at(index))
                                                    : rankText(RANK_UNCHECKED);
 }
 QString OrvoCheckLib::getRepGPUName() const {
-    return m_RepGPUIndex >= 0 && m_RepGPUIndex < m_GPUNames.size() ? m_GPUNames.at(m_RepGPUIndex)
-                                                                   : QString();
+    return getGPUNames().value(m_RepGPUIndex);
 }
 QString OrvoCheckLib::getRepGPURank() const { return getGPURank(m_RepGPUIndex); }
 QString OrvoCheckLib::getMemorySize() const { return QString::number(m_MemorySize, 'f', 1); }

@@ -6,6 +6,7 @@
 #include <QJsonValue>
 
 #include "orvochecklib.h"
+#include "wmi_source.h"
 
 namespace {
 
@@ -42,6 +43,16 @@ QVector<int> adaptersOnList(const QList<GpuInfo>& adapters, const QStringList& r
         }
     }
     return found;
+}
+
+// The adapter named by its products, after the maker's short name that
+// begins a name built from the PCI list ("NVIDIA Device 2705").
+QString adapterNamedBy(const QString& probed, const QStringList& products) {
+    if (products.isEmpty()) return QString();
+    const QString maker = probed.section(QLatin1Char(' '), 0, 0);
+    const QString named = products.join(QStringLiteral(" / "));
+    return maker.isEmpty() || maker == QLatin1String("Device") ? named
+                                                                : maker + QLatin1Char(' ') + named;
 }
 
 }  // namespace
@@ -106,10 +117,12 @@ bool OrvoCheckLib::evaluateRanks() {
     m_CPURank = cpuGoodAt >= 0 ? RANK_GOOD : cpuBadAt >= 0 ? RANK_BAD : RANK_UNKNOWN;
     if (cpuGoodAt >= 0) {
         m_CPUReason.decidedBy = DecidedBy::GoodList;
-        figures.explain("CPU", QStringLiteral("Good list"), cpuGoodAt, cpuGood.size(), m_CPUReason);
+        const auto entry = figures.entry("CPU", QStringLiteral("Good list"), cpuGoodAt, cpuGood.size());
+        figures.explain("CPU", entry, entry.products, m_CPUReason);
     } else if (cpuBadAt >= 0) {
         m_CPUReason.decidedBy = DecidedBy::BadList;
-        figures.explain("CPU", QStringLiteral("Bad list"), cpuBadAt, cpuBad.size(), m_CPUReason);
+        const auto entry = figures.entry("CPU", QStringLiteral("Bad list"), cpuBadAt, cpuBad.size());
+        figures.explain("CPU", entry, entry.products, m_CPUReason);
     } else {
         m_CPUReason.decidedBy = m_CPUName.isEmpty() ? DecidedBy::NothingFound : DecidedBy::NotListed;
     }
@@ -127,6 +140,8 @@ bool OrvoCheckLib::evaluateRanks() {
     const QVector<int> onBad = adaptersOnList(m_GPUs, {}, gpuBad);
     m_GPURanks.clear();
     m_GPUReasons.clear();
+    m_GPUProductNames.clear();
+    const bool namesFromDriver = adapterNamesFromDriver();
     for (int i = 0; i < m_GPUs.size(); ++i) {
         // The lists in the order they are consulted, each with its rank.
         const struct {
@@ -147,14 +162,30 @@ bool OrvoCheckLib::evaluateRanks() {
         Rank rank = RANK_UNKNOWN;
         RankReason reason;
         reason.decidedBy = DecidedBy::NotListed;
+        QString productName;
         for (const auto& list : lists) {
             if (list.at < 0) continue;
             rank = list.rank;
             decidedBy = list.name;
             reason.decidedBy = list.decidedBy;
-            figures.explain("GPU", QLatin1String(list.name), list.at, list.size, reason);
+            const auto entry = figures.entry("GPU", QLatin1String(list.name), list.at, list.size);
+            const QString& probed = m_GPUNames.at(i);
+            // A driver's name tells apart the products one ID stands for; a
+            // name from the PCI list may name a chip only, and then the
+            // products name the adapter.
+            const QList<int> products =
+                namesFromDriver ? figures.productsNamedBy("GPU", entry.products, probed)
+                                : entry.products;
+            figures.explain("GPU", entry, products, reason);
+            if (!namesFromDriver && !products.isEmpty() &&
+                !figures.namesAnyOf("GPU", products, probed))
+                productName = adapterNamedBy(probed, figures.productNames("GPU", products));
             break;
         }
+        if (!productName.isEmpty())
+            qDebug() << "[OrvoCheckLib] GPU" << i << "named" << productName << "for"
+                     << m_GPUNames.at(i);
+        m_GPUProductNames.append(productName);
         qDebug() << "[OrvoCheckLib] GPU" << i << "ranked by" << decidedBy << "for"
                  << m_GPUs[i].pnpDeviceId;
         m_GPURanks.append(rank);

@@ -280,12 +280,10 @@ void TestReportCli::reasons_data() {
     QTest::newRow("GTX 470 by its family")
         << quint16(0x06cd) << gb16 << quint16(0) << QByteArray("3") << "figures"
         << "en"
-        << QStringList{"gpu.why.figures.0.value=4630", "gpu.why.figures.0.product=GeForce GTX 580",
-                       "gpu.why.family=GeForce 400/500 (Fermi)"}
-        << QStringList{"G3D Mark 4,630 — Orvo needs 7,325",
-                       "Ranked as the family GeForce 400/500 (Fermi), by the figure of the "
-                       "GeForce GTX 580",
-                       "16.0 GB — Orvo needs 4 GB"};
+        << QStringList{"gpu.why.figures=0", "gpu.why.family=GeForce 400/500",
+                       "gpu.why.witness.product=GeForce GTX 580", "gpu.why.witness.value=4630",
+                       "adapters.0.value=NVIDIA GeForce GTX 470"}
+        << QStringList{"16.0 GB — Orvo needs 4 GB"};
     QTest::newRow("processor short of one figure of one reference, both of the other")
         << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "host i5-4430"
         << "en"
