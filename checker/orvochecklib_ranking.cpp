@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QRegularExpression>
 
 #include "orvochecklib.h"
 #include "wmi_source.h"
@@ -53,6 +54,48 @@ QString adapterNamedBy(const QString& probed, const QStringList& products) {
     const QString named = products.join(QStringLiteral(" / "));
     return maker.isEmpty() || maker == QLatin1String("Device") ? named
                                                                 : maker + QLatin1Char(' ') + named;
+}
+
+// The words of a release's name before its version ("Debian GNU/Linux 11
+// (bullseye)" gives "Debian GNU/Linux"); a name without one is all system.
+QString systemOf(const QString& release) {
+    QStringList words;
+    for (const QString& word : release.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.contains(QRegularExpression(QStringLiteral("[0-9(]")))) break;
+        words << word;
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+// A release as its users name it: the system and the version's first two
+// parts, without point releases, support words or code names ("Ubuntu
+// 22.04.3 LTS" gives "Ubuntu 22.04", "Fedora Linux 40 (Workstation
+// Edition)" gives "Fedora Linux 40").
+QString releaseOf(const QString& listed) {
+    const QString system = systemOf(listed);
+    const QRegularExpressionMatch version =
+        QRegularExpression(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)"))
+            .match(listed.mid(system.size()));
+    return version.hasMatch() ? system + QLatin1Char(' ') + version.captured(1) : system;
+}
+
+// The good list's releases of the same system as osName, each once, in the
+// list's order; where the list holds none of that system, its releases of
+// every system but Windows.
+QStringList listedReleasesFor(const QString& osName, const QJsonArray& good) {
+    const QString system = systemOf(osName);
+    QStringList same, others;
+    for (const QJsonValue& value : good) {
+        const QString listed = value.toString();
+        if (listed.startsWith(QLatin1String("Windows"), Qt::CaseInsensitive)) continue;
+        QStringList& into =
+            QString::compare(systemOf(listed), system, Qt::CaseInsensitive) == 0 ? same : others;
+        const QString release = releaseOf(listed);
+        if (!release.isEmpty() && !into.contains(release)) into << release;
+    }
+    qDebug() << "[OrvoCheckLib] OS" << osName << "on no list;" << same.size()
+             << "listed releases of the same system";
+    return same.isEmpty() ? others : same;
 }
 
 }  // namespace
@@ -108,6 +151,9 @@ bool OrvoCheckLib::evaluateRanks() {
             m_OSRank = RANK_BAD;
             m_OSReason.decidedBy = DecidedBy::Minimum;
         }
+        if (m_OSReason.decidedBy == DecidedBy::NotListed &&
+            !m_OSName.startsWith(QLatin1String("Windows"), Qt::CaseInsensitive))
+            m_OSReason.listedReleases = listedReleasesFor(m_OSName, osGood);
     }
 
     // Ranked as rankByName() does, keeping where the name was found.
