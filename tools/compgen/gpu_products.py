@@ -51,7 +51,7 @@ def split_products(name):
             product = re.sub(r"\s+(Mobile|Laptop GPU|Max-Q)$", "", out[-1][1]) + " " + part
             part = product
         elif out and part.split()[0] not in BRANDS:
-            product = " ".join(_prefix(out[0][1], part.split()[0]) + [part])
+            product = " ".join(_prefix(out[-1][1], part.split()[0]) + [part])
         out.append((part, clean(product)))
     return out
 
@@ -67,7 +67,7 @@ def specific(product):
 
 
 def _prefix(first, word):
-    """The words a bare part ("7600 XT", "M265", "PRO W7600") takes from the first product of its name:
+    """The words a bare part ("7600 XT", "M265", "PRO W7600") takes from the product before it:
     the series before the model ("Radeon RX", "Radeon R7"), or the brand alone for a part naming its own
     series."""
     words = first.split()
@@ -76,6 +76,8 @@ def _prefix(first, word):
     if re.match(r"^(R\d+E?|RX|HD|PRO|Pro|Vega|FirePro)$", word) or not re.search(r"\d", word):
         return words[:1]
     last = max((i for i, w in enumerate(words) if re.search(r"\d", w)), default=len(words))
+    if word[0].isdigit() and last < len(words) and not words[last][0].isdigit():
+        return words[:1]  # "M445 / 530": a number after a lettered model starts another series
     return words[:last]
 
 
@@ -116,12 +118,13 @@ class ProductFigures:
         self.matches = {r["product"]: r["passmark"] for r in table("gpu_matches.tsv", MATCH_COLUMNS)}
 
     def parts(self, vendor, device, name, revision="-"):
-        """[(part, product)] an entry can be: its pci.ids products, else those gpu_names.tsv gives."""
-        listed = split_products(name) or own_name(name)
-        if any(specific(p) for _, p in listed):
+        """[(part, product)] an entry can be: its pci.ids products, else those gpu_names.tsv gives; a brand
+        without a model ("Radeon Vega Series", "Intel Graphics") names none."""
+        listed = [(part, p) for part, p in split_products(name) or own_name(name) if specific(p)]
+        if listed:
             return listed
         named = self.names.get((vendor, device, revision)) or self.names.get((vendor, device, "-"), [])
-        return [(p, p) for p in named] if named else listed
+        return [(p, p) for p in named]
 
     def products(self, vendor, device, name, revision="-"):
         return list(dict.fromkeys(p for _, p in self.parts(vendor, device, name, revision)))
