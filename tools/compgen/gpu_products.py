@@ -10,8 +10,8 @@ The matching step, first that applies:
  1. data/gpu_matches.tsv, the reviewed exceptions (each with its source), "-" for no figure;
  2. the first product line of data/gpu_rules.tsv that matches the pci.ids part, when it names a figure;
  3. the name itself or its spellings in PassMark's list (case aside): "Intel " before Intel's products,
-    "HD Graphics 4000" as "HD 4000", "Mobile" as "(Mobile)" or "Laptop GPU", "Max-Q" as "with Max-Q
-    Design", a trailing "Graphics" dropped. A laptop part is never matched to its desktop namesake.
+    "HD Graphics 4000" as "HD 4000", "Mobile" as "(Mobile)" or "Laptop GPU" (AMD's: also without it),
+    "Max-Q" as "with Max-Q Design", a trailing "Graphics", "Series" or "Chipset (Family)" dropped. A laptop part is never matched to its desktop namesake.
 """
 
 import os
@@ -92,9 +92,10 @@ def spellings(vendor, product):
         names += [maxq.group(1) + " with Max-Q Design"]
     if vendor == "1002" and mobile:
         names.append(mobile.group(1))  # AMD's "Mobile" names parts that exist only in laptops
-    names += [re.sub(r" (Graphics|Series)$", "", n) for n in names if re.search(r" (Graphics|Series)$", n)]
+    names += [re.sub(r" (Graphics|Series|Chipset Family|Chipset)$", "", n) for n in names
+              if re.search(r" (Graphics|Series|Chipset Family|Chipset)$", n)]
     if vendor == INTEL:
-        names = ["Intel " + n for n in names] + ["Intel " + re.sub(r"\bGraphics (?=\w*\d)", "", n) for n in names]
+        names += ["Intel " + n for n in names] + ["Intel " + re.sub(r"\bGraphics (?=\w*\d)", "", n) for n in names]
     return names
 
 
