@@ -198,6 +198,7 @@ class Generation(unittest.TestCase):
                     "10DE\t13D7\tgood\tGM204M [GeForce GTX 965M]\tpci.ids x\tx\n")
         self.append("gpu_marks.tsv", "GeForce GTX 980M\tGeForce GTX 980M\t9700\tx\n"
                     "GeForce GTX 970M\tGeForce GTX 970M\t8000\tx\nGeForce GTX 965M\tGeForce GTX 965M\t6000\tx\n")
+        write(os.path.join(self.tmp, "cpu_marks.tsv"), "Intel Core i5-14400\t25000\tx\n")
         figures = Sources(self.tmp).document()["Figures"]
 
         def shown(what, lst, i):
@@ -210,7 +211,8 @@ class Generation(unittest.TestCase):
         cases = [("CPU", "Good list", 0, ([["Intel Xeon Gold 6133", None, None]], "Xeon Scalable",
                                           ["REF", 2000, 5000])),  # figures set aside: its rule's
                  ("CPU", "Good list", 1, ([["REF", 2000, 5000]], False, False)),  # its own figures
-                 ("CPU", "Good list", 2, ([["Intel Core i5-14400", None, None]], "Core 14th gen", ["REF", 2000, 5000])),
+                 # its own multi-thread figure, and the family line that ranks it without a single-thread one
+                 ("CPU", "Good list", 2, ([["Intel Core i5-14400", None, 25000]], "Core 14th gen", ["REF", 2000, 5000])),
                  ("CPU", "Bad list", 0, ([["SLOW", 1000, 1000]], False, False)),
                  ("GPU", "Good list", 0, ([["GeForce GTX 970", 9636]], False, False)),
                  ("GPU", "Good list", 1, ([["GeForce GTX 980M", 9700], ["GeForce GTX 970M", 8000]], False, False)),
@@ -225,6 +227,9 @@ class Generation(unittest.TestCase):
         self.assertEqual((figures["Bars"]["GPU"]["value"], figures["Bars"]["Memory"]["value"]), (7325, 4))
         self.append("gpu_pciids.tsv", "10DE\t13D9\tgood\tGM204M [GeForce GTX 975M]\tpci.ids x\tx\n")
         with self.assertRaisesRegex(TableError, "975M.*import-gpu-figures"):
+            Sources(self.tmp).document()
+        write(os.path.join(self.tmp, "cpu_marks.tsv"), "Intel Core i5-14400\t4000\tx\n")
+        with self.assertRaisesRegex(TableError, "i5-14400.*below every bar"):
             Sources(self.tmp).document()
 
     def test_processor_ranks_follow_the_figures(self):

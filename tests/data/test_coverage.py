@@ -43,7 +43,8 @@ LABELLED = [
 
 
 # (list, entry, product, published figure): G3D Mark or CPU Mark from PassMark's lists
-# (videocardbenchmark.net, cpubenchmark.net); None where a family line is to decide.
+# (videocardbenchmark.net, cpubenchmark.net; processors of 2023 on: its list of 2023-10-27);
+# None where no figure is published and a family line is to decide.
 FIXTURES = [
     ("GPU", ("10DE", "2204"), "GeForce RTX 3090", 26000),  # "about 26,000" (issue 32's second source)
     ("GPU", ("10DE", "2882"), "GeForce RTX 4060", 19500),
@@ -51,9 +52,9 @@ FIXTURES = [
     ("GPU", ("1002", "130B"), "Radeon R4", 350),  # "about 350"
     ("GPU", ("10DE", "0A65"), "GeForce 210", 140),  # "about 140"
     ("GPU", ("8086", "0166"), "HD Graphics 4000", 340),
-    ("CPU", "Intel(R) Core(TM) i9-14900K", "Intel Core i9-14900K", None),
+    ("CPU", "Intel(R) Core(TM) i9-14900K", "Intel Core i9-14900K", 62910),
     ("CPU", "Intel(R) Core(TM) Ultra 7 265K", "Intel Core Ultra 7 265K", None),
-    ("CPU", "Intel(R) Core(TM) Ultra 7 155H", "Intel Core Ultra 7 155H", None),
+    ("CPU", "Intel(R) Core(TM) Ultra 7 155H", "Intel Core Ultra 7 155H", 21359),
     ("CPU", "AMD Ryzen 7 7800X3D 8-Core Processor", "AMD Ryzen 7 7800X3D", 35140),
 ]
 

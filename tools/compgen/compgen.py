@@ -19,6 +19,10 @@
   compgen.py import-gpu-figures --cpu-mark GIT [--commit C]
                                        refresh the G3D Marks of data/gpu_figures.tsv, and those of every
                                        listed product (data/gpu_marks.tsv), from that snapshot
+  compgen.py import-cpu-marks --passmark GIT
+                                       rebuild data/cpu_marks.tsv: the multi-thread figures of the listed
+                                       processors that a family line ranks, from the last whole multi-thread
+                                       table of that snapshot
   compgen.py import-gpu-names --mesa PATH --mesa-commit C --intel-inf PATH --intel-inf-source TEXT
                              --ids PATH --release TEXT
                                        rebuild data/gpu_names.tsv: the products Mesa's Intel table (else
@@ -48,7 +52,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
-from cpu_import import build as build_cpu_tables, git  # noqa: E402
+from cpu_import import PASSMARK_2023_MULTI, build as build_cpu_tables, git  # noqa: E402
+from figures import CPU_MARK_COLUMNS, cpu_product_name  # noqa: E402
 from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS, SPELLING_COLUMNS, compile_rules, first_rule  # noqa: E402
 from gpu_revisions import AMD, REVISION_COLUMNS, revision_rows  # noqa: E402
 from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE, Figures,  # noqa: E402
@@ -253,6 +258,36 @@ passmark: the PassMark row the matching step of gpu_products.py ties the product
 gpu_matches.tsv), - with g3d - when no row is the product's. Written by compgen.py import-gpu-figures."""
 
 
+def cmd_import_cpu_marks(args):
+    commit, path = PASSMARK_2023_MULTI
+    date = git(args.passmark, "log", "-1", "--format=%ad", "--date=short", commit).strip()
+    marks = {}
+    for entry in json.loads(git(args.passmark, "show", "%s:%s" % (commit, path))):
+        marks.setdefault(model_key(entry["nameDetail"]), entry["mark"])  # the list's first row of a name
+    src = Sources(args.data)
+    # figures the review of cpu_figure_checks.tsv set aside stay aside: only models without any
+    names = sorted({cpu_product_name(r["name"]) for lst in ("good", "bad") for r in src.cpu[lst] if r["key"] == "-"})
+    rows = [[n, str(marks[model_key(n)]), "PassMark CPU Mark %s via lainbo/cpu-mark@%s %s" % (date, commit[:7], path)]
+            for n in names if model_key(n) in marks]
+    write_table(src.path("cpu_marks.tsv"), CPU_MARKS_HEADER, CPU_MARK_COLUMNS, rows)
+    print("compgen: multi-thread figures of %d of %d processors a family line ranks written to cpu_marks.tsv"
+          % (len(rows), len(names)))
+    return 0
+
+
+CPU_MARKS_HEADER = [
+    "PassMark CPU Mark (multi-thread) of the listed processors that a line of cpu_rules.tsv ranks, from the last",
+    "whole multi-thread table of lainbo/cpu-mark (no single-thread figure: the rank stays the line's). product: the",
+    "model as PassMark names it (figures.py cpu_product_name of the brand string; PassMark's \"@ clock\" aside).",
+    "Written by compgen.py import-cpu-marks.",
+]
+
+
+def model_key(name):
+    """A PassMark processor name without its clock or core count, case aside, to match a brand string's model."""
+    return re.sub(r"\s+(@.*|\S+-Core)$", "", name).casefold()
+
+
 def cmd_import_gpu_names(args):
     with open(args.mesa, encoding="utf-8") as f:
         mesa = read_mesa_ids(f.read())
@@ -390,6 +425,9 @@ def main(argv=None):
     p.add_argument("--cpu-mark", required=True, help="git directory of github.com/lainbo/cpu-mark")
     p.add_argument("--commit", default="48c7b97", help="the snapshot's commit (default: the tables')")
     p.set_defaults(run=cmd_import_gpu_figures)
+    p = sub.add_parser("import-cpu-marks")
+    p.add_argument("--passmark", required=True, help="git directory of github.com/lainbo/cpu-mark")
+    p.set_defaults(run=cmd_import_cpu_marks)
     p = sub.add_parser("import-gpu-names")
     p.add_argument("--mesa", required=True, help="Mesa's include/pci_ids/iris_pci_ids.h")
     p.add_argument("--mesa-commit", required=True, help="the commit that file was read at (repository@commit)")

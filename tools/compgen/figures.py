@@ -11,6 +11,7 @@ A reader that knows only the lists never looks here, so the lists and their rank
 """
 
 import math
+import os
 import re
 
 from cpu_rank import first_rule
@@ -18,6 +19,7 @@ from gpu_products import ProductFigures
 from gpu_select import REFERENCES, judge, read_rules
 from tables import TableError, read_table
 
+CPU_MARK_COLUMNS = ["product", "multi", "source"]
 BENCHMARKS = {"CPU single": "PassMark CPU Single Thread Rating", "CPU multi": "PassMark CPU Mark",
               "GPU": "PassMark G3D Mark"}
 
@@ -69,9 +71,22 @@ def cpu_product_name(brand):
     return " ".join(name.split())
 
 
+def read_cpu_marks(path):
+    """{model: multi-thread figure} of processors that have no single-thread one (data/cpu_marks.tsv)."""
+    if not os.path.exists(path):
+        return {}
+    marks = {}
+    for row in read_table(path, CPU_MARK_COLUMNS):
+        if not re.fullmatch(r"[1-9][0-9]*", row["multi"]):
+            raise TableError("%s: the figure %r is not a whole number" % (row.where(), row["multi"]))
+        marks[row["product"]] = int(row["multi"])
+    return marks
+
+
 def cpu_figures(src, families):
     ranker = src.cpu_ranker
     products = _Numbered()
+    multi_only = read_cpu_marks(src.path("cpu_marks.tsv"))
 
     def product(key):
         single, multi = ranker.figures[key]
@@ -82,7 +97,11 @@ def cpu_figures(src, families):
             return product(row["key"])
         rule = first_rule(ranker.rules, row["name"])
         name = cpu_product_name(row["name"])
-        own = product(name) if name in ranker.figures else products(name, [name, None, None])
+        multi = multi_only.get(name)
+        if multi is not None and row["list"] == "good" and all(multi < bar for _, bar in ranker.bars):
+            raise TableError("%s: %r is good by its family line, but its multi-thread figure %d is below every"
+                             " bar" % (row.where(), row["name"], multi))
+        own = product(name) if name in ranker.figures else products(name, [name, None, multi])
         return [[own], families(family_name(rule["reason"])), product(rule["witness"])]
 
     lists = {name: [entry(r) for r in src.cpu[lst]] for name, lst in (("Good list", "good"), ("Bad list", "bad"))}
