@@ -193,7 +193,8 @@ def name_rows(pair_rows, mesa, mesa_source, inf, inf_source, amdgpu, amdgpu_sour
             names, source = [n for ns in amdgpu[device].values() for n in ns], amdgpu_source
         else:
             continue
-        products = list(dict.fromkeys(clean(n) for n in names if specific(clean(n))))
+        # one name may list several ("AMD Radeon Vega 3 / 10 Graphics"): the table separates products by " / "
+        products = list(dict.fromkeys(clean(n).replace(" / ", "/") for n in names if specific(clean(n))))
         if products:
             rows.append([vendor, device, "-", " / ".join(products), source])
     return sorted(rows, key=lambda r: (r[0], r[1]))
