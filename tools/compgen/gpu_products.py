@@ -1,17 +1,19 @@
 """The products a listed adapter can be, by the names users know, and each product's own G3D Mark.
 
-Names: the products pci.ids lists in a name's brackets; where it lists none (a platform such as "2nd
-Generation Core Processor Family Integrated Graphics Controller", a codename such as "Phoenix1"), those
-Mesa's Intel tables or libdrm's amdgpu.ids give for the ID (data/gpu_names.tsv). Figures: the matching
-step below ties each name to one row of PassMark's list (data/gpu_marks.tsv, written by
-compgen.py import-gpu-figures); a name it cannot tie keeps a null figure.
+Names: the products pci.ids lists in a name's brackets; where it lists none, or only a brand (a platform
+such as "2nd Generation Core Processor Family Integrated Graphics Controller", a codename such as
+"Phoenix1", "Radeon Vega Series"), those Mesa's Intel table, Intel's driver or libdrm's amdgpu.ids give for
+the ID (data/gpu_names.tsv). Figures: the matching step below ties each name to one row of PassMark's list
+(data/gpu_marks.tsv, written by compgen.py import-gpu-figures); a name it cannot tie keeps a null figure.
 
 The matching step, first that applies:
  1. data/gpu_matches.tsv, the reviewed exceptions (each with its source), "-" for no figure;
- 2. the first product line of data/gpu_rules.tsv that matches the pci.ids part, when it names a figure;
- 3. the name itself or its spellings in PassMark's list (case aside): "Intel " before Intel's products,
+ 2. the name itself or its spellings in PassMark's list (case aside): "Intel " before Intel's products,
     "HD Graphics 4000" as "HD 4000", "Mobile" as "(Mobile)" or "Laptop GPU" (AMD's: also without it),
-    "Max-Q" as "with Max-Q Design", a trailing "Graphics", "Series" or "Chipset (Family)" dropped. A laptop part is never matched to its desktop namesake.
+    "Max-Q" as "with Max-Q Design", a trailing "Graphics", "Series" or "Chipset (Family)" dropped;
+    a laptop part is never matched to its desktop namesake;
+ 3. the first product line of data/gpu_rules.tsv that matches the pci.ids part, when its figure is the
+    product's own (its note does not rank it at another product's figure).
 """
 
 import os
@@ -25,6 +27,8 @@ MATCH_COLUMNS = ["product", "passmark", "source"]
 INTEL = "8086"
 BRANDS = ("GeForce", "Quadro", "TITAN", "Tesla", "NVS", "RTX", "Radeon", "FirePro", "FireGL", "Instinct",
           "Arc", "Iris", "HD", "UHD", "Intel", "Mobility", "ATI")
+# A product line's note that ranks the product at another's figure, which is then not the product's own.
+_PROXY = re.compile(r"no PassMark figure|without a PassMark figure|figure only for|weaker of|ranked at")
 _VARIANT = re.compile(r"^(Mobile|Max-Q|Laptop GPU|Mobile Refresh|Max-Q Refresh)$")
 
 
@@ -140,14 +144,14 @@ class ProductFigures:
         if product in self.matches:
             passmark = self.matches[product]
             return None if passmark == "-" else (passmark, marks[passmark])
-        rule = next((f for v, kind, pat, f, _ in rules if v == vendor and kind == "product" and pat.search(part)),
-                    None)
-        if rule is not None:
-            return (rule, marks[rule]) if rule in marks else None
+        rule = next(((f, note) for v, kind, pat, f, note in rules
+                     if v == vendor and kind == "product" and pat.search(part)), None)
         for spelling in spellings(vendor, product):
             if spelling.casefold() in folded:
                 passmark = folded[spelling.casefold()]
                 return passmark, marks[passmark]
+        if rule is not None and rule[0] in marks and not _PROXY.search(rule[1]):
+            return rule[0], marks[rule[0]]
         return None
 
 
