@@ -151,6 +151,9 @@ ComparisonFigures::Entry ComparisonFigures::entry(const char* component, const Q
 
 QList<int> ComparisonFigures::productsNamedBy(const char* component, const QList<int>& candidates,
                                               const QString& adapterName) const {
+    // A name that lists several products ("Radeon RX 7700S/7600S", as the
+    // PCI list gives a chip) tells none of them apart.
+    if (adapterName.contains(QLatin1Char('/'))) return candidates;
     const QStringList words = wordsOf(adapterName);
     QList<int> named;
     int longest = 0;
@@ -198,14 +201,15 @@ QList<RankFigure> ComparisonFigures::figuresOf(bool cpu, const Product& product)
                                   m_GpuBar.single, m_GpuBar.reference, product.name};
         return figures;
     }
-    // A processor's figures go in pairs, single thread then multi thread,
-    // one pair per bar: a product short of either shows none.
-    if (!(product.first > 0.0 && product.second > 0.0)) return figures;
+    // Single thread then multi thread, bar after bar; a figure the product
+    // has none of is left out, never filled in with another product's.
     for (const Bar& bar : m_CpuBars) {
-        figures << RankFigure{QStringLiteral("single-thread"), m_SingleBenchmark, product.first,
-                              bar.single, bar.reference, product.name};
-        figures << RankFigure{QStringLiteral("multi-thread"), m_MultiBenchmark, product.second,
-                              bar.multi, bar.reference, product.name};
+        if (product.first > 0.0)
+            figures << RankFigure{QStringLiteral("single-thread"), m_SingleBenchmark,
+                                  product.first, bar.single, bar.reference, product.name};
+        if (product.second > 0.0)
+            figures << RankFigure{QStringLiteral("multi-thread"), m_MultiBenchmark,
+                                  product.second, bar.multi, bar.reference, product.name};
     }
     return figures;
 }

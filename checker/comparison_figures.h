@@ -37,9 +37,9 @@ public:
     };
     Entry entry(const char* component, const QString& list, int index, int listSize) const;
 
-    // The entry's products that a name reported by the adapter's driver
-    // names: those whose name is contained, word for word, in it, the
-    // longest only; all of them when it names none or several equally.
+    // The entry's products that the adapter's name names: those whose name
+    // is contained, word for word, in it, the longest only; all of them when
+    // it names none or several equally, or lists several ("A/B").
     QList<int> productsNamedBy(const char* component, const QList<int>& products,
                                const QString& adapterName) const;
     // Whether the name names one of the products at all.

@@ -216,15 +216,16 @@ bool OrvoCheckLib::evaluateRanks() {
             reason.decidedBy = list.decidedBy;
             const auto entry = figures.entry("GPU", QLatin1String(list.name), list.at, list.size);
             const QString& probed = m_GPUNames.at(i);
-            // A driver's name tells apart the products one ID stands for; a
-            // name from the PCI list may name a chip only, and then the
-            // products name the adapter.
-            const QList<int> products =
-                namesFromDriver ? figures.productsNamedBy("GPU", entry.products, probed)
-                                : entry.products;
+            // The adapter's name (the driver's, or on Linux amdgpu.ids' by
+            // revision) tells apart the products one ID stands for; a name
+            // from the PCI list may name a chip only or list the chip's
+            // products ("RX 7700S/7600S"), and then the products the
+            // comparison data knows for it name the adapter.
+            const QList<int> products = figures.productsNamedBy("GPU", entry.products, probed);
             figures.explain("GPU", entry, products, reason);
             if (!namesFromDriver && !products.isEmpty() &&
-                !figures.namesAnyOf("GPU", products, probed))
+                (probed.contains(QLatin1Char('/')) ||
+                 !figures.namesAnyOf("GPU", products, probed)))
                 productName = adapterNamedBy(probed, figures.productNames("GPU", products));
             break;
         }

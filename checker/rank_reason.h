@@ -41,7 +41,8 @@ struct RankFigure {
 struct RankReason {
     DecidedBy decidedBy = DecidedBy::NotCompared;
     // Figures of this computer's own product only, never another's: for a
-    // processor two per reference, reference after reference; for a graphics
+    // processor, reference after reference, its single-thread then its
+    // multi-thread figure, either left out where the product has none; for a graphics
     // adapter one per product its ID can be (several only while the product
     // stays ambiguous). Empty when no figure of the product is known.
     QList<RankFigure> figures;
