@@ -157,7 +157,7 @@ void compareLargeFile(benchmark::State& state, Step step, bool withFigures = fal
     compareFile(state, path, step);
 }
 
-void BM_CompareShippedFile(benchmark::State& state) {
+void compareShippedFile(benchmark::State& state, Step step) {
     const QByteArray env = qgetenv("ORVO_BENCH_COMP");
     const QString path =
         env.isEmpty() ? QStringLiteral(ORVO_COMP_DEFAULT) : QString::fromLocal8Bit(env);
@@ -165,9 +165,18 @@ void BM_CompareShippedFile(benchmark::State& state) {
         state.SkipWithError("the comparison file does not exist");
         return;
     }
-    compareFile(state, path, Step::Whole);
+    compareFile(state, path, step);
+}
+// The whole check, and its two parts: reading with the one parse of the
+// whole file (figures included), and ranking with the figures looked up.
+void BM_CompareShippedFile(benchmark::State& state) { compareShippedFile(state, Step::Whole); }
+void BM_ReadShippedFile(benchmark::State& state) { compareShippedFile(state, Step::ReadOnly); }
+void BM_EvaluateShippedFile(benchmark::State& state) {
+    compareShippedFile(state, Step::EvaluateOnly);
 }
 BENCHMARK(BM_CompareShippedFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadShippedFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EvaluateShippedFile)->Unit(benchmark::kMicrosecond);
 
 // The whole step is the figure that counts; the parts show where it goes.
 void BM_CompareLargeFile(benchmark::State& state) { compareLargeFile(state, Step::Whole); }
