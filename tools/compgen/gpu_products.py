@@ -68,8 +68,9 @@ def own_name(name):
 
 
 def specific(product):
-    """Whether a marketing name names one product ("Radeon 780M"), not a brand ("Intel(R) Graphics")."""
-    return bool(re.search(r"\d|Iris (Xe|Plus)", product))
+    """Whether a marketing name names one product ("Radeon 780M", "GeForce GTX TITAN X", "Radeon VII"), not a
+    brand ("Intel(R) Graphics")."""
+    return bool(re.search(r"\d|Iris (Xe|Plus)|\bTITAN\b|\bTitan\b|Radeon VII|^ION\b|Riva TNT", product))
 
 
 def _prefix(first, word):
