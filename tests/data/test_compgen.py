@@ -195,9 +195,13 @@ class Generation(unittest.TestCase):
         self.append("cpu_brands.tsv",
                     "Intel(R) Xeon(R) Gold 6133 CPU @ 2.50GHz\tIntel Xeon Gold 6133 @ 2.50GHz\tx\n")
         self.append("gpu_pciids.tsv", "10DE\t13D8\tgood\tGM204M [GeForce GTX 980M / 970M]\tpci.ids x\tx\n"
-                    "10DE\t13D7\tgood\tGM204M [GeForce GTX 965M]\tpci.ids x\tx\n")
+                    "10DE\t13D7\tgood\tGM204M [GeForce GTX 965M]\tpci.ids x\tx\n"
+                    "10DE\t13DA\tgood\tGM204M [GeForce GTX 990M]\tpci.ids x\tx\n"
+                    "10DE\t13DB\tgood\tGM204 [GeForce GTX TITAN X]\tpci.ids x\tx\n")
+        self.append("gpu_names_reviewed.tsv", "10DE\t13DA\t-\tGeForce GTX 980M / GeForce GTX 970M\tx\n")
         self.append("gpu_marks.tsv", "GeForce GTX 980M\tGeForce GTX 980M\t9700\tx\n"
-                    "GeForce GTX 970M\tGeForce GTX 970M\t8000\tx\nGeForce GTX 965M\tGeForce GTX 965M\t6000\tx\n")
+                    "GeForce GTX 970M\tGeForce GTX 970M\t8000\tx\nGeForce GTX 965M\tGeForce GTX 965M\t6000\tx\n"
+                    "GeForce GTX TITAN X\tGeForce GTX TITAN X\t12511\tx\n")
         write(os.path.join(self.tmp, "cpu_marks.tsv"), "Intel Core i5-14400\t25000\tx\n")
         figures = Sources(self.tmp).document()["Figures"]
 
@@ -218,6 +222,9 @@ class Generation(unittest.TestCase):
                  ("GPU", "Good list", 1, ([["GeForce GTX 980M", 9700], ["GeForce GTX 970M", 8000]], False, False)),
                  # its own figure says bad where the family line says good: the family decided, no figure is its
                  ("GPU", "Good list", 2, ([["GeForce GTX 965M", 6000]], "GeForce GTX 970/980", ["good", 9000])),
+                 # the reviewed names come before pci.ids' brackets
+                 ("GPU", "Good list", 3, ([["GeForce GTX 980M", 9700], ["GeForce GTX 970M", 8000]], False, False)),
+                 ("GPU", "Good list", 4, ([["GeForce GTX TITAN X", 12511]], False, False)),  # a model without a number
                  ("GPU", "Bad list", 0, ([["GeForce GTX 960", None]], "GeForce GTX 950/960", ["bad", 6000]))]
         for what, lst, i, expected in cases:
             with self.subTest(what=what, lst=lst, i=i):

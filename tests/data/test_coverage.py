@@ -11,7 +11,7 @@ by machines; at least 99.5 %. Labelled adapters (device
 IDs as Windows reports them, with the verdict their own G3D figure gives under the rule): at most
 1 % ranked the opposite way. Fixture machines: each entry names its own product with a figure within
 15 % of the published one, or says that a family decided. It also prints the share of sample rows whose
-entry carries the product's own figures (every product the entry can be has one)."""
+user's own product can be told, with its own figure (own_share)."""
 
 import json
 import os
@@ -75,12 +75,22 @@ def shown(comp, what, entry):
     return [(products[p][0], products[p][-1]) for p in owns], family
 
 
+# A product named after the processor that carries it: the engine picks it by the user's brand string.
+BY_PROCESSOR = re.compile(r"\b(Ryzen|Athlon|Opteron|(A\d+|FX)-\d{4})\b")
+
+
 def own_share(comp, what, keyed):
-    """Share of (key, weight) rows whose entry has a figure for every product it can be."""
+    """Share of (key, weight) rows whose user's own product can be told and has a figure: an entry of one
+    product with a figure counts whole, one of several by the share of its products that name a processor and
+    have a figure (no sample says which processor a row's machines carry)."""
     found = entries(comp, what)
-    rows = [(found[k], w) for k, w in keyed if found.get(k) is not None]
-    own = sum(w for e, w in rows if all(f is not None for _, f in shown(comp, what, e)[0]) and shown(comp, what, e)[0])
-    return own / max(1, sum(w for _, w in rows))
+    rows = [(shown(comp, what, found[k])[0], w) for k, w in keyed if found.get(k) is not None]
+
+    def told(products):
+        if len(products) == 1:
+            return products[0][1] is not None
+        return sum(f is not None and bool(BY_PROCESSOR.search(p)) for p, f in products) / max(1, len(products))
+    return sum(w * told(products) for products, w in rows) / max(1, sum(w for _, w in rows))
 
 
 def fixture_faults(comp):

@@ -3,7 +3,9 @@
 Names: the products pci.ids lists in a name's brackets; where it lists none, or only a brand (a platform
 such as "2nd Generation Core Processor Family Integrated Graphics Controller", a codename such as
 "Phoenix1", "Radeon Vega Series"), those Mesa's Intel table, Intel's driver or libdrm's amdgpu.ids give for
-the ID (data/gpu_names.tsv). Figures: the matching step below ties each name to one row of PassMark's list
+the ID (data/gpu_names.tsv). Before both come the reviewed rows of data/gpu_names_reviewed.tsv, for IDs
+that several products share under one generic name ("Intel HD Graphics", "AMD Radeon Graphics"), which the
+generated tables cannot tell apart. Figures: the matching step below ties each name to one row of PassMark's list
 (data/gpu_marks.tsv, written by compgen.py import-gpu-figures); a name it cannot tie keeps a null figure.
 
 The matching step, first that applies:
@@ -66,8 +68,9 @@ def own_name(name):
 
 
 def specific(product):
-    """Whether a marketing name names one product ("Radeon 780M"), not a brand ("Intel(R) Graphics")."""
-    return bool(re.search(r"\d|Iris (Xe|Plus)", product))
+    """Whether a marketing name names one product ("Radeon 780M", "GeForce GTX TITAN X", "Radeon VII"), not a
+    brand ("Intel(R) Graphics")."""
+    return bool(re.search(r"\d|Iris (Xe|Plus)|\bTITAN\b|\bTitan\b|Radeon VII|^ION\b|Riva TNT", product))
 
 
 def _prefix(first, word):
@@ -110,9 +113,10 @@ class ProductFigures:
         def table(name, columns):
             path = os.path.join(data_dir, name)
             return read_table(path, columns) if os.path.exists(path) else []
-        self.names = {}
-        for row in table("gpu_names.tsv", NAME_COLUMNS):
-            self.names[(row["vendor"], row["device"], row["revision"])] = row["products"].split(" / ")
+        self.names, self.reviewed = {}, {}
+        for name, into in (("gpu_names.tsv", self.names), ("gpu_names_reviewed.tsv", self.reviewed)):
+            for row in table(name, NAME_COLUMNS):
+                into[(row["vendor"], row["device"], row["revision"])] = row["products"].split(" / ")
         self.marks = {}
         for row in table("gpu_marks.tsv", MARK_COLUMNS):
             if row["product"] in self.marks:
@@ -123,8 +127,12 @@ class ProductFigures:
         self.matches = {r["product"]: r["passmark"] for r in table("gpu_matches.tsv", MATCH_COLUMNS)}
 
     def parts(self, vendor, device, name, revision="-"):
-        """[(part, product)] an entry can be: its pci.ids products, else those gpu_names.tsv gives; a brand
-        without a model ("Radeon Vega Series", "Intel Graphics") names none."""
+        """[(part, product)] an entry can be: those gpu_names_reviewed.tsv gives, else its pci.ids products,
+        else those gpu_names.tsv gives; a brand without a model ("Radeon Vega Series", "Intel Graphics") names
+        none."""
+        reviewed = self.reviewed.get((vendor, device, revision)) or self.reviewed.get((vendor, device, "-"))
+        if reviewed:
+            return [(p, p) for p in reviewed]
         listed = [(part, p) for part, p in split_products(name) or own_name(name) if specific(p)]
         if listed:
             return listed
