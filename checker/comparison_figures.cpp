@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QJsonValue>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -171,6 +172,39 @@ QList<int> ComparisonFigures::productsNamedBy(const char* component, const QList
         return candidates;
     }
     return named;
+}
+
+QList<int> ComparisonFigures::productsOfProcessor(const char* component,
+                                                  const QList<int>& candidates,
+                                                  const QString& processor) const {
+    // Model numbers: words with a digit, three characters or more ("4500u",
+    // "a10", "780m"); "Vega 8" or "Ryzen 5" tell no processor apart.
+    const auto models = [](const QStringList& words) {
+        QStringList found;
+        for (const QString& word : words)
+            if (word.size() >= 3 && word.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+                found << word;
+        return found;
+    };
+    const auto within = [](const QStringList& numbers, const QStringList& words) {
+        for (const QString& number : numbers)
+            if (!words.contains(number)) return false;
+        return !numbers.isEmpty();
+    };
+    const QStringList brand = wordsOf(processor);
+    const QStringList brandNumbers = models(brand);
+    QList<int> carried;
+    for (const int product : candidates) {
+        const QStringList words = wordsOf(products(component).at(product).name);
+        // "Ryzen 5 4500U with Radeon Graphics" for the 4500U, "Radeon 610M
+        // Ryzen 9 7945HX" for the 7945HX, "Radeon 780M" for a brand that
+        // names its graphics.
+        if (within(models(words), brand) || within(brandNumbers, words)) carried << product;
+    }
+    if (carried.size() != 1) return candidates;
+    qDebug() << "[OrvoCheckLib] Figures: the processor" << processor << "names"
+             << products(component).at(carried.first()).name;
+    return carried;
 }
 
 bool ComparisonFigures::namesAnyOf(const char* component, const QList<int>& candidates,

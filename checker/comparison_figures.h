@@ -42,6 +42,12 @@ public:
     // it names none or several equally, or lists several ("A/B").
     QList<int> productsNamedBy(const char* component, const QList<int>& products,
                                const QString& adapterName) const;
+    // Of products that name the processors carrying them ("Ryzen 5 4500U
+    // with Radeon Graphics"), the one whose model numbers the processor's
+    // brand holds, or that holds the brand's; all of them when not exactly
+    // one does.
+    QList<int> productsOfProcessor(const char* component, const QList<int>& products,
+                                   const QString& processor) const;
     // Whether the name names one of the products at all.
     bool namesAnyOf(const char* component, const QList<int>& products, const QString& name) const;
     QStringList productNames(const char* component, const QList<int>& products) const;

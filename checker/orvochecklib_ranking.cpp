@@ -221,7 +221,10 @@ bool OrvoCheckLib::evaluateRanks() {
             // from the PCI list may name a chip only or list the chip's
             // products ("RX 7700S/7600S"), and then the products the
             // comparison data knows for it name the adapter.
-            const QList<int> products = figures.productsNamedBy("GPU", entry.products, probed);
+            QList<int> products = figures.productsNamedBy("GPU", entry.products, probed);
+            // Processor graphics are benchmarked by the processor carrying them.
+            if (products.size() > 1)
+                products = figures.productsOfProcessor("GPU", products, m_CPUName);
             figures.explain("GPU", entry, products, reason);
             if (!namesFromDriver && !products.isEmpty() &&
                 (probed.contains(QLatin1Char('/')) ||
