@@ -56,28 +56,7 @@ using TextEdit = std::function<QByteArray(QByteArray)>;
 
 // validComparison() with figures of every kind behind its lists: a product
 // of its own, and a family with its witness apart.
-QByteArray figuresComparison() {
-    QJsonObject root = validComparison();
-    const QJsonObject figures{
-        {"Date", "2026-08-22"},
-        {"Bars", QJsonObject{{"CPU", QJsonArray{QJsonObject{{"reference", "Intel Core i5-4590"},
-                                                            {"single", 1881},
-                                                            {"multi", 4815}}}},
-                             {"GPU", QJsonObject{{"reference", "GTX 970 / R9 290"}, {"value", 7325}}},
-                             {"Memory", QJsonObject{{"reference", "8 GB"}, {"value", 8}}}}},
-        {"Families", QJsonArray{"GeForce 400"}},
-        {"CPU", QJsonObject{{"Products", QJsonArray{QJsonArray{fixture::kGoodCPU, 2000, 6000},
-                                                    QJsonArray{fixture::kBadCPU, 1000, 2000}}},
-                            {"Good list", QJsonArray{0}},
-                            {"Bad list", QJsonArray{1}}}},
-        {"GPU", QJsonObject{{"Products", QJsonArray{QJsonArray{"GeForce GTX 970", 9636},
-                                                    QJsonArray{"GeForce GTX 470", QJsonValue()},
-                                                    QJsonArray{"GeForce GTX 580", 4630}}},
-                            {"Good list", QJsonArray{0}},
-                            {"Bad list", QJsonArray{QJsonArray{QJsonArray{1}, 0, 2}}}}}};
-    root.insert("Figures", figures);
-    return toJsonBytes(root);
-}
+QByteArray figuresComparison() { return readFile(QStringLiteral(ORVO_FIGURES_COMPARISON)); }
 
 // The text with a member put first in its top-level object.
 TextEdit withMember(const QByteArray& member) {
@@ -264,8 +243,8 @@ private slots:
             return checkOutcome(engine, done);
         };
         const QString base = check(figuresComparison());
-        QVERIFY2(base.contains("GeForce GTX 970") && base.contains("GeForce GTX 580") &&
-                     base.contains(fixture::kGoodCPU),
+        QVERIFY2(base.contains("GeForce GTX 1080") && base.contains("Radeon HD 7750") &&
+                     base.contains("Intel Core i7-8700K"),
                  qPrintable(base));
         const QString first = check(before(figuresComparison()));
         QCOMPARE(first.startsWith(evaluated ? "1\n" : "0\n"), true);
