@@ -109,8 +109,7 @@ ComparisonFigures::Entry ComparisonFigures::entry(const char* component, const Q
                                                   int index, int listSize) const {
     Entry found;
     if (!m_Present || index < 0) return found;
-    const QJsonValue listValue =
-        (qstrcmp(component, "CPU") == 0 ? m_Cpu : m_Gpu).value(list);
+    const QJsonValue listValue = (qstrcmp(component, "CPU") == 0 ? m_Cpu : m_Gpu).value(list);
     if (listValue.isUndefined()) return found;  // nothing explains this list
     const QJsonArray entries = listValue.toArray();
     if (!listValue.isArray() || entries.size() != listSize) {
@@ -167,8 +166,8 @@ QList<int> ComparisonFigures::productsNamedBy(const char* component, const QList
     }
     if (named.size() != 1) {
         if (candidates.size() > 1)
-            qDebug() << "[OrvoCheckLib] Figures:" << adapterName << "names" << named.size()
-                     << "of" << candidates.size() << "products; all are shown";
+            qDebug() << "[OrvoCheckLib] Figures:" << adapterName << "names" << named.size() << "of"
+                     << candidates.size() << "products; all are shown";
         return candidates;
     }
     return named;
@@ -231,19 +230,27 @@ QList<RankFigure> ComparisonFigures::figuresOf(bool cpu, const Product& product)
     if (!cpu) {
         // Without a bar there is nothing to hold the figure against.
         if (m_GpuBar.single > 0.0 && product.first > 0.0)
-            figures << RankFigure{QStringLiteral("g3d"), m_GpuBenchmark, product.first,
-                                  m_GpuBar.single, m_GpuBar.reference, product.name};
+            figures << RankFigure{QStringLiteral("g3d"), m_GpuBenchmark,     product.first,
+                                  m_GpuBar.single,       m_GpuBar.reference, product.name};
         return figures;
     }
     // Single thread then multi thread, bar after bar; a figure the product
     // has none of is left out, never filled in with another product's.
     for (const Bar& bar : m_CpuBars) {
         if (product.first > 0.0)
-            figures << RankFigure{QStringLiteral("single-thread"), m_SingleBenchmark,
-                                  product.first, bar.single, bar.reference, product.name};
+            figures << RankFigure{QStringLiteral("single-thread"),
+                                  m_SingleBenchmark,
+                                  product.first,
+                                  bar.single,
+                                  bar.reference,
+                                  product.name};
         if (product.second > 0.0)
-            figures << RankFigure{QStringLiteral("multi-thread"), m_MultiBenchmark,
-                                  product.second, bar.multi, bar.reference, product.name};
+            figures << RankFigure{QStringLiteral("multi-thread"),
+                                  m_MultiBenchmark,
+                                  product.second,
+                                  bar.multi,
+                                  bar.reference,
+                                  product.name};
     }
     return figures;
 }

@@ -53,9 +53,7 @@ QString OrvoCheckLib::getGPURank(int index) const {
     return index >= 0 && index < m_GPURanks.size() ? rankText(m_GPURanks.at(index))
                                                    : rankText(RANK_UNCHECKED);
 }
-QString OrvoCheckLib::getRepGPUName() const {
-    return getGPUNames().value(m_RepGPUIndex);
-}
+QString OrvoCheckLib::getRepGPUName() const { return getGPUNames().value(m_RepGPUIndex); }
 QString OrvoCheckLib::getRepGPURank() const { return getGPURank(m_RepGPUIndex); }
 QString OrvoCheckLib::getMemorySize() const { return QString::number(m_MemorySize, 'f', 1); }
 QString OrvoCheckLib::getMemoryRank() const { return rankText(m_MemoryRank); }

@@ -107,7 +107,7 @@ protected:
     static QString revisionOf(const QString& pnpDeviceId);
 
     QString m_CPUName;
-    QStringList m_GPUNames;  // as probed
+    QStringList m_GPUNames;         // as probed
     QStringList m_GPUProductNames;  // per adapter, the name by its products, else empty
     qint32 m_RepGPUIndex = -1;
     double m_MemorySize = 0.0;

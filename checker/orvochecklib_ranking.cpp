@@ -53,7 +53,7 @@ QString adapterNamedBy(const QString& probed, const QStringList& products) {
     const QString maker = probed.section(QLatin1Char(' '), 0, 0);
     const QString named = products.join(QStringLiteral(" / "));
     return maker.isEmpty() || maker == QLatin1String("Device") ? named
-                                                                : maker + QLatin1Char(' ') + named;
+                                                               : maker + QLatin1Char(' ') + named;
 }
 
 // The words of a release's name before its version ("Debian GNU/Linux 11
@@ -163,14 +163,17 @@ bool OrvoCheckLib::evaluateRanks() {
     m_CPURank = cpuGoodAt >= 0 ? RANK_GOOD : cpuBadAt >= 0 ? RANK_BAD : RANK_UNKNOWN;
     if (cpuGoodAt >= 0) {
         m_CPUReason.decidedBy = DecidedBy::GoodList;
-        const auto entry = figures.entry("CPU", QStringLiteral("Good list"), cpuGoodAt, cpuGood.size());
+        const auto entry =
+            figures.entry("CPU", QStringLiteral("Good list"), cpuGoodAt, cpuGood.size());
         figures.explain("CPU", entry, entry.products, m_CPUReason);
     } else if (cpuBadAt >= 0) {
         m_CPUReason.decidedBy = DecidedBy::BadList;
-        const auto entry = figures.entry("CPU", QStringLiteral("Bad list"), cpuBadAt, cpuBad.size());
+        const auto entry =
+            figures.entry("CPU", QStringLiteral("Bad list"), cpuBadAt, cpuBad.size());
         figures.explain("CPU", entry, entry.products, m_CPUReason);
     } else {
-        m_CPUReason.decidedBy = m_CPUName.isEmpty() ? DecidedBy::NothingFound : DecidedBy::NotListed;
+        m_CPUReason.decidedBy =
+            m_CPUName.isEmpty() ? DecidedBy::NothingFound : DecidedBy::NotListed;
     }
 
     // Products that share a vendor and device ID but differ in speed are told
@@ -227,8 +230,7 @@ bool OrvoCheckLib::evaluateRanks() {
                 products = figures.productsOfProcessor("GPU", products, m_CPUName);
             figures.explain("GPU", entry, products, reason);
             if (!namesFromDriver && !products.isEmpty() &&
-                (probed.contains(QLatin1Char('/')) ||
-                 !figures.namesAnyOf("GPU", products, probed)))
+                (probed.contains(QLatin1Char('/')) || !figures.namesAnyOf("GPU", products, probed)))
                 productName = adapterNamedBy(probed, figures.productNames("GPU", products));
             break;
         }
@@ -246,8 +248,7 @@ bool OrvoCheckLib::evaluateRanks() {
     m_MemoryReason = RankReason();
     m_MemoryReason.decidedBy = DecidedBy::Minimum;
     // The figure shown is the size as the row shows it, to one decimal.
-    m_MemoryReason.figures.append(
-        figures.memoryFigure(getMemorySize().toDouble(), goodMin));
+    m_MemoryReason.figures.append(figures.memoryFigure(getMemorySize().toDouble(), goodMin));
     m_Compared = true;
 
     // The last good adapter represents the machine, else the last unknown

@@ -119,7 +119,7 @@ std::uint64_t installedSizeOf(std::uint64_t memTotalBytes) {
     constexpr std::uint64_t kGiB = std::uint64_t(1) << 30;
     const std::uint64_t step = memTotalBytes <= 8 * kGiB    ? kGiB
                                : memTotalBytes <= 32 * kGiB ? 2 * kGiB
-                                                             : 4 * kGiB;
+                                                            : 4 * kGiB;
     if (memTotalBytes > std::numeric_limits<std::uint64_t>::max() - step) return memTotalBytes;
     return (memTotalBytes + step - 1) / step * step;
 }
@@ -141,7 +141,8 @@ bool fromMemTotal(const ProbeRoots& roots, WmiResult& result) {
         if (!(fields >> key) || key != "MemTotal:") continue;
         if (fields >> kib >> unit && unit == "kB" &&
             kib <= std::numeric_limits<std::uint64_t>::max() / 1024u) {
-            const std::uint64_t installed = installedSizeOf(static_cast<std::uint64_t>(kib) * 1024u);
+            const std::uint64_t installed =
+                installedSizeOf(static_cast<std::uint64_t>(kib) * 1024u);
             note(result, "MemTotal " + std::to_string(kib) + " kB read as " +
                              std::to_string(installed >> 20) + " MB installed");
             result.objects.push_back(moduleOf(installed));

@@ -128,8 +128,8 @@ QString checkOutcome(const TestEngine& engine, bool evaluated) {
         reasons << engine.getReason(QLatin1String(row));
     }
     for (const RankReason& reason : qAsConst(reasons)) {
-        parts << decidedByText(reason.decidedBy)
-              << reason.family << reason.figuresDate << reason.listedReleases.join('|');
+        parts << decidedByText(reason.decidedBy) << reason.family << reason.figuresDate
+              << reason.listedReleases.join('|');
         for (const QList<RankFigure>* list : {&reason.figures, &reason.witness})
             for (const RankFigure& f : *list)
                 parts << f.measure << QString::number(f.value, 'g', 17) << f.product << f.reference;

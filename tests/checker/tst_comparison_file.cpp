@@ -216,8 +216,8 @@ private slots:
         QTest::newRow("arrays nested 300 deep elsewhere")
             << kAsItIs << withMember("\"Deep\": " + QByteArray(300, '[') + QByteArray(300, ']'))
             << true;
-        QTest::newRow("a lone \\ud800 elsewhere") << kAsItIs << withMember(R"("Lone": "\ud800")")
-                                                  << true;
+        QTest::newRow("a lone \\ud800 elsewhere")
+            << kAsItIs << withMember(R"("Lone": "\ud800")") << true;
         QTest::newRow("\"G\\u0050U\" is \"GPU\"")
             << kAsItIs << replacing(R"("GPU")", R"("G\u0050U")") << true;
         QTest::newRow("\"Fig\\u0075res\" is \"Figures\"")

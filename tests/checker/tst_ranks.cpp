@@ -214,30 +214,27 @@ private slots:
         QTest::addColumn<QStringList>("releases");  // the listed releases offered
         const QString good = QString::fromUtf8(fixture::kGoodOS);
         const QString bad = QString::fromUtf8(fixture::kBadOS);
-        const QString none = QStringLiteral("none"), update = QStringLiteral("update-os");
-        const QString listed = QStringLiteral("use-listed-os");
-        QTest::newRow("good") << good << true << true << kGood << 1 << none << QStringList();
-        QTest::newRow("good in other case")
-            << good.toUpper() << true << true << kGood << 1 << none << QStringList();
-        QTest::newRow("good but 32-bit") << good << false << true << kBad << 0 << update << QStringList();
-        QTest::newRow("good but too old a version")
-            << good << true << false << kBad << 1 << update << QStringList();
-        QTest::newRow("bad") << bad << true << true << kBad << 0 << update << QStringList();
+        const QString none = "none", update = "update-os", listed = "use-listed-os";
+        const QStringList no;
+        QTest::newRow("good") << good << true << true << kGood << 1 << none << no;
+        QTest::newRow("good, other case")
+            << good.toUpper() << true << true << kGood << 1 << none << no;
+        QTest::newRow("good but 32-bit") << good << false << true << kBad << 0 << update << no;
+        QTest::newRow("good but too old") << good << true << false << kBad << 1 << update << no;
+        QTest::newRow("bad") << bad << true << true << kBad << 0 << update << no;
         QTest::newRow("unknown: version not consulted, every listed release but Windows")
             << "Haiku R1" << true << false << kUnknown << 0 << listed
             << QStringList{"Debian GNU/Linux 12", "Ubuntu 22.04", "Ubuntu 24.04"};
         QTest::newRow("unknown Ubuntu: its system's releases, each once")
             << "Ubuntu 23.10" << true << true << kUnknown << 0 << listed
             << QStringList{"Ubuntu 22.04", "Ubuntu 24.04"};
-        QTest::newRow("unknown Debian") << "Debian GNU/Linux 11 (bullseye)" << true << true
-                                        << kUnknown << 0 << listed
-                                        << QStringList{"Debian GNU/Linux 12"};
+        QTest::newRow("unknown Debian")
+            << "Debian GNU/Linux 11 (bullseye)" << true << true << kUnknown << 0 << listed
+            << QStringList{"Debian GNU/Linux 12"};
         QTest::newRow("unknown Windows: never told another system")
-            << "Windows 12 Pro" << true << true << kUnknown << 0 << update << QStringList();
-        QTest::newRow("unknown 32-bit") << "Haiku R1" << false << true << kBad << 0 << update
-                                        << QStringList();
-        QTest::newRow("no name") << QString() << true << true << kUnknown << 0 << update
-                                 << QStringList();
+            << "Windows 12 Pro" << true << true << kUnknown << 0 << update << no;
+        QTest::newRow("unknown 32-bit") << "Haiku R1" << false << true << kBad << 0 << update << no;
+        QTest::newRow("no name") << QString() << true << true << kUnknown << 0 << update << no;
     }
     void operatingSystem() {
         QFETCH(QString, name);

@@ -617,7 +617,8 @@ void TestReportCli::ownProducts() {
     const QString shown = jsonAt(o, row + ".value");
     QVERIFY2(shown.contains(graphics ? product : modelId), qPrintable(shown));
     if (graphics) QCOMPARE(jsonAt(o, "adapters.0.value"), shown);
-    const QJsonArray figures = o.value(row).toObject().value("why").toObject().value("figures").toArray();
+    const QJsonArray figures =
+        o.value(row).toObject().value("why").toObject().value("figures").toArray();
     QStringList products;
     for (const QJsonValue& figure : figures) {
         const QString named = figure.toObject().value("product").toString();

@@ -65,7 +65,8 @@ QByteArray withUnrelatedMember(const QByteArray& bytes) {
     const QJsonDocument parsed = QJsonDocument::fromJson(bytes);
     if (!parsed.isObject()) return QByteArray();
     QByteArray member(R"("unrelated \u00e9\ud83d\ude00 \u0047PU": [[[[{"G\u0050U": ")"
-                      "\xc3\xa9" R"("}]]]])");
+                      "\xc3\xa9"
+                      R"("}]]]])");
     if (!parsed.object().isEmpty()) member += ',';
     return bytes.left(at + 1) + member + bytes.mid(at + 1);
 }
