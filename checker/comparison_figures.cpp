@@ -84,25 +84,25 @@ ComparisonFigures::ComparisonFigures(const QJsonObject& figures) {
         m_Families << family.toString();
     m_Cpu = figures.value(QLatin1String("CPU")).toObject();
     m_Gpu = figures.value(QLatin1String("GPU")).toObject();
-    for (const bool cpu : {true, false}) {
-        const QJsonObject& component = cpu ? m_Cpu : m_Gpu;
-        QList<Product>& products = cpu ? m_CpuProducts : m_GpuProducts;
-        for (const QJsonValue& value : component.value(QLatin1String("Products")).toArray()) {
-            const QJsonArray fields = value.toArray();
-            Product product{fields.at(0).toString(), 0.0, 0.0};
-            // A product without a figure is still named: it names the user's part.
-            readFigure(fields.at(1), product.first);
-            if (cpu) readFigure(fields.at(2), product.second);
-            if (product.name.isEmpty())
-                qDebug() << "[OrvoCheckLib] Figures: a product without a name:" << products.size();
-            products.append(product);
-        }
-    }
+    // The products are as many as the lists' entries and a check needs a
+    // handful: each is read when asked for.
+    m_CpuProducts = m_Cpu.value(QLatin1String("Products")).toArray();
+    m_GpuProducts = m_Gpu.value(QLatin1String("Products")).toArray();
     m_Present = true;
 }
 
-const QList<ComparisonFigures::Product>& ComparisonFigures::products(const char* component) const {
+const QJsonArray& ComparisonFigures::productRows(const char* component) const {
     return qstrcmp(component, "CPU") == 0 ? m_CpuProducts : m_GpuProducts;
+}
+
+ComparisonFigures::Product ComparisonFigures::productAt(const char* component, int index) const {
+    const QJsonArray fields = productRows(component).at(index).toArray();
+    Product product{fields.at(0).toString(), 0.0, 0.0};
+    // A product without a figure is still named: it names the user's part.
+    readFigure(fields.at(1), product.first);
+    if (qstrcmp(component, "CPU") == 0) readFigure(fields.at(2), product.second);
+    if (product.name.isEmpty()) qDebug() << "[OrvoCheckLib] Figures: product" << index << "has no name";
+    return product;
 }
 
 ComparisonFigures::Entry ComparisonFigures::entry(const char* component, const QString& list,
@@ -119,7 +119,7 @@ ComparisonFigures::Entry ComparisonFigures::entry(const char* component, const Q
     }
     const QJsonValue value = entries.at(index);
     if (value.isNull()) return found;  // no figure stands behind the entry
-    const int productCount = products(component).size();
+    const int productCount = productRows(component).size();
     const QJsonArray fields = value.toArray();
     bool valid = true;
     if (value.isDouble()) {
@@ -158,7 +158,7 @@ QList<int> ComparisonFigures::productsNamedBy(const char* component, const QList
     QList<int> named;
     int longest = 0;
     for (const int product : candidates) {
-        const QStringList part = wordsOf(products(component).at(product).name);
+        const QStringList part = wordsOf(productAt(component, product).name);
         if (part.size() < longest || !containsWords(words, part)) continue;
         if (part.size() > longest) named.clear();
         longest = part.size();
@@ -194,7 +194,7 @@ QList<int> ComparisonFigures::productsOfProcessor(const char* component,
     const QStringList brandNumbers = models(brand);
     QList<int> carried;
     for (const int product : candidates) {
-        const QStringList words = wordsOf(products(component).at(product).name);
+        const QStringList words = wordsOf(productAt(component, product).name);
         // "Ryzen 5 4500U with Radeon Graphics" for the 4500U, "Radeon 610M
         // Ryzen 9 7945HX" for the 7945HX, "Radeon 780M" for a brand that
         // names its graphics.
@@ -202,7 +202,7 @@ QList<int> ComparisonFigures::productsOfProcessor(const char* component,
     }
     if (carried.size() != 1) return candidates;
     qDebug() << "[OrvoCheckLib] Figures: the processor" << processor << "names"
-             << products(component).at(carried.first()).name;
+             << productAt(component, carried.first()).name;
     return carried;
 }
 
@@ -210,7 +210,7 @@ bool ComparisonFigures::namesAnyOf(const char* component, const QList<int>& cand
                                    const QString& name) const {
     const QStringList words = wordsOf(name);
     for (const int product : candidates)
-        if (containsWords(words, wordsOf(products(component).at(product).name))) return true;
+        if (containsWords(words, wordsOf(productAt(component, product).name))) return true;
     return false;
 }
 
@@ -218,7 +218,7 @@ QStringList ComparisonFigures::productNames(const char* component,
                                             const QList<int>& candidates) const {
     QStringList names;
     for (const int product : candidates) {
-        const QString name = products(component).at(product).name;
+        const QString name = productAt(component, product).name;
         if (!name.isEmpty() && !names.contains(name)) names << name;
     }
     return names;
@@ -259,10 +259,10 @@ void ComparisonFigures::explain(const char* component, const Entry& entry,
                                 const QList<int>& candidates, RankReason& reason) const {
     const bool cpu = qstrcmp(component, "CPU") == 0;
     for (const int product : candidates)
-        reason.figures += figuresOf(cpu, products(component).at(product));
+        reason.figures += figuresOf(cpu, productAt(component, product));
     if (entry.family >= 0) {
         reason.family = m_Families.at(entry.family);
-        reason.witness = figuresOf(cpu, products(component).at(entry.witness));
+        reason.witness = figuresOf(cpu, productAt(component, entry.witness));
     }
     if (!reason.figures.isEmpty() || !reason.witness.isEmpty()) reason.figuresDate = m_Date;
 }

@@ -72,7 +72,8 @@ private:
         double second = 0.0;  // multi thread
     };
 
-    const QList<Product>& products(const char* component) const;
+    const QJsonArray& productRows(const char* component) const;
+    Product productAt(const char* component, int index) const;
     // The figures of one product against the bars, in the agreed order.
     QList<RankFigure> figuresOf(bool cpu, const Product& product) const;
 
@@ -84,5 +85,5 @@ private:
     Bar m_MemoryBar;
     QStringList m_Families;
     QJsonObject m_Cpu, m_Gpu;
-    QList<Product> m_CpuProducts, m_GpuProducts;
+    QJsonArray m_CpuProducts, m_GpuProducts;  // [name, figures...] rows
 };
