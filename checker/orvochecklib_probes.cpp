@@ -21,9 +21,10 @@ void OrvoCheckLib::readChassis() {
     const ChassisInfo chassis = probeChassis(ProbeRoots::fromEnvironment());
     for (const std::string& line : chassis.messages) qDebug().noquote() << QString::fromStdString(line);
     m_Chassis = chassis.kind;
-    const char* kind = m_Chassis == ChassisKind::Desktop  ? "desktop"
-                       : m_Chassis == ChassisKind::Laptop ? "laptop"
-                                                          : "unknown";
+    const char* kind = m_Chassis == ChassisKind::Desktop         ? "desktop"
+                       : m_Chassis == ChassisKind::Laptop        ? "laptop"
+                       : m_Chassis == ChassisKind::FixedGraphics ? "no room for a graphics card"
+                                                                 : "unknown";
     qDebug() << "[OrvoCheckLib] Chassis:" << kind << ", battery:" << chassis.batteryFound;
 }
 

@@ -41,7 +41,8 @@ struct RankFigure {
 struct RankReason {
     DecidedBy decidedBy = DecidedBy::NotCompared;
     // Figures of this computer's own product only, never another's: for a
-    // processor two per reference, reference after reference; for a graphics
+    // processor, reference after reference, its single-thread then its
+    // multi-thread figure, either left out where the product has none; for a graphics
     // adapter one per product its ID can be (several only while the product
     // stays ambiguous). Empty when no figure of the product is known.
     QList<RankFigure> figures;
@@ -59,6 +60,9 @@ struct RankReason {
 
 // What would change a doubtful row, as a short code: "none", "replace-gpu",
 // "laptop-gpu-fixed", "replace-cpu", "laptop-cpu-fixed", "add-memory",
-// "update-os", "run-performance-test", "check-gpu-driver", "retry-comparison".
+// "update-os", "use-listed-os" (a system other than Windows on no list: one
+// of its listedReleases), "run-performance-test", "check-gpu-driver",
+// "retry-comparison". A chassis without room for a graphics card gets the
+// laptop's codes.
 // row is "cpu", "gpu", "memory" or "os".
 QString adviceFor(const QString& row, Rank rank, const RankReason& reason, ChassisKind chassis);
