@@ -55,7 +55,10 @@ void CheckManager::onChecking() {
 
 void CheckManager::onCompareFinished() {
     postSetRank(QStringLiteral("os"), m_pEngine->getOSName(), m_pEngine->getOSRank());
-    postSetRank(QStringLiteral("memory"), m_pEngine->getMemorySize() + QStringLiteral("GB"),
+    // Written as the reason line under it writes the amount.
+    const QLocale locale = localeForLanguage(installedLanguage());
+    postSetRank(QStringLiteral("memory"),
+                memoryAmountText(m_pEngine->getMemorySize().toDouble(), locale),
                 m_pEngine->getMemoryRank());
     postSetRank(QStringLiteral("cpu"), m_pEngine->getCPUName(), m_pEngine->getCPURank());
     // Without a comparison no adapter represents the machine; the row still
