@@ -21,6 +21,72 @@ const ComponentReport& component(const QString& row, const ReportData& data) {
 bool isGraphics(const QString& row) { return row == QLatin1String("gpu"); }
 bool isProcessor(const QString& row) { return row == QLatin1String("cpu"); }
 
+// Sentences several rows share in English, one per row (told apart by the
+// row's noun) so that each language can make them agree with it.
+struct Words {
+    const char* source;
+    const char* comment;
+};
+
+// gpu, cpu, memory, os, then the whole computer.
+int rowIndex(const QString& row) {
+    static const QStringList rows = {QStringLiteral("gpu"), QStringLiteral("cpu"),
+                                     QStringLiteral("memory"), QStringLiteral("os")};
+    const int index = rows.indexOf(row);
+    return index < 0 ? 4 : index;
+}
+
+//: Rank of a component, in the report's table.
+const Words kRankWords[5][4] = {
+    {QT_TRANSLATE_NOOP3("RowReason", "meets the minimum", "graphics card"),
+     QT_TRANSLATE_NOOP3("RowReason", "below the minimum", "graphics card"),
+     QT_TRANSLATE_NOOP3("RowReason", "unknown", "graphics card"),
+     QT_TRANSLATE_NOOP3("RowReason", "not checked", "graphics card")},
+    {QT_TRANSLATE_NOOP3("RowReason", "meets the minimum", "processor"),
+     QT_TRANSLATE_NOOP3("RowReason", "below the minimum", "processor"),
+     QT_TRANSLATE_NOOP3("RowReason", "unknown", "processor"),
+     QT_TRANSLATE_NOOP3("RowReason", "not checked", "processor")},
+    {QT_TRANSLATE_NOOP3("RowReason", "meets the minimum", "memory"),
+     QT_TRANSLATE_NOOP3("RowReason", "below the minimum", "memory"),
+     QT_TRANSLATE_NOOP3("RowReason", "unknown", "memory"),
+     QT_TRANSLATE_NOOP3("RowReason", "not checked", "memory")},
+    {QT_TRANSLATE_NOOP3("RowReason", "meets the minimum", "operating system"),
+     QT_TRANSLATE_NOOP3("RowReason", "below the minimum", "operating system"),
+     QT_TRANSLATE_NOOP3("RowReason", "unknown", "operating system"),
+     QT_TRANSLATE_NOOP3("RowReason", "not checked", "operating system")},
+    {QT_TRANSLATE_NOOP3("RowReason", "meets the minimum", "computer"),
+     QT_TRANSLATE_NOOP3("RowReason", "below the minimum", "computer"),
+     QT_TRANSLATE_NOOP3("RowReason", "unknown", "computer"),
+     QT_TRANSLATE_NOOP3("RowReason", "not checked", "computer")}};
+
+// Good list, bad list, on no list, for gpu, cpu and os (the memory has no
+// list); %1 is "comparison data 2026.12.08".
+const Words kListedWords[3][3] = {
+    {QT_TRANSLATE_NOOP3("RowReason", "Listed as suitable (%1)", "graphics card"),
+     QT_TRANSLATE_NOOP3("RowReason", "Listed as unsuitable (%1)", "graphics card"),
+     QT_TRANSLATE_NOOP3("RowReason", "On no list (%1)", "graphics card")},
+    {QT_TRANSLATE_NOOP3("RowReason", "Listed as suitable (%1)", "processor"),
+     QT_TRANSLATE_NOOP3("RowReason", "Listed as unsuitable (%1)", "processor"),
+     QT_TRANSLATE_NOOP3("RowReason", "On no list (%1)", "processor")},
+    {QT_TRANSLATE_NOOP3("RowReason", "Listed as suitable (%1)", "operating system"),
+     QT_TRANSLATE_NOOP3("RowReason", "Listed as unsuitable (%1)", "operating system"),
+     QT_TRANSLATE_NOOP3("RowReason", "On no list (%1)", "operating system")}};
+
+// A family decided, for gpu and cpu: every member good, every member bad.
+// %1 names the family by chips or products ("GeForce RTX 30"); no figure of
+// the user's own product is known.
+const Words kFamilyWords[2][2] = {
+    {QT_TRANSLATE_NOOP3("RowReason",
+                        "Ranked with the %1 family: every member is fast enough for Orvo",
+                        "graphics card"),
+     QT_TRANSLATE_NOOP3("RowReason", "Ranked with the %1 family: every member is too slow for Orvo",
+                        "graphics card")},
+    {QT_TRANSLATE_NOOP3("RowReason",
+                        "Ranked with the %1 family: every member is fast enough for Orvo",
+                        "processor"),
+     QT_TRANSLATE_NOOP3("RowReason", "Ranked with the %1 family: every member is too slow for Orvo",
+                        "processor")}};
+
 bool listedGood(const RankReason& why) {
     return why.decidedBy == DecidedBy::GoodList || why.decidedBy == DecidedBy::GoodRevisions;
 }
@@ -58,15 +124,17 @@ QString beside(const QString& figure, const QString& need) {
 // Product names as one short text: where the ID stays ambiguous, the words
 // the names share are said once ("GeForce RTX 3050 / 3060 Laptop").
 QString productNames(const QStringList& products) {
+    // The window keeps names together with no-break spaces.
+    const QChar space = products.value(0).contains(QChar(0x00A0)) ? QChar(0x00A0) : QChar(' ');
     QStringList shown;
-    const QStringList first = products.value(0).split(QLatin1Char(' '));
+    const QStringList first = products.value(0).split(space);
     for (const QString& product : products) {
-        QStringList words = product.split(QLatin1Char(' '));
+        QStringList words = product.split(space);
         int shared = 0;
         while (!shown.isEmpty() && shared + 1 < words.size() && shared < first.size() &&
                words.at(shared) == first.at(shared))
             ++shared;
-        shown << words.mid(shared).join(QLatin1Char(' '));
+        shown << words.mid(shared).join(space);
     }
     return shown.join(QStringLiteral(" / "));
 }
@@ -96,48 +164,14 @@ MeasureValue measureValue(const QList<RankFigure>& figures, const QString& measu
 
 // Which family decided, in words, never with another product's figure.
 QString familyLine(const QString& row, const ComponentReport& c) {
-    if (isGraphics(row))
-        return listedGood(c.why)
-                   //: %1 names a family of graphics chips ("GeForce RTX 30"); no figure of the user's card is known.
-                   ? RowReason::tr("Ranked with the %1 family: every member is fast enough for Orvo",
-                                   "graphics card")
-                         .arg(c.why.family)
-                   //: %1 names a family of graphics chips ("GeForce 400/500"); no figure of the user's card is known.
-                   : RowReason::tr("Ranked with the %1 family: every member is too slow for Orvo",
-                                   "graphics card")
-                         .arg(c.why.family);
-    return listedGood(c.why)
-               //: %1 names a family of processors ("Core Ultra 200S"); no figure of the user's processor is known.
-               ? RowReason::tr("Ranked with the %1 family: every member is fast enough for Orvo",
-                               "processor")
-                     .arg(c.why.family)
-               //: %1 names a family of processors; no figure of the user's processor is known.
-               : RowReason::tr("Ranked with the %1 family: every member is too slow for Orvo",
-                               "processor")
-                     .arg(c.why.family);
+    const Words& words = kFamilyWords[isGraphics(row) ? 0 : 1][listedGood(c.why) ? 0 : 1];
+    return RowReason::tr(words.source, words.comment).arg(c.why.family);
 }
 
 QString listedLine(const QString& row, const ComponentReport& c, const QString& version) {
-    const bool good = listedGood(c.why);
-    //: %1 is "comparison data 2026.12.08".
-    if (isGraphics(row))
-        return (good ? RowReason::tr("Listed as suitable (%1)", "graphics card")
-                     : RowReason::tr("Listed as unsuitable (%1)", "graphics card"))
-            .arg(dataVersion(version));
-    if (isProcessor(row))
-        return (good ? RowReason::tr("Listed as suitable (%1)", "processor")
-                     : RowReason::tr("Listed as unsuitable (%1)", "processor"))
-            .arg(dataVersion(version));
-    return (good ? RowReason::tr("Listed as suitable (%1)", "operating system")
-                 : RowReason::tr("Listed as unsuitable (%1)", "operating system"))
-        .arg(dataVersion(version));
-}
-
-QString notListedLine(const QString& row, const QString& version) {
-    //: %1 is "comparison data 2026.12.08".
-    if (isGraphics(row)) return RowReason::tr("On no list (%1)", "graphics card").arg(dataVersion(version));
-    if (isProcessor(row)) return RowReason::tr("On no list (%1)", "processor").arg(dataVersion(version));
-    return RowReason::tr("On no list (%1)", "operating system").arg(dataVersion(version));
+    const int which = c.why.decidedBy == DecidedBy::NotListed ? 2 : listedGood(c.why) ? 0 : 1;
+    const Words& words = kListedWords[std::min(rowIndex(row), 2)][which];
+    return RowReason::tr(words.source, words.comment).arg(dataVersion(version));
 }
 
 QString graphicsLine(const ComponentReport& c, const QLocale& locale) {
@@ -228,7 +262,7 @@ QStringList rowReasonLines(const QString& row, const ReportData& data, const QLo
             if (isGraphics(row)) lines << RowReason::tr("no graphics adapter found");
             return lines;
         case DecidedBy::NotListed:
-            lines << notListedLine(row, data.comparisonVersion);
+            lines << listedLine(row, c, data.comparisonVersion);
             break;
         case DecidedBy::Minimum:
             if (row == QLatin1String("memory") && !c.why.figures.isEmpty()) {
@@ -313,40 +347,8 @@ QString rankWords(const QString& row, const QString& rank) {
                       : rank == QLatin1String("RANK_BAD")     ? 1
                       : rank == QLatin1String("RANK_UNKNOWN") ? 2
                                                               : 3;
-    //: Rank of a component, in the report's table; each agrees with the row's noun.
-    if (isGraphics(row)) {
-        const QString words[] = {RowReason::tr("meets the minimum", "graphics card"),
-                                 RowReason::tr("below the minimum", "graphics card"),
-                                 RowReason::tr("unknown", "graphics card"),
-                                 RowReason::tr("not checked", "graphics card")};
-        return words[which];
-    }
-    if (isProcessor(row)) {
-        const QString words[] = {RowReason::tr("meets the minimum", "processor"),
-                                 RowReason::tr("below the minimum", "processor"),
-                                 RowReason::tr("unknown", "processor"),
-                                 RowReason::tr("not checked", "processor")};
-        return words[which];
-    }
-    if (row == QLatin1String("memory")) {
-        const QString words[] = {RowReason::tr("meets the minimum", "memory"),
-                                 RowReason::tr("below the minimum", "memory"),
-                                 RowReason::tr("unknown", "memory"),
-                                 RowReason::tr("not checked", "memory")};
-        return words[which];
-    }
-    if (row == QLatin1String("os")) {
-        const QString words[] = {RowReason::tr("meets the minimum", "operating system"),
-                                 RowReason::tr("below the minimum", "operating system"),
-                                 RowReason::tr("unknown", "operating system"),
-                                 RowReason::tr("not checked", "operating system")};
-        return words[which];
-    }
-    const QString words[] = {RowReason::tr("meets the minimum", "computer"),
-                             RowReason::tr("below the minimum", "computer"),
-                             RowReason::tr("unknown", "computer"),
-                             RowReason::tr("not checked", "computer")};
-    return words[which];
+    const Words& words = kRankWords[rowIndex(row)][which];
+    return RowReason::tr(words.source, words.comment);
 }
 
 QString comparisonUnreadableLine() {

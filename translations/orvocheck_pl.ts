@@ -371,31 +371,26 @@
     <message>
         <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
         <comment>graphics card</comment>
-        <extracomment>%1 names a family of graphics chips (&quot;GeForce RTX 30&quot;); no figure of the user&apos;s card is known.</extracomment>
         <translation>Oceniona według rodziny %1: każdy jej model jest wystarczająco szybki dla Orvo</translation>
     </message>
     <message>
         <source>Ranked with the %1 family: every member is too slow for Orvo</source>
         <comment>graphics card</comment>
-        <extracomment>%1 names a family of graphics chips (&quot;GeForce 400/500&quot;); no figure of the user&apos;s card is known.</extracomment>
         <translation>Oceniona według rodziny %1: każdy jej model jest za wolny dla Orvo</translation>
     </message>
     <message>
         <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
         <comment>processor</comment>
-        <extracomment>%1 names a family of processors (&quot;Core Ultra 200S&quot;); no figure of the user&apos;s processor is known.</extracomment>
         <translation>Oceniony według rodziny %1: każdy jej model jest wystarczająco szybki dla Orvo</translation>
     </message>
     <message>
         <source>Ranked with the %1 family: every member is too slow for Orvo</source>
         <comment>processor</comment>
-        <extracomment>%1 names a family of processors; no figure of the user&apos;s processor is known.</extracomment>
         <translation>Oceniony według rodziny %1: każdy jej model jest za wolny dla Orvo</translation>
     </message>
     <message>
         <source>Listed as suitable (%1)</source>
         <comment>graphics card</comment>
-        <extracomment>%1 is &quot;comparison data 2026.12.08&quot;.</extracomment>
         <translation>Uznana za odpowiednią (%1)</translation>
     </message>
     <message>
@@ -426,7 +421,6 @@
     <message>
         <source>On no list (%1)</source>
         <comment>graphics card</comment>
-        <extracomment>%1 is &quot;comparison data 2026.12.08&quot;.</extracomment>
         <translation>Nie ma jej na żadnej liście (%1)</translation>
     </message>
     <message>
@@ -459,7 +453,7 @@
     <message>
         <source>meets the minimum</source>
         <comment>graphics card</comment>
-        <extracomment>Rank of a component, in the report&apos;s table; each agrees with the row&apos;s noun.</extracomment>
+        <extracomment>Rank of a component, in the report&apos;s table.</extracomment>
         <translation>spełnia minimum</translation>
     </message>
     <message>

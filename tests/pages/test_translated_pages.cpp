@@ -156,8 +156,10 @@ ReportData longestReasons(const QString& rank) {
     data.cpu = {"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", rank, cpu, fix("laptop-cpu-fixed")};
     data.memory = {"16.0GB", rank, memory, fix("add-memory")};
     data.os = {"Windows 10 Pro 64-bit", rank, os, fix("update-os")};
-    // A release on no list, told which releases are.
+    // A family that decided, and a release on no list told which releases are.
     if (rank == "RANK_UNKNOWN") {
+        data.gpu.why.figures.clear();
+        data.gpu.why.family = QStringLiteral("GeForce 400/500 (Fermi)");
         os.decidedBy = DecidedBy::NotListed;
         os.listedReleases = QStringList{"Ubuntu 22.04", "Ubuntu 24.04", "Debian 12", "Fedora 40"};
         data.os = {"Ubuntu 24.10", rank, os, "use-listed-os"};
