@@ -78,13 +78,14 @@ void CheckManager::setBIRecord() {
     const int performanceClicks = readWindowCounter("btnPerformanceCount");
     const int orderClicks = readWindowCounter("btnOrderOrvoCount");
     serviceAddInfoRecord(m_pEngine->getCPUName(), m_pEngine->getCPURank(),
-                         m_pEngine->getRepGPUName(), m_pEngine->getRepGPURank(),
+                         m_pEngine->getRepGPUProbedName(), m_pEngine->getRepGPURank(),
                          m_pEngine->getOSName(), m_pEngine->getOSRank(), m_pEngine->getMemorySize(),
                          m_pEngine->getMemoryRank(), m_pEngine->getOverallRank(), orderClicks,
                          performanceClicks, readyPcClicks, jsonVersion);
 
-    const QStringList names = m_pEngine->getGPUNames();
-    const QString representative = m_pEngine->getRepGPUName();
+    // The names as probed: the records count what machines report.
+    const QStringList names = m_pEngine->getProbedGPUNames();
+    const QString representative = m_pEngine->getRepGPUProbedName();
     for (int index = 0; index < names.size(); ++index) {
         const QString& name = names.at(index);
         if (name == representative) continue;

@@ -1,8 +1,6 @@
 #include "comparison_figures.h"
 
 #include <QDebug>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QJsonValue>
 #include <cmath>
 
@@ -31,25 +29,40 @@ QString text(const QJsonObject& object, const char* key) {
 
 QString gigabytes(double value) { return QString::number(value) + QStringLiteral(" GB"); }
 
+// A name's words for matching: lower case, trade marks and punctuation gone,
+// and without the makers' names, which drivers write and products do not
+// ("NVIDIA GeForce RTX 3060 Laptop GPU", "AMD Radeon(TM) 780M").
+QStringList wordsOf(const QString& name) {
+    QString plain = name.toLower();
+    for (const char* mark : {"(r)", "(tm)"}) plain.replace(QLatin1String(mark), QLatin1String(" "));
+    for (QChar& c : plain)
+        if (!c.isLetterOrNumber()) c = QLatin1Char(' ');
+    QStringList words;
+    for (const QString& word : plain.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (word != QLatin1String("nvidia") && word != QLatin1String("amd") &&
+            word != QLatin1String("ati") && word != QLatin1String("intel"))
+            words << word;
+    return words;
+}
+
+bool containsWords(const QStringList& words, const QStringList& part) {
+    if (part.isEmpty()) return false;
+    for (int at = 0; at + part.size() <= words.size(); ++at)
+        if (words.mid(at, part.size()) == part) return true;
+    return false;
+}
+
 }  // namespace
 
-ComparisonFigures::ComparisonFigures(const QByteArray& member) : m_Text(member) {
-    if (m_Text.isEmpty()) return;
-    // Three levels: the member, "CPU"/"GPU" and their lists.
-    if (!m_Scan.scan(m_Text, 0, m_Text.size(), 3) || m_Text.at(0) != '{') {
-        qDebug() << "[OrvoCheckLib] Figures ignored: not an object";
-        m_WellFormed = m_Text.at(0) != '{' && m_Scan.scan(m_Text, 0, m_Text.size(), 0);
-        return;
-    }
-    m_WellFormed = true;
-    const QHash<QByteArray, JsonSpan> figures = m_Scan.members({0, m_Text.size()});
-    const QJsonObject benchmarks = parsed(figures.value("Benchmarks")).toObject();
-    m_Date = parsed(figures.value("Date")).toString();
+ComparisonFigures::ComparisonFigures(const QJsonObject& figures) {
+    if (figures.isEmpty()) return;
+    const QJsonObject benchmarks = figures.value(QLatin1String("Benchmarks")).toObject();
+    m_Date = text(figures, "Date");
     m_SingleBenchmark = text(benchmarks, "CPU single");
     m_MultiBenchmark = text(benchmarks, "CPU multi");
     m_GpuBenchmark = text(benchmarks, "GPU");
 
-    const QJsonObject bars = parsed(figures.value("Bars")).toObject();
+    const QJsonObject bars = figures.value(QLatin1String("Bars")).toObject();
     for (const QJsonValue& value : bars.value(QLatin1String("CPU")).toArray()) {
         const QJsonObject object = value.toObject();
         Bar bar{text(object, "reference"), 0.0, 0.0};
@@ -64,111 +77,153 @@ ComparisonFigures::ComparisonFigures(const QByteArray& member) : m_Text(member) 
         m_GpuBar.reference = text(gpuBar, "reference");
     else
         qDebug() << "[OrvoCheckLib] Figures: no graphics bar";
-    const QJsonObject memoryBar = bars.value(QLatin1String("Memory")).toObject();
-    m_MemoryBar.reference = text(memoryBar, "reference");
+    m_MemoryBar.reference = text(bars.value(QLatin1String("Memory")).toObject(), "reference");
 
-    m_Families = parsed(figures.value("Families")).toArray();
-    m_Cpu = m_Scan.members(figures.value("CPU"));
-    m_Gpu = m_Scan.members(figures.value("GPU"));
-    m_CpuProducts = m_Scan.elements(m_Cpu.value("Products"));
-    m_GpuProducts = m_Scan.elements(m_Gpu.value("Products"));
+    for (const QJsonValue& family : figures.value(QLatin1String("Families")).toArray())
+        m_Families << family.toString();
+    m_Cpu = figures.value(QLatin1String("CPU")).toObject();
+    m_Gpu = figures.value(QLatin1String("GPU")).toObject();
+    for (const bool cpu : {true, false}) {
+        const QJsonObject& component = cpu ? m_Cpu : m_Gpu;
+        QList<Product>& products = cpu ? m_CpuProducts : m_GpuProducts;
+        for (const QJsonValue& value : component.value(QLatin1String("Products")).toArray()) {
+            const QJsonArray fields = value.toArray();
+            Product product{fields.at(0).toString(), 0.0, 0.0};
+            // A product without a figure is still named: it names the user's part.
+            readFigure(fields.at(1), product.first);
+            if (cpu) readFigure(fields.at(2), product.second);
+            if (product.name.isEmpty())
+                qDebug() << "[OrvoCheckLib] Figures: a product without a name:" << products.size();
+            products.append(product);
+        }
+    }
     m_Present = true;
 }
 
-QJsonValue ComparisonFigures::parsed(JsonSpan span) const {
-    if (span.isNull()) return QJsonValue(QJsonValue::Undefined);
-    QByteArray wrapped;
-    wrapped.reserve(span.end - span.begin + 2);
-    wrapped.append('[').append(m_Text.constData() + span.begin, span.end - span.begin).append(']');
-    return QJsonDocument::fromJson(wrapped).array().at(0);
+const QList<ComparisonFigures::Product>& ComparisonFigures::products(const char* component) const {
+    return qstrcmp(component, "CPU") == 0 ? m_CpuProducts : m_GpuProducts;
 }
 
-void ComparisonFigures::explain(const char* component, const QString& list, int index,
-                                int listSize, RankReason& reason) const {
-    if (!m_Present || index < 0) return;
-    const bool cpu = qstrcmp(component, "CPU") == 0;
-    const JsonSpan listSpan = (cpu ? m_Cpu : m_Gpu).value(list.toUtf8());
-    if (listSpan.isNull()) return;  // nothing explains this list
-    const QVector<JsonSpan> entries = m_Scan.elements(listSpan);
-    if (!isArray(listSpan) || entries.size() != listSize) {
+ComparisonFigures::Entry ComparisonFigures::entry(const char* component, const QString& list,
+                                                  int index, int listSize) const {
+    Entry found;
+    if (!m_Present || index < 0) return found;
+    const QJsonValue listValue =
+        (qstrcmp(component, "CPU") == 0 ? m_Cpu : m_Gpu).value(list);
+    if (listValue.isUndefined()) return found;  // nothing explains this list
+    const QJsonArray entries = listValue.toArray();
+    if (!listValue.isArray() || entries.size() != listSize) {
         qDebug() << "[OrvoCheckLib] Figures ignored:" << component << list << "holds"
                  << entries.size() << "entries for" << listSize;
-        return;
+        return found;
     }
-    const QJsonValue entry = parsed(entries.at(index));
-    if (entry.isNull()) return;  // no figure stands behind the entry
-    const QVector<JsonSpan>& products = cpu ? m_CpuProducts : m_GpuProducts;
-    int product = -1;
-    QString family;
-    if (entry.isArray()) {
-        const QJsonArray pair = entry.toArray();
-        const int familyIndex = readIndex(pair.at(1), m_Families.size());
-        if (pair.size() == 2 && familyIndex >= 0) {
-            product = readIndex(pair.at(0), products.size());
-            family = m_Families.at(familyIndex).toString();
+    const QJsonValue value = entries.at(index);
+    if (value.isNull()) return found;  // no figure stands behind the entry
+    const int productCount = products(component).size();
+    const QJsonArray fields = value.toArray();
+    bool valid = true;
+    if (value.isDouble()) {
+        found.products << readIndex(value, productCount);
+    } else if (fields.size() == 2 && !fields.at(0).isArray()) {
+        found.witness = readIndex(fields.at(0), productCount);
+        found.family = readIndex(fields.at(1), m_Families.size());
+        valid = found.witness >= 0 && found.family >= 0;
+    } else if ((fields.size() == 1 || fields.size() == 3) && fields.at(0).isArray()) {
+        for (const QJsonValue& product : fields.at(0).toArray())
+            found.products << readIndex(product, productCount);
+        if (fields.size() == 3) {
+            found.family = readIndex(fields.at(1), m_Families.size());
+            found.witness = readIndex(fields.at(2), productCount);
+            valid = found.witness >= 0 && found.family >= 0;
+        } else {
+            valid = found.products.size() >= 2;
         }
     } else {
-        product = readIndex(entry, products.size());
+        valid = false;
     }
-    const QJsonArray fields =
-        product >= 0 ? parsed(products.at(product)).toArray() : QJsonArray();
-    const QString name = fields.at(0).toString();
-    double first = 0.0, second = 0.0;
-    const bool valid = product >= 0 && !name.isEmpty() && readFigure(fields.at(1), first) &&
-                       (!cpu || readFigure(fields.at(2), second));
-    if (!valid) {
+    if (!valid || found.products.contains(-1)) {
         qDebug() << "[OrvoCheckLib] Figures ignored:" << component << list << "entry" << index
-                 << "names no product with figures";
-        return;
+                 << "is no product, products or family";
+        return Entry();
     }
-    reason.family = family;
-    reason.figuresDate = m_Date;
+    return found;
+}
+
+QList<int> ComparisonFigures::productsNamedBy(const char* component, const QList<int>& candidates,
+                                              const QString& adapterName) const {
+    const QStringList words = wordsOf(adapterName);
+    QList<int> named;
+    int longest = 0;
+    for (const int product : candidates) {
+        const QStringList part = wordsOf(products(component).at(product).name);
+        if (part.size() < longest || !containsWords(words, part)) continue;
+        if (part.size() > longest) named.clear();
+        longest = part.size();
+        named << product;
+    }
+    if (named.size() != 1) {
+        if (candidates.size() > 1)
+            qDebug() << "[OrvoCheckLib] Figures:" << adapterName << "names" << named.size()
+                     << "of" << candidates.size() << "products; all are shown";
+        return candidates;
+    }
+    return named;
+}
+
+bool ComparisonFigures::namesAnyOf(const char* component, const QList<int>& candidates,
+                                   const QString& name) const {
+    const QStringList words = wordsOf(name);
+    for (const int product : candidates)
+        if (containsWords(words, wordsOf(products(component).at(product).name))) return true;
+    return false;
+}
+
+QStringList ComparisonFigures::productNames(const char* component,
+                                            const QList<int>& candidates) const {
+    QStringList names;
+    for (const int product : candidates) {
+        const QString name = products(component).at(product).name;
+        if (!name.isEmpty() && !names.contains(name)) names << name;
+    }
+    return names;
+}
+
+QList<RankFigure> ComparisonFigures::figuresOf(bool cpu, const Product& product) const {
+    QList<RankFigure> figures;
+    if (product.name.isEmpty()) return figures;
     if (!cpu) {
-        if (m_GpuBar.single <= 0.0) return;  // no bar to hold it against
-        reason.figures.append(RankFigure{QStringLiteral("g3d"), m_GpuBenchmark, first,
-                                         m_GpuBar.single, m_GpuBar.reference, name});
-        return;
+        // Without a bar there is nothing to hold the figure against.
+        if (m_GpuBar.single > 0.0 && product.first > 0.0)
+            figures << RankFigure{QStringLiteral("g3d"), m_GpuBenchmark, product.first,
+                                  m_GpuBar.single, m_GpuBar.reference, product.name};
+        return figures;
     }
+    // A processor's figures go in pairs, single thread then multi thread,
+    // one pair per bar: a product short of either shows none.
+    if (!(product.first > 0.0 && product.second > 0.0)) return figures;
     for (const Bar& bar : m_CpuBars) {
-        reason.figures.append(RankFigure{QStringLiteral("single-thread"), m_SingleBenchmark, first,
-                                         bar.single, bar.reference, name});
-        reason.figures.append(RankFigure{QStringLiteral("multi-thread"), m_MultiBenchmark, second,
-                                         bar.multi, bar.reference, name});
+        figures << RankFigure{QStringLiteral("single-thread"), m_SingleBenchmark, product.first,
+                              bar.single, bar.reference, product.name};
+        figures << RankFigure{QStringLiteral("multi-thread"), m_MultiBenchmark, product.second,
+                              bar.multi, bar.reference, product.name};
     }
+    return figures;
+}
+
+void ComparisonFigures::explain(const char* component, const Entry& entry,
+                                const QList<int>& candidates, RankReason& reason) const {
+    const bool cpu = qstrcmp(component, "CPU") == 0;
+    for (const int product : candidates)
+        reason.figures += figuresOf(cpu, products(component).at(product));
+    if (entry.family >= 0) {
+        reason.family = m_Families.at(entry.family);
+        reason.witness = figuresOf(cpu, products(component).at(entry.witness));
+    }
+    if (!reason.figures.isEmpty() || !reason.witness.isEmpty()) reason.figuresDate = m_Date;
 }
 
 RankFigure ComparisonFigures::memoryFigure(double value, double required) const {
     const QString reference =
         m_MemoryBar.reference.isEmpty() ? gigabytes(required) : m_MemoryBar.reference;
     return RankFigure{QStringLiteral("memory-gb"), QString(), value, required, reference, QString()};
-}
-
-QByteArray cutFiguresMember(QByteArray& document) {
-    static const QByteArray key = QByteArrayLiteral("\"Figures\"");
-    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    // The first place is the key in every file the generator writes; where it
-    // is not, the rest of the document is no single value and the caller
-    // falls back to parsing the whole.
-    const int at = document.indexOf(key);
-    if (at < 0) return QByteArray();
-    int end = document.size();
-    while (end > 0 && space(document.at(end - 1))) --end;
-    if (end == 0 || document.at(end - 1) != '}') return QByteArray();
-    int comma = at - 1;
-    while (comma >= 0 && space(document.at(comma))) --comma;
-    if (comma < 0 || document.at(comma) != ',') return QByteArray();
-    int begin = at + key.size();
-    while (begin < end && space(document.at(begin))) ++begin;
-    if (begin >= end || document.at(begin) != ':') return QByteArray();
-    ++begin;
-    while (begin < end && space(document.at(begin))) ++begin;
-    int valueEnd = end - 1;  // the document's closing brace
-    while (valueEnd > begin && space(document.at(valueEnd - 1))) --valueEnd;
-    if (valueEnd <= begin) return QByteArray();
-    const QByteArray member = document.mid(begin, valueEnd - begin);
-    QByteArray lists;
-    lists.reserve(comma + 1);
-    lists.append(document.constData(), comma).append('}');
-    document = lists;
-    return member;
 }

@@ -40,7 +40,13 @@ public:
 
     QString getCPUName() const;
     QString getCPURank() const;
+    // The adapters' names as shown: on a system whose own name of an
+    // adapter names no product, the comparison data's product names.
     QStringList getGPUNames() const;
+    // As the system reported them, for the analytics records, which count
+    // what machines report rather than what the comparison data says.
+    QStringList getProbedGPUNames() const { return m_GPUNames; }
+    QString getRepGPUProbedName() const { return m_GPUNames.value(m_RepGPUIndex); }
     QString getGPURank(int index) const;
     QString getRepGPUName() const;
     QString getRepGPURank() const;
@@ -86,8 +92,7 @@ protected:
     // Ranks against a comparison file's content; source names it in the log.
     bool compareWithJson(const QByteArray& bytes, const QString& source);
     bool readJsonFile(const QString& path);
-    static bool readFileBytes(const QString& path, QByteArray& bytes);
-    bool parseJson(QByteArray bytes);
+    bool parseJson(const QByteArray& bytes);
     bool evaluateRanks();
     static Rank rankByName(const QString& name, const QJsonArray& goodList,
                            const QJsonArray& badList);
@@ -102,7 +107,8 @@ protected:
     static QString revisionOf(const QString& pnpDeviceId);
 
     QString m_CPUName;
-    QStringList m_GPUNames;
+    QStringList m_GPUNames;  // as probed
+    QStringList m_GPUProductNames;  // per adapter, the name by its products, else empty
     qint32 m_RepGPUIndex = -1;
     double m_MemorySize = 0.0;
     QString m_OSName;
@@ -120,7 +126,7 @@ protected:
     bool m_Compared = false;  // the ranks come from a comparison file
     ChassisKind m_Chassis = ChassisKind::Unknown;
     QJsonObject m_JsonRoot;
-    ComparisonFigures m_Figures{QByteArray()};  // the file's "Figures", read with it
+    ComparisonFigures m_Figures;  // the file's "Figures", read with it
     CpuIdInfo m_CpuId;
     QList<GpuInfo> m_GPUs;
     WebLoader* m_pWebLoader = nullptr;  // owned

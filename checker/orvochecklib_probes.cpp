@@ -23,7 +23,8 @@ void OrvoCheckLib::readChassis() {
     m_Chassis = chassis.kind;
     const char* kind = m_Chassis == ChassisKind::Desktop  ? "desktop"
                        : m_Chassis == ChassisKind::Laptop ? "laptop"
-                                                          : "unknown";
+                       : m_Chassis == ChassisKind::FixedGraphics ? "no room for a graphics card"
+                                                                 : "unknown";
     qDebug() << "[OrvoCheckLib] Chassis:" << kind << ", battery:" << chassis.batteryFound;
 }
 

@@ -25,7 +25,9 @@ QString decidedByText(DecidedBy decidedBy) {
 QString adviceFor(const QString& row, Rank rank, const RankReason& reason, ChassisKind chassis) {
     if (reason.decidedBy == DecidedBy::NotCompared) return QStringLiteral("retry-comparison");
     if (rank == RANK_GOOD) return QStringLiteral("none");
-    const bool laptop = chassis == ChassisKind::Laptop;
+    // Whatever cannot take another graphics card or processor is told what
+    // a laptop's owner is told.
+    const bool laptop = chassis == ChassisKind::Laptop || chassis == ChassisKind::FixedGraphics;
     if (row == QLatin1String("gpu")) {
         if (reason.decidedBy == DecidedBy::NothingFound) return QStringLiteral("check-gpu-driver");
         if (rank == RANK_BAD)
@@ -36,7 +38,9 @@ QString adviceFor(const QString& row, Rank rank, const RankReason& reason, Chass
     } else if (row == QLatin1String("memory")) {
         return QStringLiteral("add-memory");
     } else if (row == QLatin1String("os")) {
-        return QStringLiteral("update-os");
+        // A system other than Windows is never told to install Windows.
+        return reason.listedReleases.isEmpty() ? QStringLiteral("update-os")
+                                               : QStringLiteral("use-listed-os");
     }
     // Not on the lists: only a measurement on this machine can tell.
     return rank == RANK_UNKNOWN ? QStringLiteral("run-performance-test") : QStringLiteral("none");

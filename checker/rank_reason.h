@@ -59,6 +59,9 @@ struct RankReason {
 
 // What would change a doubtful row, as a short code: "none", "replace-gpu",
 // "laptop-gpu-fixed", "replace-cpu", "laptop-cpu-fixed", "add-memory",
-// "update-os", "run-performance-test", "check-gpu-driver", "retry-comparison".
+// "update-os", "use-listed-os" (a system other than Windows on no list: one
+// of its listedReleases), "run-performance-test", "check-gpu-driver",
+// "retry-comparison". A chassis without room for a graphics card gets the
+// laptop's codes.
 // row is "cpu", "gpu", "memory" or "os".
 QString adviceFor(const QString& row, Rank rank, const RankReason& reason, ChassisKind chassis);

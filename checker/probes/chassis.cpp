@@ -11,8 +11,16 @@ ChassisKind chassisKindOfSmbiosType(int type) {
         case 16:  // Lunch Box
         case 17:  // Main Server Chassis
         case 23:  // Rack Mount Chassis
-        case 24:  // Sealed-case PC
             return ChassisKind::Desktop;
+        // Cases without room for a graphics card: what a laptop's owner is
+        // told fits them.
+        case 13:  // All in One
+        case 24:  // Sealed-case PC
+        case 33:  // IoT Gateway
+        case 34:  // Embedded PC
+        case 35:  // Mini PC
+        case 36:  // Stick PC
+            return ChassisKind::FixedGraphics;
         case 8:   // Portable
         case 9:   // Laptop
         case 10:  // Notebook
@@ -35,7 +43,7 @@ void decideChassis(ChassisInfo& info) {
             return;
         }
         info.messages.push_back("[OrvoCheckLib] Chassis type " + std::to_string(type) +
-                                " says neither desktop nor laptop");
+                                " says nothing of the graphics");
     }
     info.kind = info.batteryFound ? ChassisKind::Laptop : ChassisKind::Unknown;
 }

@@ -7,8 +7,9 @@
 
 // Whether the machine is a desktop or a laptop, which decides what can be
 // done about a slow part: a desktop's graphics card can be replaced, a
-// laptop's cannot.
-enum class ChassisKind { Unknown, Desktop, Laptop };
+// laptop's cannot, nor can that of an all-in-one, a mini PC and other cases
+// without room for a card (FixedGraphics).
+enum class ChassisKind { Unknown, Desktop, Laptop, FixedGraphics };
 
 struct ChassisInfo {
     ChassisKind kind = ChassisKind::Unknown;
@@ -18,12 +19,14 @@ struct ChassisInfo {
 };
 
 // The kind an SMBIOS chassis type stands for (SMBIOS 3.x, type 3 structure):
-// towers and desktop cases are desktops, portables, notebooks, tablets and
-// convertibles laptops; others (all-in-one, mini PC, "Other", "Unknown")
-// Unknown, as neither answer would be sure there.
+// towers and desktop cases are desktops; portables, notebooks, tablets and
+// convertibles laptops; all-in-ones (13), sealed-case (24), IoT gateways
+// (33), embedded (34), mini (35) and stick PCs (36) FixedGraphics; others
+// ("Other", "Unknown", docking stations, blades) Unknown, as no answer
+// would be sure there.
 ChassisKind chassisKindOfSmbiosType(int type);
 
-// The shared decision: the first type that says desktop or laptop, else a
+// The shared decision: the first type that says one of the kinds, else a
 // system battery makes it a laptop, else Unknown.
 void decideChassis(ChassisInfo& info);
 

@@ -74,3 +74,8 @@ struct WmiResult {
 // roots and never opens device nodes; the query text is informative there.
 // Blocking; safe to call from any thread, one call at a time per thread.
 WmiResult runWmiQuery(const std::string& query, const std::string& kind, const ProbeRoots& roots);
+
+// Whether the "gpu" answer's "Name" is the one the adapter's driver reports
+// (Windows), which names the product; otherwise it is built from the
+// system's PCI name list, which may name only a chip or a number.
+bool adapterNamesFromDriver();

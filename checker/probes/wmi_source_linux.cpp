@@ -11,3 +11,5 @@ WmiResult runWmiQuery(const std::string&, const std::string& kind, const ProbeRo
         WmiMessage{"[OrvoCheckLib] No inventory source for kind " + kind, false, 0});
     return none;
 }
+
+bool adapterNamesFromDriver() { return false; }

@@ -195,3 +195,5 @@ WmiResult runWmiQuery(const std::string& query, const std::string& kind, const P
     // in that order, before COM is uninitialised.
     return result;
 }
+
+bool adapterNamesFromDriver() { return true; }

@@ -116,3 +116,23 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QString checkOutcome(const TestEngine& engine, bool evaluated) {
+    QStringList parts{QString::number(evaluated), engine.getOverallRank(), engine.getJsonVersion(),
+                      QString::number(engine.repIndex()), engine.getGPUNames().join('|')};
+    for (int i = 0; i < engine.getGPUNames().size(); ++i) parts << engine.getGPURank(i);
+    QList<RankReason> reasons;
+    for (int i = 0; i < engine.getGPUNames().size(); ++i) reasons << engine.getGPUReason(i);
+    for (const char* row : {"cpu", "gpu", "memory", "os"}) {
+        parts << engine.getAdvice(QLatin1String(row));
+        reasons << engine.getReason(QLatin1String(row));
+    }
+    for (const RankReason& reason : qAsConst(reasons)) {
+        parts << decidedByText(reason.decidedBy)
+              << reason.family << reason.figuresDate << reason.listedReleases.join('|');
+        for (const QList<RankFigure>* list : {&reason.figures, &reason.witness})
+            for (const RankFigure& f : *list)
+                parts << f.measure << QString::number(f.value, 'g', 17) << f.product << f.reference;
+    }
+    return parts.join('\n');
+}

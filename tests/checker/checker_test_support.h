@@ -112,6 +112,10 @@ private:
     qint64 m_ElapsedMs = -1;
 };
 
+// Everything a check tells (ranks, names, reasons, figures, witnesses) as
+// one text, for comparing two checks.
+QString checkOutcome(const TestEngine& engine, bool evaluated);
+
 // A comparison file that passes every rule and ranks the good machine
 // below good throughout.
 QJsonObject validComparison(const QString& version = QStringLiteral("test-1"));

@@ -52,9 +52,46 @@ const char* const kValidationMessages[] = {
     "ERROR! Failed to read CPU list", "ERROR! Failed to read GPU list",
     "ERROR! Failed to read memory condition"};
 
+using TextEdit = std::function<QByteArray(QByteArray)>;
+
+// validComparison() with figures of every kind behind its lists: a product
+// of its own, and a family with its witness apart.
+QByteArray figuresComparison() {
+    QJsonObject root = validComparison();
+    const QJsonObject figures{
+        {"Date", "2026-08-22"},
+        {"Bars", QJsonObject{{"CPU", QJsonArray{QJsonObject{{"reference", "Intel Core i5-4590"},
+                                                            {"single", 1881},
+                                                            {"multi", 4815}}}},
+                             {"GPU", QJsonObject{{"reference", "GTX 970 / R9 290"}, {"value", 7325}}},
+                             {"Memory", QJsonObject{{"reference", "8 GB"}, {"value", 8}}}}},
+        {"Families", QJsonArray{"GeForce 400"}},
+        {"CPU", QJsonObject{{"Products", QJsonArray{QJsonArray{fixture::kGoodCPU, 2000, 6000},
+                                                    QJsonArray{fixture::kBadCPU, 1000, 2000}}},
+                            {"Good list", QJsonArray{0}},
+                            {"Bad list", QJsonArray{1}}}},
+        {"GPU", QJsonObject{{"Products", QJsonArray{QJsonArray{"GeForce GTX 970", 9636},
+                                                    QJsonArray{"GeForce GTX 470", QJsonValue()},
+                                                    QJsonArray{"GeForce GTX 580", 4630}}},
+                            {"Good list", QJsonArray{0}},
+                            {"Bad list", QJsonArray{QJsonArray{QJsonArray{1}, 0, 2}}}}}};
+    root.insert("Figures", figures);
+    return toJsonBytes(root);
+}
+
+// The text with a member put first in its top-level object.
+TextEdit withMember(const QByteArray& member) {
+    return [member](QByteArray text) { return text.insert(text.indexOf('{') + 1, member + ','); };
+}
+TextEdit replacing(const QByteArray& from, const QByteArray& to) {
+    return [from, to](QByteArray text) { return text.replace(from, to); };
+}
+const TextEdit kAsItIs = [](QByteArray text) { return text; };
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(TextEdit)
 
 class ComparisonFileTest : public QObject {
     Q_OBJECT
@@ -179,6 +216,61 @@ private slots:
         QVERIFY(writeFile(kSavePath, "{\"OS\": {}}"));
         QTest::ignoreMessage(QtDebugMsg, "ERROR! Fail to read version");
         QVERIFY(!engine.compareWithFile(kSavePath));
+    }
+
+    // One parser reads the whole file: the same document gives the same
+    // ranks and figures whatever else it holds, however its keys are spelt.
+    void parserCases_data() {
+        QTest::addColumn<TextEdit>("before");
+        QTest::addColumn<TextEdit>("after");
+        QTest::addColumn<bool>("evaluated");
+        const QByteArray emoji = R"("Note": "\ud83d\ude00")";
+        QTest::newRow("an escaped emoji elsewhere") << kAsItIs << withMember(emoji) << true;
+        // Numbers a double cannot hold are refused by the toolkit's parser,
+        // wherever they stand: the same for either file.
+        QTest::newRow("1e-400 in the figures, with and without an escaped emoji")
+            << replacing(R"("value": 8)", R"("value": 1e-400)")
+            << TextEdit([emoji](QByteArray text) {
+                   return withMember(emoji)(text.replace(R"("value": 8)", R"("value": 1e-400)"));
+               })
+            << false;
+        QTest::newRow("arrays nested 300 deep elsewhere")
+            << kAsItIs << withMember("\"Deep\": " + QByteArray(300, '[') + QByteArray(300, ']'))
+            << true;
+        QTest::newRow("a lone \\ud800 elsewhere") << kAsItIs << withMember(R"("Lone": "\ud800")")
+                                                  << true;
+        QTest::newRow("\"G\\u0050U\" is \"GPU\"")
+            << kAsItIs << replacing(R"("GPU")", R"("G\u0050U")") << true;
+        QTest::newRow("\"Fig\\u0075res\" is \"Figures\"")
+            << kAsItIs << replacing(R"("Figures")", R"("Fig\u0075res")") << true;
+        QTest::newRow("1e400 in a display-only member, with and without an escaped emoji")
+            << replacing(R"("value": 8)", R"("value": 1e400)")
+            << TextEdit([emoji](QByteArray text) {
+                   return withMember(emoji)(text.replace(R"("value": 8)", R"("value": 1e400)"));
+               })
+            << false;
+        QTest::newRow("Windows line ends") << kAsItIs << replacing("\n", "\r\n") << true;
+    }
+    void parserCases() {
+        QFETCH(TextEdit, before);
+        QFETCH(TextEdit, after);
+        QFETCH(bool, evaluated);
+        const auto check = [](const QByteArray& text) {
+            TestEngine engine;
+            engine.setMachine(QString::fromUtf8(fixture::kGoodOS), true,
+                              QString::fromUtf8(fixture::kGoodCPU), 16.0,
+                              {fixture::kBadGPU, fixture::kGoodGPU});
+            const bool done = writeFile(kSavePath, text) && engine.compareWithFile(kSavePath);
+            return checkOutcome(engine, done);
+        };
+        const QString base = check(figuresComparison());
+        QVERIFY2(base.contains("GeForce GTX 970") && base.contains("GeForce GTX 580") &&
+                     base.contains(fixture::kGoodCPU),
+                 qPrintable(base));
+        const QString first = check(before(figuresComparison()));
+        QCOMPARE(first.startsWith(evaluated ? "1\n" : "0\n"), true);
+        if (evaluated) QCOMPARE(first, base);
+        QCOMPARE(check(after(figuresComparison())), first);
     }
 
     void unreadableFiles_data() {

@@ -210,17 +210,34 @@ private slots:
         QTest::addColumn<bool>("versionOk");
         QTest::addColumn<QString>("rank");
         QTest::addColumn<int>("versionChecks");
+        QTest::addColumn<QString>("advice");
+        QTest::addColumn<QStringList>("releases");  // the listed releases offered
         const QString good = QString::fromUtf8(fixture::kGoodOS);
         const QString bad = QString::fromUtf8(fixture::kBadOS);
-        QTest::newRow("good") << good << true << true << kGood << 1;
-        QTest::newRow("good in other case") << good.toUpper() << true << true << kGood << 1;
-        QTest::newRow("good but 32-bit") << good << false << true << kBad << 0;
-        QTest::newRow("good but too old a version") << good << true << false << kBad << 1;
-        QTest::newRow("bad") << bad << true << true << kBad << 0;
-        QTest::newRow("unknown: version not consulted")
-            << "Haiku R1" << true << false << kUnknown << 0;
-        QTest::newRow("unknown 32-bit") << "Haiku R1" << false << true << kBad << 0;
-        QTest::newRow("no name") << QString() << true << true << kUnknown << 0;
+        const QString none = QStringLiteral("none"), update = QStringLiteral("update-os");
+        const QString listed = QStringLiteral("use-listed-os");
+        QTest::newRow("good") << good << true << true << kGood << 1 << none << QStringList();
+        QTest::newRow("good in other case")
+            << good.toUpper() << true << true << kGood << 1 << none << QStringList();
+        QTest::newRow("good but 32-bit") << good << false << true << kBad << 0 << update << QStringList();
+        QTest::newRow("good but too old a version")
+            << good << true << false << kBad << 1 << update << QStringList();
+        QTest::newRow("bad") << bad << true << true << kBad << 0 << update << QStringList();
+        QTest::newRow("unknown: version not consulted, every listed release but Windows")
+            << "Haiku R1" << true << false << kUnknown << 0 << listed
+            << QStringList{"Debian GNU/Linux 12", "Ubuntu 22.04", "Ubuntu 24.04"};
+        QTest::newRow("unknown Ubuntu: its system's releases, each once")
+            << "Ubuntu 23.10" << true << true << kUnknown << 0 << listed
+            << QStringList{"Ubuntu 22.04", "Ubuntu 24.04"};
+        QTest::newRow("unknown Debian") << "Debian GNU/Linux 11 (bullseye)" << true << true
+                                        << kUnknown << 0 << listed
+                                        << QStringList{"Debian GNU/Linux 12"};
+        QTest::newRow("unknown Windows: never told another system")
+            << "Windows 12 Pro" << true << true << kUnknown << 0 << update << QStringList();
+        QTest::newRow("unknown 32-bit") << "Haiku R1" << false << true << kBad << 0 << update
+                                        << QStringList();
+        QTest::newRow("no name") << QString() << true << true << kUnknown << 0 << update
+                                 << QStringList();
     }
     void operatingSystem() {
         QFETCH(QString, name);
@@ -228,15 +245,26 @@ private slots:
         QFETCH(bool, versionOk);
         QFETCH(QString, rank);
         QFETCH(int, versionChecks);
+        QFETCH(QString, advice);
+        QFETCH(QStringList, releases);
         TestEngine engine;
         engine.setVersionCheck(countingVersionCheck);
         g_VersionAnswer = versionOk;
         engine.setMachine(name, is64Bit, QString::fromUtf8(fixture::kGoodCPU), 16,
                           {fixture::kGoodGPU});
-        QVERIFY(evaluate(engine));
+        QJsonObject document = validComparison();
+        QJsonObject os = document.value("OS").toObject();
+        QJsonArray goodList = os.value("Good list").toArray();
+        for (const char* release : {"Ubuntu 22.04.3 LTS", "Ubuntu 22.04.5 LTS", "Ubuntu 24.04 LTS"})
+            goodList.append(release);
+        os.insert("Good list", goodList);
+        document.insert("OS", os);
+        QVERIFY(evaluate(engine, document));
         QCOMPARE(engine.getOSRank(), rank);
         QCOMPARE(engine.getOSName(), name);
         QCOMPARE(g_VersionChecks, versionChecks);
+        QCOMPARE(engine.getAdvice("os"), advice);
+        QCOMPARE(engine.getReason("os").listedReleases, releases);
     }
 
     void processor_data() {

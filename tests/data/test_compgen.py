@@ -151,6 +151,9 @@ def minimal_tables(folder):
           "10DE\t1401\tbad\tGM206 [GeForce GTX 960]\tpci.ids x\tx\n"
           "10DE\t13C1\tnone\tGM204\tpci.ids x\tx\n")
     write(os.path.join(folder, "gpu_extra.tsv"), "")
+    write(os.path.join(folder, "gpu_marks.tsv"), "GeForce GTX 970\tGeForce GTX 970\t9636\tx\nGeForce GTX 960\t-\t-\tx\n")
+    write(os.path.join(folder, "families.tsv"), "GM204\tGeForce GTX 970/980\tx\nGM206\tGeForce GTX 950/960\tx\n"
+          "x\tCore 14th gen\tx\n")
     write(os.path.join(folder, "gpu_rules.tsv"),
           "10de\tfamily\t^GM204\tgood\tGM204: x\n10de\tfamily\t^GM206\tbad\tGM206\n")
     for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""), ("gpu_kernel.tsv", ""),
@@ -184,29 +187,50 @@ class Generation(unittest.TestCase):
         self.assertIn('\n            ["10DE", "13C2"]\n', text)  # one entry per line
         self.assertEqual(check_document(json.loads(text), src), [])
 
-    def test_figures_show_what_ranked_each_entry(self):
+    def test_figures_name_each_entrys_products_and_what_ranked_it(self):
         self.append("cpu_bench.tsv", GOLD + DOUBTFUL)  # set aside for the rule below
         self.append("cpu_figure_checks.tsv", "Intel Xeon Gold 6133 @ 2.50GHz\t-\t-\tx\tx\n")
         self.append("cpu_rules.tsv", "good\tGold 6133\tREF\tXeon Gold: many cores\n")
+        self.append("families.tsv", "Xeon Gold\tXeon Scalable\tx\n")
         self.append("cpu_brands.tsv",
                     "Intel(R) Xeon(R) Gold 6133 CPU @ 2.50GHz\tIntel Xeon Gold 6133 @ 2.50GHz\tx\n")
+        self.append("gpu_pciids.tsv", "10DE\t13D8\tgood\tGM204M [GeForce GTX 980M / 970M]\tpci.ids x\tx\n"
+                    "10DE\t13D7\tgood\tGM204M [GeForce GTX 965M]\tpci.ids x\tx\n")
+        self.append("gpu_marks.tsv", "GeForce GTX 980M\tGeForce GTX 980M\t9700\tx\n"
+                    "GeForce GTX 970M\tGeForce GTX 970M\t8000\tx\nGeForce GTX 965M\tGeForce GTX 965M\t6000\tx\n")
+        write(os.path.join(self.tmp, "cpu_marks.tsv"), "Intel Core i5-14400\t25000\tx\n")
         figures = Sources(self.tmp).document()["Figures"]
 
         def shown(what, lst, i):
+            """(own products, family or None, witness or None) of one entry, by name and figures."""
             entry = figures[what][lst][i]
-            p, f = entry if isinstance(entry, list) else (entry, None)
-            return figures[what]["Products"][p], f is not None and figures["Families"][f]
-        cases = [("CPU", "Good list", 0, (["REF", 2000, 5000], "Xeon Gold")),  # figures set aside: its rule's
-                 ("CPU", "Good list", 1, (["REF", 2000, 5000], False)),  # its own figures
-                 ("CPU", "Good list", 2, (["REF", 2000, 5000], "x")),  # no figures: its rule's witness
-                 ("CPU", "Bad list", 0, (["SLOW", 1000, 1000], False)),
-                 ("GPU", "Good list", 0, (["good", 9000], "GM204")), ("GPU", "Bad list", 0, (["bad", 6000], "GM206"))]
+            owns, family, witness = ([entry], None, None) if isinstance(entry, int) else (entry + [None, None])[:3]
+            products = figures[what]["Products"]
+            return ([products[p] for p in owns], family is not None and figures["Families"][family],
+                    witness is not None and products[witness])
+        cases = [("CPU", "Good list", 0, ([["Intel Xeon Gold 6133", None, None]], "Xeon Scalable",
+                                          ["REF", 2000, 5000])),  # figures set aside: its rule's
+                 ("CPU", "Good list", 1, ([["REF", 2000, 5000]], False, False)),  # its own figures
+                 # its own multi-thread figure, and the family line that ranks it without a single-thread one
+                 ("CPU", "Good list", 2, ([["Intel Core i5-14400", None, 25000]], "Core 14th gen", ["REF", 2000, 5000])),
+                 ("CPU", "Bad list", 0, ([["SLOW", 1000, 1000]], False, False)),
+                 ("GPU", "Good list", 0, ([["GeForce GTX 970", 9636]], False, False)),
+                 ("GPU", "Good list", 1, ([["GeForce GTX 980M", 9700], ["GeForce GTX 970M", 8000]], False, False)),
+                 # its own figure says bad where the family line says good: the family decided, no figure is its
+                 ("GPU", "Good list", 2, ([["GeForce GTX 965M", 6000]], "GeForce GTX 970/980", ["good", 9000])),
+                 ("GPU", "Bad list", 0, ([["GeForce GTX 960", None]], "GeForce GTX 950/960", ["bad", 6000]))]
         for what, lst, i, expected in cases:
             with self.subTest(what=what, lst=lst, i=i):
                 self.assertEqual(shown(what, lst, i), expected)
         self.assertEqual(figures["Bars"]["CPU"], [{"reference": "REF", "single": 1800, "multi": 4500},
                                                   {"reference": "FX", "single": 1350, "multi": 5400}])
         self.assertEqual((figures["Bars"]["GPU"]["value"], figures["Bars"]["Memory"]["value"]), (7325, 4))
+        self.append("gpu_pciids.tsv", "10DE\t13D9\tgood\tGM204M [GeForce GTX 975M]\tpci.ids x\tx\n")
+        with self.assertRaisesRegex(TableError, "975M.*import-gpu-figures"):
+            Sources(self.tmp).document()
+        write(os.path.join(self.tmp, "cpu_marks.tsv"), "Intel Core i5-14400\t4000\tx\n")
+        with self.assertRaisesRegex(TableError, "i5-14400.*below every bar"):
+            Sources(self.tmp).document()
 
     def test_processor_ranks_follow_the_figures(self):
         # bars: single 1800 and multi 4500 (REF), or single 1350 and multi 5400 (FX)

@@ -425,27 +425,40 @@ void TstProbesFixture::memoryFromBlocksWhenSmbiosUnusable() {
 void TstProbesFixture::memoryFromMemTotal_data() {
     QTest::addColumn<quint64>("blockSize");
     QTest::addColumn<int>("online");
-    QTest::newRow("no block online") << quint64(0x8000000) << 0;
-    QTest::newRow("two blocks of 2^63 bytes, a product of 0") << (quint64(1) << 63) << 2;
+    QTest::addColumn<QByteArray>("memTotalKb");
+    QTest::addColumn<double>("installedGb");  // the size MemTotal implies
+    QTest::newRow("no block online, 15.5 GB: 16")
+        << quint64(0x8000000) << 0 << QByteArray("16303012") << 16.0;
+    QTest::newRow("two blocks of 2^63 bytes, a product of 0")
+        << (quint64(1) << 63) << 2 << QByteArray("16303012") << 16.0;
+    QTest::newRow("3.7 GB: 4") << quint64(0x8000000) << 0 << QByteArray("3879731") << 4.0;
+    QTest::newRow("exactly 3 GB stays") << quint64(0x8000000) << 0 << QByteArray("3145728") << 3.0;
+    QTest::newRow("7.8 GB: 8") << quint64(0x8000000) << 0 << QByteArray("8178892") << 8.0;
+    QTest::newRow("13.6 GB, graphics share it: 14")
+        << quint64(0x8000000) << 0 << QByteArray("14260633") << 14.0;
+    QTest::newRow("62.7 GB: 64") << quint64(0x8000000) << 0 << QByteArray("65745715") << 64.0;
 }
 
 void TstProbesFixture::memoryFromMemTotal() {
     QFETCH(quint64, blockSize);
     QFETCH(int, online);
+    QFETCH(QByteArray, memTotalKb);
+    QFETCH(double, installedGb);
     FixtureTree tree;
     tree.addMemoryBlocks(blockSize, online, 2);
-    tree.writeMeminfo(
-        "MemFree:         8000000 kB\nMemTotal:       16303012 kB\nSwapTotal: 0 kB\n");
+    tree.writeMeminfo("MemFree:         8000000 kB\nMemTotal:       " + memTotalKb +
+                      " kB\nSwapTotal: 0 kB\n");
     RootsOverride roots(tree);
 
     MessageCapture capture;
     ProbeEngine engine;
     engine.readMemory();
-    QCOMPARE(engine.memorySize(), 16303012.0 / 1024.0 / 1024.0);
+    QCOMPARE(engine.memorySize(), installedGb);
     QCOMPARE(capture.linesStartingWith("[OrvoCheckLib] Memory bank"),
-             QStringList{"[OrvoCheckLib] Memory bank \"16694284288\" Bytes"});
-    QVERIFY(capture.lines().contains("[OrvoCheckLib] Memory size: 15.5 GB"));
+             QStringList{QStringLiteral("[OrvoCheckLib] Memory bank \"%1\" Bytes")
+                             .arg(quint64(installedGb * 1024) << 20)});
     QCOMPARE(capture.lines().filter("using MemTotal").size(), 1);
+    QCOMPARE(capture.lines().filter(" kB read as ").size(), 1);
 }
 
 void TstProbesFixture::memoryUnknown() {

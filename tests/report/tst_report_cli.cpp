@@ -64,8 +64,9 @@ struct Run {
 
 // Runs the program in workDir on the fixture machine. Waits with an event
 // loop, not a blocking wait, so that in-process servers keep answering.
+// wrapper: a program and its arguments that run the report (an emulator).
 Run runReport(const FixtureTree& tree, const QString& workDir, const QStringList& args,
-              const QString& contentUrl = QString()) {
+              const QString& contentUrl = QString(), const QStringList& wrapper = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot());
@@ -75,7 +76,10 @@ Run runReport(const FixtureTree& tree, const QString& workDir, const QStringList
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
     QSignalSpy finished(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
-    process.start(kProgram, args);
+    if (wrapper.isEmpty())
+        process.start(kProgram, args);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{kProgram} + args);
     Run run;
     if (!finished.wait(60000)) {
         process.kill();
@@ -167,6 +171,8 @@ private slots:
     void downloadWithFallback();
     void commandLine_data();
     void commandLine();
+    void ownProducts_data();
+    void ownProducts();
 
 private:
     HostNames m_host;
@@ -273,6 +279,10 @@ void TestReportCli::reasons_data() {
         << quint16(0x1401) << gb3 << quint16(0) << QByteArray("10") << "figures"
         << "de" << QStringList{"gpu.why.advice=laptop-gpu-fixed", "memory.why.figures.0.value=3"}
         << QStringList{"G3D Mark 6.148 — ", " 7.325 (", "3,0 GB — "};
+    for (const char* type : {"13", "24", "35"})
+        QTest::newRow(qPrintable(QStringLiteral("chassis type %1: no room for a card").arg(type)))
+            << quint16(0x1401) << gb16 << quint16(0) << QByteArray(type) << "figures"
+            << "en" << QStringList{"gpu.why.advice=laptop-gpu-fixed"} << QStringList();
     QTest::newRow("battery without chassis type: laptop")
         << quint16(0x1401) << gb16 << quint16(0) << QByteArray() << "battery"
         << "en" << QStringList{"gpu.why.advice=laptop-gpu-fixed", "memory.why.advice=none"}
@@ -280,10 +290,10 @@ void TestReportCli::reasons_data() {
     QTest::newRow("GTX 470 by its family")
         << quint16(0x06cd) << gb16 << quint16(0) << QByteArray("3") << "figures"
         << "en"
-        << QStringList{"gpu.why.figures.0.value=4630", "gpu.why.figures.0.product=GeForce GTX 580",
-                       "gpu.why.family=GeForce 400/500 (Fermi)"}
-        << QStringList{"Ranked with the GeForce 400/500 (Fermi) family: every member is too slow "
-                       "for Orvo",
+        << QStringList{"gpu.why.figures=0", "gpu.why.family=GeForce 400/500",
+                       "gpu.why.witness.product=GeForce GTX 580", "gpu.why.witness.value=4630",
+                       "adapters.0.value=NVIDIA GeForce GTX 470"}
+        << QStringList{"Ranked with the GeForce 400/500 family: every member is too slow for Orvo",
                        "16.0 GB — Orvo needs 4 GB"};
     QTest::newRow("processor short of one figure of one reference, both of the other")
         << quint16(0x13c2) << gb16 << quint16(0) << QByteArray("3") << "host i5-4430"
@@ -442,7 +452,8 @@ void TestReportCli::noUsableComparisonFile() {
         QCOMPARE(o.value(key).toObject().value("rank").toString(),
                  QStringLiteral("RANK_UNCHECKED"));
     // What was found is still reported.
-    QCOMPARE(o.value("memory").toObject().value("value").toString(), QStringLiteral("15.6GB"));
+    // 15.6 GB of MemTotal, and no memory blocks: the 16 GB installed.
+    QCOMPARE(o.value("memory").toObject().value("value").toString(), QStringLiteral("16.0GB"));
     QCOMPARE(o.value("adapters").toArray().size(), 1);
     // The adapter was found, only not compared: the table names it.
     const QString adapter =
@@ -526,3 +537,80 @@ void TestReportCli::commandLine() {
 
 QTEST_GUILESS_MAIN(TestReportCli)
 #include "tst_report_cli.moc"
+
+void TestReportCli::ownProducts_data() {
+    QTest::addColumn<quint16>("vendor");
+    QTest::addColumn<quint16>("device");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("modelId");  // the processor's brand; empty: a graphics row
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<double>("published");  // the product's published G3D Mark or CPU Mark
+    // G3D Mark: videocardbenchmark.net's list of 2026-08-22, as its public copy
+    // lainbo/cpu-mark (src/assets/staticData/gpuData.json, commit 48c7b97) holds it.
+    const auto gpu = [](const char* row, quint16 vendor, quint16 device, int revision,
+                        const char* product, double g3d) {
+        QTest::newRow(row) << vendor << device << revision << QString() << product << g3d;
+    };
+    gpu("RTX 3090, 10de:2204", 0x10de, 0x2204, 0xa1, "GeForce RTX 3090", 26495);
+    gpu("RTX 4060, 10de:2882", 0x10de, 0x2882, 0xa1, "GeForce RTX 4060", 19488);
+    gpu("RX 7600, 1002:7480 rev cf", 0x1002, 0x7480, 0xcf, "Radeon RX 7600", 16446);
+    gpu("Radeon R4, 1002:130b", 0x1002, 0x130b, 0x00, "Radeon R4", 350);
+    gpu("GeForce 210, 10de:0a65", 0x10de, 0x0a65, 0xa2, "GeForce 210", 144);
+    gpu("HD Graphics 4000, 8086:0166", 0x8086, 0x0166, 0x09, "HD Graphics 4000", 340);
+    // CPU Mark: cpubenchmark.net (PassMark); the 7800X3D's from
+    // tools/compgen/data/cpu_bench.tsv (lainbo/cpu-mark, June 2023).
+    const auto cpu = [](const char* brand, const char* product, double cpuMark) {
+        QTest::newRow(product) << quint16(0x10de) << quint16(0x13c2) << 0xa1 << brand << product
+                               << cpuMark;
+    };
+    cpu("Intel(R) Core(TM) i9-14900K", "Intel Core i9-14900K", 58500);
+    cpu("Intel(R) Core(TM) Ultra 7 265K", "Intel Core Ultra 7 265K", 58700);
+    cpu("Intel(R) Core(TM) Ultra 7 155H", "Intel Core Ultra 7 155H", 25000);
+    cpu("AMD Ryzen 7 7800X3D 8-Core Processor", "AMD Ryzen 7 7800X3D", 35140);
+}
+
+// The row shows the computer's own product: its name, and its own figure
+// within 15 % of the published one, or no figure and the family that decided.
+void TestReportCli::ownProducts() {
+    QFETCH(quint16, vendor);
+    QFETCH(quint16, device);
+    QFETCH(int, revision);
+    QFETCH(QString, modelId);
+    QFETCH(QString, product);
+    QFETCH(double, published);
+    FixtureTree tree;
+    FixtureTree::PciFunction adapter;
+    adapter.address = QStringLiteral("0000:01:00.0");
+    adapter.vendor = vendor;
+    adapter.device = device;
+    adapter.revision = std::uint8_t(revision);
+    adapter.classCode = 0x030000;
+    tree.addPciFunction(adapter);
+    tree.addConfigSpace(adapter);
+    tree.writeMeminfo("MemTotal:       16318412 kB\n");
+    QTemporaryDir work;
+    const QStringList qemu{"qemu-x86_64", "-cpu", "max,model-id=" + modelId};
+    const Run run = runReport(tree, work.path(), {"--json", "--comp", ORVO_OWN_PRODUCTS_COMP},
+                              QString(), modelId.isEmpty() ? QStringList() : qemu);
+    QVERIFY2(run.exitCode >= 0 && run.exitCode <= 2, run.err.constData());
+    const QJsonObject o = QJsonDocument::fromJson(run.out).object();
+    const QString row = modelId.isEmpty() ? "gpu" : "cpu";
+    const QString shown = jsonAt(o, row + ".value");
+    QVERIFY2(shown.contains(modelId.isEmpty() ? product : modelId), qPrintable(shown));
+    if (modelId.isEmpty()) QCOMPARE(jsonAt(o, "adapters.0.value"), shown);
+    const QJsonArray figures = o.value(row).toObject().value("why").toObject().value("figures").toArray();
+    for (const QJsonValue& figure : figures)
+        QCOMPARE(figure.toObject().value("product").toString(), product);
+    const QString measure = modelId.isEmpty() ? "g3d" : "multi-thread";
+    const auto own = std::find_if(figures.begin(), figures.end(), [&](const QJsonValue& f) {
+        return f.toObject().value("measure").toString() == measure;
+    });
+    if (own == figures.end()) {
+        QVERIFY2(!jsonAt(o, row + ".why.family").isEmpty(), run.out.constData());
+        QVERIFY(!jsonAt(o, row + ".why.witness.product").isEmpty());
+        QVERIFY(jsonAt(o, row + ".why.witness.product") != product);
+    } else {
+        const double value = own->toObject().value("value").toDouble();
+        QVERIFY2(qAbs(value - published) <= 0.15 * published, qPrintable(QString::number(value)));
+    }
+}

@@ -206,7 +206,7 @@ void TestReportFormat::rowTextsAgreeWithTheirRow_data() {
         << "pl" << withRow("cpu", {"Intel(R) Core(TM) i3-2100", "RANK_UNCHECKED", slow})
         << QStringList{"niesprawdzony", "Intel Core i5-4590: ", "; AMD FX-8350: "}
         << QStringList{"niesprawdzona"};
-    QTest::newRow("French memory: value and line in one notation, reasons with ' ; '")
+    QTest::newRow("French memory: value and line in one notation")
         << "fr"
         << withRow("memory", {"15.6GB", "RANK_GOOD",
                               reason(DecidedBy::Minimum, {{"memory-gb", "", 15.6, 4, "4 GB", ""}})})

@@ -17,7 +17,17 @@
   compgen.py import-amdgpu-ids --release TEXT [--ids PATH]
                                        rebuild data/gpu_revisions.tsv from libdrm's amdgpu.ids
   compgen.py import-gpu-figures --cpu-mark GIT [--commit C]
-                                       refresh the G3D Marks of data/gpu_figures.tsv from that snapshot
+                                       refresh the G3D Marks of data/gpu_figures.tsv, and those of every
+                                       listed product (data/gpu_marks.tsv), from that snapshot
+  compgen.py import-cpu-marks --passmark GIT
+                                       rebuild data/cpu_marks.tsv: the multi-thread figures of the listed
+                                       processors that a family line ranks, from the last whole multi-thread
+                                       table of that snapshot
+  compgen.py import-gpu-names --mesa PATH --mesa-commit C --intel-inf PATH --intel-inf-source TEXT
+                             --ids PATH --release TEXT
+                                       rebuild data/gpu_names.tsv: the products Mesa's Intel table (else
+                                       Intel's driver) and libdrm's amdgpu.ids name for IDs whose pci.ids
+                                       name lists none
   compgen.py import-kernel-ids --amdgpu PATH --amdgpu-commit C --radeon PATH --radeon-commit C [--pciids PATH]
                                        rebuild data/gpu_kernel.tsv from the Linux kernel's amdgpu_drv.c and
                                        drm_pciids.h (read at those commits of torvalds/linux)
@@ -42,11 +52,15 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 from comp_writer import render  # noqa: E402
-from cpu_import import build as build_cpu_tables, git  # noqa: E402
+from cpu_import import PASSMARK_2023_MULTI, build as build_cpu_tables, git  # noqa: E402
+from figures import CPU_MARK_COLUMNS, cpu_product_name  # noqa: E402
 from cpu_rank import BENCH_COLUMNS, RULE_COLUMNS, SPELLING_COLUMNS, compile_rules, first_rule  # noqa: E402
 from gpu_revisions import AMD, REVISION_COLUMNS, revision_rows  # noqa: E402
 from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE, Figures,  # noqa: E402
                         rank_rows, read_pciids, read_rules, refreshed_figures, select)
+from gpu_products import (MARK_COLUMNS, NAME_COLUMNS, ProductFigures, listed_entries, mark_rows,  # noqa: E402
+                          name_rows, read_inf_names, read_mesa_ids)
+from gpu_revisions import read_amdgpu_ids  # noqa: E402
 from kernel_ids import kernel_rows, read_pciidlist  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
@@ -225,9 +239,77 @@ def cmd_import_gpu_figures(args):
     path = os.path.join(args.data, "gpu_figures.tsv")
     header, rows = refreshed_figures(path, os.path.join(args.data, "gpu_rules.tsv"), marks, date, commit)
     write_table(path, header, FIGURE_COLUMNS, rows)
-    print("compgen: %d figures of %s (%s) written to %s; run import-pciids, import-amdgpu-ids and"
-          " rank-extra to re-rank" % (len(rows), date, commit, path))
+    src = Sources(args.data)
+    marked = mark_rows(listed_entries(src.gpu_all, src.gpu_revisions, ProductFigures(args.data)),
+                       ProductFigures(args.data), read_rules(src.path("gpu_rules.tsv"), src.figures), marks,
+                       "PassMark G3D Mark " + date)
+    write_table(src.path("gpu_marks.tsv"), (MARKS_HEADER % (PASSMARK_GPU_FILE, commit, date)).split("\n"),
+                MARK_COLUMNS, marked)
+    print("compgen: %d figures of %s (%s) written to %s, %d of %d listed products matched; run import-pciids,"
+          " import-amdgpu-ids and rank-extra to re-rank" % (len(rows), date, commit, path,
+                                                            sum(r[2] != "-" for r in marked), len(marked)))
     return 0
+
+
+MARKS_HEADER = """\
+The G3D Mark of every product a listed adapter can be (gpu_products.py names them: pci.ids' brackets, else
+gpu_names.tsv), from the same snapshot as gpu_figures.tsv (github.com/lainbo/cpu-mark %s, commit %s, %s).
+passmark: the PassMark row the matching step of gpu_products.py ties the product to (its exceptions:
+gpu_matches.tsv), - with g3d - when no row is the product's. Written by compgen.py import-gpu-figures."""
+
+
+def cmd_import_cpu_marks(args):
+    commit, path = PASSMARK_2023_MULTI
+    date = git(args.passmark, "log", "-1", "--format=%ad", "--date=short", commit).strip()
+    marks = {}
+    for entry in json.loads(git(args.passmark, "show", "%s:%s" % (commit, path))):
+        marks.setdefault(model_key(entry["nameDetail"]), entry["mark"])  # the list's first row of a name
+    src = Sources(args.data)
+    # figures the review of cpu_figure_checks.tsv set aside stay aside: only models without any
+    names = sorted({cpu_product_name(r["name"]) for lst in ("good", "bad") for r in src.cpu[lst] if r["key"] == "-"})
+    rows = [[n, str(marks[model_key(n)]), "PassMark CPU Mark %s via lainbo/cpu-mark@%s %s" % (date, commit[:7], path)]
+            for n in names if model_key(n) in marks]
+    write_table(src.path("cpu_marks.tsv"), CPU_MARKS_HEADER, CPU_MARK_COLUMNS, rows)
+    print("compgen: multi-thread figures of %d of %d processors a family line ranks written to cpu_marks.tsv"
+          % (len(rows), len(names)))
+    return 0
+
+
+CPU_MARKS_HEADER = [
+    "PassMark CPU Mark (multi-thread) of the listed processors that a line of cpu_rules.tsv ranks, from the last",
+    "whole multi-thread table of lainbo/cpu-mark (no single-thread figure: the rank stays the line's). product: the",
+    "model as PassMark names it (figures.py cpu_product_name of the brand string; PassMark's \"@ clock\" aside).",
+    "Written by compgen.py import-cpu-marks.",
+]
+
+
+def model_key(name):
+    """A PassMark processor name without its clock or core count, case aside, to match a brand string's model."""
+    return re.sub(r"\s+(@.*|\S+-Core)$", "", name).casefold()
+
+
+def cmd_import_gpu_names(args):
+    with open(args.mesa, encoding="utf-8") as f:
+        mesa = read_mesa_ids(f.read())
+    src = Sources(args.data)
+    with open(args.intel_inf, encoding="utf-8") as f:
+        inf = read_inf_names(f.read())
+    rows = name_rows(src.gpu_all, mesa, "Mesa include/pci_ids/%s (%s)" % (os.path.basename(args.mesa),
+                                                                          args.mesa_commit),
+                     inf, args.intel_inf_source, read_amdgpu_ids(args.ids), "amdgpu.ids " + args.release)
+    write_table(src.path("gpu_names.tsv"), NAMES_HEADER, NAME_COLUMNS, rows)
+    print("compgen: products of %d IDs written to gpu_names.tsv; run import-gpu-figures" % len(rows))
+    return 0
+
+
+NAMES_HEADER = [
+    "Products of listed IDs whose pci.ids name lists none (\"2nd Generation Core Processor Family Integrated",
+    "Graphics Controller\", \"Phoenix1\"): Mesa's include/pci_ids tables (else the [PNPIDS] names of Intel's",
+    "Windows drivers, read where the source column says) name Intel's by product, libdrm's",
+    "amdgpu.ids AMD's per revision (all revisions of the ID here). Brand names without a model (\"Intel(R)",
+    "Graphics\", \"AMD Radeon Graphics\") name no product and are left out. revision: - for every revision.",
+    "Written by compgen.py import-gpu-names.",
+]
 
 
 def cmd_rank_extra(args):
@@ -343,6 +425,17 @@ def main(argv=None):
     p.add_argument("--cpu-mark", required=True, help="git directory of github.com/lainbo/cpu-mark")
     p.add_argument("--commit", default="48c7b97", help="the snapshot's commit (default: the tables')")
     p.set_defaults(run=cmd_import_gpu_figures)
+    p = sub.add_parser("import-cpu-marks")
+    p.add_argument("--passmark", required=True, help="git directory of github.com/lainbo/cpu-mark")
+    p.set_defaults(run=cmd_import_cpu_marks)
+    p = sub.add_parser("import-gpu-names")
+    p.add_argument("--mesa", required=True, help="Mesa's include/pci_ids/iris_pci_ids.h")
+    p.add_argument("--mesa-commit", required=True, help="the commit that file was read at (repository@commit)")
+    p.add_argument("--intel-inf", required=True, help="[PNPIDS] lines of Intel's graphics drivers")
+    p.add_argument("--intel-inf-source", required=True, help="where those lines were read, for the table")
+    p.add_argument("--ids", default=DEFAULT_AMDGPU_IDS, help="libdrm's amdgpu.ids, as for import-amdgpu-ids")
+    p.add_argument("--release", required=True, help="which libdrm the amdgpu.ids comes from")
+    p.set_defaults(run=cmd_import_gpu_names)
     p = sub.add_parser("import-kernel-ids")
     for driver in ("amdgpu", "radeon"):
         p.add_argument("--" + driver, required=True, help="the driver's ID table, read at the commit below")

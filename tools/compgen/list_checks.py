@@ -171,16 +171,24 @@ def _product(what, product):
         return False
     figures = product[1:]
     if what == "CPU":
-        return len(figures) == 2 and _count(figures[0], True) and _count(figures[1])
-    return len(figures) == 1 and _count(figures[0])
+        return len(figures) == 2 and _count(figures[0], True) and _count(figures[1], True)
+    return len(figures) == 1 and _count(figures[0], True)
 
 
 def _entry_indexes(entry):
-    """(product, family or None) of a figures entry p or [p, f]; None when it is neither."""
+    """([products], family or None, witness or None) of a figures entry p, [[p1..pn]] (n >= 2) or
+    [[p1..pn], f, w]; None when it is neither."""
     if _count(entry):
-        return entry, None
-    if isinstance(entry, list) and len(entry) == 2 and all(_count(e) for e in entry):
-        return entry[0], entry[1]
+        return [entry], None, None
+    if not isinstance(entry, list) or not entry or not isinstance(entry[0], list):
+        return None
+    products = entry[0]
+    if not all(_count(p) for p in products):
+        return None
+    if len(entry) == 1:
+        return (products, None, None) if len(products) >= 2 else None
+    if len(entry) == 3 and _count(entry[1]) and _count(entry[2]):
+        return products, entry[1], entry[2]
     return None
 
 
@@ -210,7 +218,7 @@ def check_figures(doc):
                 continue
             for i, entry in enumerate(entries):
                 at = _entry_indexes(entry)
-                if entry is not None and (at is None or at[0] >= len(products)
+                if entry is not None and (at is None or any(p >= len(products) for p in at[0] + [w for w in at[2:] if w is not None])
                                           or (at[1] is not None and at[1] >= len(families))):
                     problems.append("Figures %s %s entry %d: %r names no product or family"
                                     % (what, name, i, entry))

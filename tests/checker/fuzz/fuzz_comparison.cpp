@@ -1,6 +1,9 @@
 // Feeds arbitrary bytes through reading, validating and ranking a
-// comparison file, as a downloaded file would be.
+// comparison file, as a downloaded file would be, and the same document with
+// unrelated content added: the ranks and figures must not change.
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -17,11 +20,11 @@ const QString& inputPath() {
     return path;
 }
 
-int evaluate(const std::uint8_t* data, std::size_t size) {
+QString evaluate(const QByteArray& bytes) {
     {
         QFile file(inputPath());
-        if (!file.open(QIODevice::WriteOnly)) return 0;
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+        if (!file.open(QIODevice::WriteOnly)) return QString();
+        file.write(bytes);
     }
 
     TestEngine engine;
@@ -49,6 +52,32 @@ int evaluate(const std::uint8_t* data, std::size_t size) {
         for (const RankFigure& figure : reason.figures)
             if (!(figure.required >= 0.0) || figure.measure.isEmpty()) __builtin_trap();
     }
+    return checkOutcome(engine, evaluated);
+}
+
+// The same document, unchanged in meaning: an unrelated member (with
+// escaped and raw non-ASCII characters and deep nesting) first in its
+// top-level object, and every "GPU" spelt with an escape.
+QByteArray withUnrelatedMember(const QByteArray& bytes) {
+    int at = 0;
+    while (at < bytes.size() && QByteArrayLiteral(" \t\r\n").contains(bytes.at(at))) ++at;
+    if (at >= bytes.size() || bytes.at(at) != '{') return QByteArray();
+    const QJsonDocument parsed = QJsonDocument::fromJson(bytes);
+    if (!parsed.isObject()) return QByteArray();
+    QByteArray member(R"("unrelated \u00e9\ud83d\ude00 \u0047PU": [[[[{"G\u0050U": ")"
+                      "\xc3\xa9" R"("}]]]])");
+    if (!parsed.object().isEmpty()) member += ',';
+    return bytes.left(at + 1) + member + bytes.mid(at + 1);
+}
+
+int check(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<int>(size));
+    const QString plain = evaluate(bytes);
+    const QByteArray unrelated = withUnrelatedMember(bytes);
+    if (!unrelated.isEmpty() && evaluate(unrelated) != plain) __builtin_trap();
+    QByteArray escaped = bytes;
+    escaped.replace(QByteArrayLiteral("\"GPU\""), QByteArrayLiteral("\"G\\u0050U\""));
+    if (escaped != bytes && evaluate(escaped) != plain) __builtin_trap();
     return 0;
 }
 
@@ -58,12 +87,10 @@ int evaluate(const std::uint8_t* data, std::size_t size) {
 // folder); doing that here keeps it out of the per-input leak check.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qInstallMessageHandler(dropMessages);
-    const QByteArray warmUp = toJsonBytes(validComparison());
-    evaluate(reinterpret_cast<const std::uint8_t*>(warmUp.constData()),
-             static_cast<std::size_t>(warmUp.size()));
+    evaluate(toJsonBytes(validComparison()));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return evaluate(data, size);
+    return check(data, size);
 }

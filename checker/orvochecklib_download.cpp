@@ -1,0 +1,61 @@
+// The engine's download wiring: a comparison starts with a download when it
+// has somewhere to fetch from, and falls back on the shipped file otherwise.
+// A check of what was downloaded belongs in onDownloaded(), before it is used.
+#include <QDebug>
+#include <QThread>
+
+#include "orvochecklib.h"
+#include "webloader.h"
+
+OrvoCheckLib::~OrvoCheckLib() {
+    if (!m_pWebLoader) return;
+    disconnect(m_pWebLoader, nullptr, this, nullptr);
+    // The loader belongs to the thread that started the comparison. While
+    // that thread still runs its loop the loader must die there. Once that
+    // thread is gone (the coordinator's ends before its engine), the loader
+    // is adopted here first so that its timers stop on their own thread.
+    QThread* owner = m_pWebLoader->thread();
+    if (!owner) m_pWebLoader->moveToThread(QThread::currentThread());
+    if (owner && owner != QThread::currentThread() && owner->isRunning())
+        m_pWebLoader->deleteLater();
+    else
+        delete m_pWebLoader;
+    m_pWebLoader = nullptr;
+}
+
+void OrvoCheckLib::setDownloadLimits(int totalTimeLimitMs, qint64 maxBodyBytes) {
+    m_DownloadTimeLimitMs = totalTimeLimitMs;
+    m_DownloadMaxBytes = maxBodyBytes;
+}
+
+void OrvoCheckLib::startCompare(const QString& url, const QString& savePath,
+                                const QString& defaultPath) {
+    if (url.isEmpty() || savePath.isEmpty()) {
+        compareWithFile(defaultPath);
+        emit compareFinished();
+        return;
+    }
+
+    delete m_pWebLoader;
+    m_pWebLoader = nullptr;
+
+    m_DownloadPath = savePath;
+    m_DefaultPath = defaultPath;
+    m_pWebLoader = new WebLoader(m_DownloadTimeLimitMs, m_DownloadMaxBytes);
+    connect(m_pWebLoader, &WebLoader::downloaded, this, &OrvoCheckLib::onDownloaded);
+    qDebug() << "[OrvoCheckLib] Download online json file";
+    m_pWebLoader->download(url, savePath);
+}
+
+void OrvoCheckLib::onDownloaded(bool succ) {
+    // A download that could not be saved (a folder the user cannot write) is
+    // still the newest list: it is used from memory, never an older file.
+    // The loader wrote it before signalling and no longer touches it.
+    const bool unsaved = succ && m_pWebLoader && m_pWebLoader->bodyUnsaved();
+    const bool used =
+        succ && (unsaved ? compareWithJson(m_pWebLoader->unsavedBody(),
+                                           m_DownloadPath + QStringLiteral(" (not saved)"))
+                         : compareWithFile(m_DownloadPath));
+    if (!used) compareWithFile(m_DefaultPath);
+    emit compareFinished();
+}
