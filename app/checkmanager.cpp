@@ -10,7 +10,7 @@
 #include "comparison_files.h"
 #include "content_url.h"
 #include "headset_text.h"
-#include "report_run.h"
+#include "report_data.h"
 #include "row_reason_text.h"
 #include "ui_language.h"
 
