@@ -206,7 +206,10 @@ Item {
                 reason: pageResult.reasonOf("os", "lines")
                 advice: pageResult.reasonOf("os", "advice")
                 //: %1 is the required system, "Windows 7 SP1, Windows 8.1 or newer (64-bit)".
-                detail: qsTranslate("ResultText", "%1 is required.").arg(mainWindow.recommendOS_64)
+                // Windows is required of a Windows row only; another system on no
+                // list is told which releases are listed.
+                detail: mainWindow.osName === "" || mainWindow.osName.indexOf("Windows") === 0
+                        ? qsTranslate("ResultText", "%1 is required.").arg(mainWindow.recommendOS_64) : ""
             }
 
             // Where the headset plugs in: shown, not part of the verdict.

@@ -85,13 +85,14 @@ QJsonObject rowJson(const ComponentReport& c) {
 }  // namespace
 
 QString formatReportTable(const ReportData& data, const QLocale& locale) {
-    const QString gpu = QStringLiteral("gpu"), cpu = QStringLiteral("cpu"),
-                  memory = QStringLiteral("memory"), os = QStringLiteral("os");
-    const QList<Row> rows = {
-        {gpu, rowTitle(gpu), data.gpu, rowDetail(gpu), graphicsWithoutRepresentative(data)},
-        {cpu, rowTitle(cpu), data.cpu, rowDetail(cpu), QStringLiteral("-")},
-        {memory, rowTitle(memory), data.memory, rowDetail(memory), QStringLiteral("-")},
-        {os, rowTitle(os), data.os, rowDetail(os), QStringLiteral("-")}};
+    const auto makeRow = [](const char* key, const ComponentReport& c, const QString& missing) {
+        const QString name = QLatin1String(key);
+        return Row{name, rowTitle(name), c, rowDetail(name, c.value), missing};
+    };
+    const QString none = QStringLiteral("-");
+    const QList<Row> rows = {makeRow("gpu", data.gpu, graphicsWithoutRepresentative(data)),
+                             makeRow("cpu", data.cpu, none), makeRow("memory", data.memory, none),
+                             makeRow("os", data.os, none)};
     //: Column heading of the report's table.
     const QString componentHeading = Report::tr("Component");
     //: Column heading of the report's table.
@@ -129,7 +130,8 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
                   padded(rankWords(row.key, row.component.rank), rankWidth) + gap + found);
         for (const QString& line : rowReasonLines(row.key, data, locale))
             if (line != found) lines << indent + line;
-        if (isDoubtful(row.component.rank)) lines << indent + row.detail;
+        if (isDoubtful(row.component.rank) && !row.detail.isEmpty())
+            lines << indent + row.detail;
         // Empty for a good row; an adapter that was not found has advice too.
         const QString advice = rowAdviceLine(row.key, data, locale);
         if (!advice.isEmpty()) lines << indent + advice;

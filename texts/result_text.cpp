@@ -20,7 +20,7 @@ QString rowTitle(const QString& row) {
     return ResultText::tr("OS");
 }
 
-QString rowDetail(const QString& row) {
+QString rowDetail(const QString& row, const QString& value) {
     if (row == QLatin1String("gpu"))
         return ResultText::tr("This graphics card may not work well with Orvo.");
     if (row == QLatin1String("cpu"))
@@ -28,6 +28,7 @@ QString rowDetail(const QString& row) {
     if (row == QLatin1String("memory"))
         //: %1 is the recommended amount, "4GB or more".
         return ResultText::tr("%1 memory is recommended.").arg(ResultText::tr("4GB or more"));
+    if (!value.isEmpty() && !value.startsWith(QLatin1String("Windows"))) return QString();
     //: %1 is the required system, "Windows 7 SP1, Windows 8.1 or newer (64-bit)".
     return ResultText::tr("%1 is required.")
         .arg(ResultText::tr("Windows 7 SP1, Windows 8.1 or newer (64-bit)"));

@@ -9,7 +9,10 @@
 // row is "cpu", "gpu", "memory" or "os"; rank "RANK_GOOD"...
 
 QString rowTitle(const QString& row);
-QString rowDetail(const QString& row);
+// value is what the row found: the requirement of Windows explains only a
+// Windows row, or one that found nothing (another system on no list is told
+// which releases are listed).
+QString rowDetail(const QString& row, const QString& value);
 
 // The verdict for an overall rank; readyLink is put in for the words "Orvo
 // Ready" (a link in the window, the address in the report). Empty for a rank

@@ -101,17 +101,20 @@ QString number(double value, const QLocale& locale) {
 
 // Lists joined as the language joins them.
 QString namesList(const QStringList& names) {
-    //: Joins a list of names ("Intel UHD Graphics 630, AMD Radeon RX 580"); keep the spaces your language puts around it.
+    //: Joins a list of names ("Intel UHD Graphics 630, AMD Radeon RX 580"); keep the spaces your
+    //: language puts around it.
     return names.join(RowReason::tr(", "));
 }
 QString reasonsList(const QStringList& reasons) {
-    //: Joins two short reasons ("Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low"); keep the spaces your language puts around it.
+    //: Joins two short reasons ("Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark
+    //: too low"); keep the spaces your language puts around it.
     return reasons.join(RowReason::tr("; "));
 }
 
 // The comparison data's version is a name, not a date.
 QString dataVersion(const QString& version) {
-    //: %1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it as it is.
+    //: %1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it
+    //: as it is.
     return RowReason::tr("comparison data %1").arg(version);
 }
 
@@ -182,8 +185,9 @@ QString graphicsLine(const ComponentReport& c, const QLocale& locale) {
     // Only an ambiguous ID names its products; a single one is the row's own value.
     if (g3d.products.size() > 1) figure += QStringLiteral(" (%1)").arg(productNames(g3d.products));
     //: %1 is a benchmark figure, %2 the reference cards ("GTX 970 / R9 290").
-    return beside(figure, RowReason::tr("Orvo needs %1 (%2 class)")
-                              .arg(number(f.required, locale), f.reference));
+    return beside(
+        figure,
+        RowReason::tr("Orvo needs %1 (%2 class)").arg(number(f.required, locale), f.reference));
 }
 
 QStringList processorLines(const ComponentReport& c, const QLocale& locale) {
@@ -192,15 +196,18 @@ QStringList processorLines(const ComponentReport& c, const QLocale& locale) {
     const MeasureValue single = measureValue(f, QStringLiteral("single-thread"), locale);
     //: %1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.
     QString figure = RowReason::tr("CPU Mark %1, single thread %2").arg(multi.text, single.text);
-    if (multi.products.size() > 1) figure += QStringLiteral(" (%1)").arg(productNames(multi.products));
+    if (multi.products.size() > 1)
+        figure += QStringLiteral(" (%1)").arg(productNames(multi.products));
     // A processor passes on either reference: name the one it meets, or all.
     QStringList needs;
     QStringList shortOf;
     for (int i = 0; i + 1 < f.size(); i += 2) {
         const bool singleMeets = f[i].meets(), multiMeets = f[i + 1].meets();
-        //: %1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they come from.
-        const QString need = RowReason::tr("%1 and %2 (%3)").arg(
-            number(f[i + 1].required, locale), number(f[i].required, locale), f[i].reference);
+        //: %1 is the CPU Mark and %2 the single-thread rating Orvo needs, %3 the processor they
+        //: come from.
+        const QString need = RowReason::tr("%1 and %2 (%3)")
+                                 .arg(number(f[i + 1].required, locale),
+                                      number(f[i].required, locale), f[i].reference);
         if (singleMeets && multiMeets) {
             needs = QStringList{need};
             shortOf.clear();
@@ -218,8 +225,8 @@ QStringList processorLines(const ComponentReport& c, const QLocale& locale) {
             shortOf << RowReason::tr("%1: CPU Mark too low").arg(f[i].reference);
     }
     //: %1 is one or more "figure and figure (processor)", joined by "or".
-    QStringList lines{beside(figure, RowReason::tr("Orvo needs %1")
-                                         .arg(needs.join(RowReason::tr(" or "))))};
+    QStringList lines{
+        beside(figure, RowReason::tr("Orvo needs %1").arg(needs.join(RowReason::tr(" or "))))};
     if (!shortOf.isEmpty()) lines << reasonsList(shortOf);
     return lines;
 }
@@ -309,7 +316,8 @@ QString rowAdviceLine(const QString& row, const ReportData& data, const QLocale&
     if (advice == QLatin1String("use-listed-os")) {
         if (c.why.listedReleases.isEmpty())
             return RowReason::tr("This release is not in the comparison data.");
-        //: %1 lists the releases of the same system that the comparison data holds ("Ubuntu 22.04, Ubuntu 24.04").
+        //: %1 lists the releases of the same system that the comparison data holds ("Ubuntu 22.04,
+        //: Ubuntu 24.04").
         return RowReason::tr("This release is not in the comparison data, which lists %1.")
             .arg(namesList(c.why.listedReleases));
     }

@@ -220,7 +220,7 @@ void TestReportFormat::rowTextsAgreeWithTheirRow_data() {
         << "en" << withRow("os", {"Ubuntu 24.10", "RANK_UNKNOWN", unlisted, "use-listed-os"})
         << QStringList{"This release is not in the comparison data, which lists Ubuntu 22.04, "
                        "Debian 12."}
-        << QStringList{"Installing"};
+        << QStringList{"Installing", "Windows 7"};
     QTest::newRow("all-in-one or mini PC: no laptop in the advice")
         << "en" << withRow("gpu", {"Radeon R4", "RANK_BAD", bad, "laptop-gpu-fixed"})
         << QStringList{"The graphics of this computer cannot be replaced"}
