@@ -421,17 +421,17 @@
     <message>
         <source>On no list (%1)</source>
         <comment>graphics card</comment>
-        <translation>In keiner Liste (%1)</translation>
+        <translation>Auf keiner Liste (%1)</translation>
     </message>
     <message>
         <source>On no list (%1)</source>
         <comment>processor</comment>
-        <translation>In keiner Liste (%1)</translation>
+        <translation>Auf keiner Liste (%1)</translation>
     </message>
     <message>
         <source>On no list (%1)</source>
         <comment>operating system</comment>
-        <translation>In keiner Liste (%1)</translation>
+        <translation>Auf keiner Liste (%1)</translation>
     </message>
     <message>
         <source>The graphics of this computer cannot be replaced: Orvo needs a computer with faster graphics.</source>
@@ -448,7 +448,7 @@
     <message>
         <source>This release is not in the comparison data, which lists %1.</source>
         <extracomment>%1 lists the releases of the same system that the comparison data holds (&quot;Ubuntu 22.04, Ubuntu 24.04&quot;).</extracomment>
-        <translation>Diese Version ist nicht in den Vergleichsdaten enthalten; dort stehen %1.</translation>
+        <translation>Diese Version ist nicht in den Vergleichsdaten enthalten; enthalten sind %1.</translation>
     </message>
     <message>
         <source>meets the minimum</source>
