@@ -10,7 +10,7 @@
 #include "comparison_files.h"
 #include "content_url.h"
 #include "headset_text.h"
-#include "report_run.h"
+#include "report_data.h"
 #include "row_reason_text.h"
 #include "ui_language.h"
 
@@ -56,7 +56,10 @@ void CheckManager::onChecking() {
 
 void CheckManager::onCompareFinished() {
     postSetRank(QStringLiteral("os"), m_pEngine->getOSName(), m_pEngine->getOSRank());
-    postSetRank(QStringLiteral("memory"), m_pEngine->getMemorySize() + QStringLiteral("GB"),
+    // Written as the reason line under it writes the amount.
+    const QLocale locale = localeForLanguage(installedLanguage());
+    postSetRank(QStringLiteral("memory"),
+                memoryAmountText(m_pEngine->getMemorySize().toDouble(), locale),
                 m_pEngine->getMemoryRank());
     postSetRank(QStringLiteral("cpu"), m_pEngine->getCPUName(), m_pEngine->getCPURank());
     // Without a comparison no adapter represents the machine; the row still

@@ -13,7 +13,7 @@ Rectangle {
     property string reason: ""  // lines separated by line feeds
     property string advice: ""
 
-    readonly property bool showDetail: rank === "RANK_BAD" || rank === "RANK_UNKNOWN"
+    readonly property bool showDetail: (rank === "RANK_BAD" || rank === "RANK_UNKNOWN") && detail !== ""
     readonly property string rankColour: rank === "RANK_GOOD" ? "#00b5e2"
                                        : rank === "RANK_BAD" ? "#dc4949"
                                        : rank === "RANK_UNKNOWN" ? "#f59225" : "#000000"

@@ -25,9 +25,9 @@ ApplicationWindow {
     //: Recommended processor; the product names stay as they are.
     property string recommendCpu: qsTr("Intel i5-4590 or AMD FX 8350 equivalent or faster")
     //: Recommended amount of memory (RAM).
-    property string recommendMemory: qsTr("4GB or more")
+    property string recommendMemory: qsTranslate("ResultText", "4GB or more")
     property string recommendOS: qsTr("Windows 7 SP1, Windows 8.1 or newer")
-    property string recommendOS_64: qsTr("Windows 7 SP1, Windows 8.1 or newer (64-bit)")
+    property string recommendOS_64: qsTranslate("ResultText", "Windows 7 SP1, Windows 8.1 or newer (64-bit)")
 
     // True while the checking overlay covers the window. Nothing reacts then,
     // not even to a screen reader's actions, which bypass the overlay: a close

@@ -15,17 +15,17 @@ Item {
     // "Orvo Ready" words become a link to the ready-PC page.
     function verdictMessage(rank, rich) {
         if (rank === "RANK_GOOD")
-            return qsTr("Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer's readiness for VR, run the SteamVR Performance Test.");
+            return qsTranslate("ResultText", "Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer's readiness for VR, run the SteamVR Performance Test.");
         if (rank === "RANK_BAD") {
             var words = rich ? "<a href=\"" + WebAddresses.orvoReady + "\" style=\"color:#00b5e2\">"
                                + "<font color=\"#00b5e2\" face=\"Fakt Med\"><b>" + readyLinkWords
                                + "</b></font></a>"
                              : readyLinkWords;
             //: %1 is the link "Orvo Ready", the name of the ready-PC website; it stays as it is.
-            return qsTr("This computer doesn't meet Orvo's recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.").arg(words);
+            return qsTranslate("ResultText", "This computer doesn't meet Orvo's recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.").arg(words);
         }
         if (rank === "RANK_UNKNOWN")
-            return qsTr("Some of this computer's components may not work well with Orvo. For more detailed information about your computer's readiness for Orvo, run the SteamVR Performance Test.");
+            return qsTranslate("ResultText", "Some of this computer's components may not work well with Orvo. For more detailed information about your computer's readiness for Orvo, run the SteamVR Performance Test.");
         //: Shown instead of a verdict when no comparison file could be read.
         return qsTr("Compare error!");
     }
@@ -167,46 +167,49 @@ Item {
                 id: gpuSpec
                 objectName: "gpuSpec"
                 //: Row label: the graphics card.
-                title: qsTr("Graphics")
+                title: qsTranslate("ResultText", "Graphics")
                 value: mainWindow.gpuName
                 rank: mainWindow.gpuRank
                 reason: pageResult.reasonOf("gpu", "lines")
                 advice: pageResult.reasonOf("gpu", "advice")
-                detail: qsTr("This graphics card may not work well with Orvo.")
+                detail: qsTranslate("ResultText", "This graphics card may not work well with Orvo.")
             }
             Spec {
                 id: cpuSpec
                 objectName: "cpuSpec"
-                title: qsTr("Processor")
+                title: qsTranslate("ResultText", "Processor")
                 value: mainWindow.cpuName
                 rank: mainWindow.cpuRank
                 reason: pageResult.reasonOf("cpu", "lines")
                 advice: pageResult.reasonOf("cpu", "advice")
-                detail: qsTr("This processor may not be powerful enough to run Orvo.")
+                detail: qsTranslate("ResultText", "This processor may not be powerful enough to run Orvo.")
             }
             Spec {
                 id: memorySpec
                 objectName: "memorySpec"
                 //: Row label: the memory (RAM).
-                title: qsTr("Memory")
+                title: qsTranslate("ResultText", "Memory")
                 value: mainWindow.memorySize
                 rank: mainWindow.memoryRank
                 reason: pageResult.reasonOf("memory", "lines")
                 advice: pageResult.reasonOf("memory", "advice")
                 //: %1 is the recommended amount, "4GB or more".
-                detail: qsTr("%1 memory is recommended.").arg(mainWindow.recommendMemory)
+                detail: qsTranslate("ResultText", "%1 memory is recommended.").arg(mainWindow.recommendMemory)
             }
             Spec {
                 id: osSpec
                 objectName: "osSpec"
                 //: Row label: the operating system.
-                title: qsTr("OS")
+                title: qsTranslate("ResultText", "OS")
                 value: mainWindow.osName
                 rank: mainWindow.osRank
                 reason: pageResult.reasonOf("os", "lines")
                 advice: pageResult.reasonOf("os", "advice")
                 //: %1 is the required system, "Windows 7 SP1, Windows 8.1 or newer (64-bit)".
-                detail: qsTr("%1 is required.").arg(mainWindow.recommendOS_64)
+                // Windows is required of a Windows row only; another system on no
+                // list is told which releases are listed.
+                detail: mainWindow.osName === "" || mainWindow.osName.indexOf("Windows") === 0
+                        ? qsTranslate("ResultText", "%1 is required.").arg(mainWindow.recommendOS_64) : ""
             }
 
             // Where the headset plugs in: shown, not part of the verdict.

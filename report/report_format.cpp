@@ -11,19 +11,11 @@
 #include "headset_json.h"
 #include "headset_text.h"
 #include "report_config.h"
+#include "result_text.h"
 #include "row_reason_text.h"
 #include "why_json.h"
 
 namespace {
-
-// Texts shared with the window, under the names of its documents, so that
-// one translation serves both and the console tells the same story.
-struct ResultPage {
-    Q_DECLARE_TR_FUNCTIONS(pResult)
-};
-struct MainWindow {
-    Q_DECLARE_TR_FUNCTIONS(main)
-};
 
 // The report's own texts.
 struct Report {
@@ -33,27 +25,9 @@ struct Report {
 QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("-") : value; }
 
 QString verdictMessage(const ReportData& data) {
-    const QString& overall = data.overall;
-    if (overall == QLatin1String("RANK_GOOD")) {
-        return ResultPage::tr(
-            "Your system meets the minimum recommended requirements and should "
-            "be able to run Orvo. For a more in-depth scan of your computer's "
-            "readiness for VR, run the SteamVR Performance Test.");
-    }
-    if (overall == QLatin1String("RANK_BAD")) {
-        return ResultPage::tr(
-                   "This computer doesn't meet Orvo's recommended "
-                   "minimum specifications. To upgrade to a "
-                   "fully-compatible computer system, browse the %1 "
-                   "website.")
-            .arg(QStringLiteral("Orvo Ready (" ORVO_READY_URL ")"));
-    }
-    if (overall == QLatin1String("RANK_UNKNOWN")) {
-        return ResultPage::tr(
-            "Some of this computer's components may not work well with Orvo. "
-            "For more detailed information about your computer's readiness for "
-            "Orvo, run the SteamVR Performance Test.");
-    }
+    const QString verdict =
+        verdictText(data.overall, QStringLiteral("Orvo Ready (" ORVO_READY_URL ")"));
+    if (!verdict.isEmpty()) return verdict;
     //: %1 is the file given with --comp.
     if (data.givenComparisonFileMissing)
         return Report::tr("Compare error! The comparison file %1 does not exist.")
@@ -77,18 +51,6 @@ QString graphicsWithoutRepresentative(const ReportData& data) {
     if (data.adapters.size() == 1) return shown(data.adapters.first().value);
     //: %1 is the number of graphics adapters (two or more).
     return Report::tr("%1 adapters, listed below").arg(data.adapters.size());
-}
-
-// People read words; the rank texts stay in the JSON, which scripts read.
-QString rankWords(const QString& rank) {
-    //: Rank of a component or of the whole computer.
-    if (rank == QLatin1String("RANK_GOOD")) return Report::tr("meets the minimum");
-    //: Rank of a component or of the whole computer.
-    if (rank == QLatin1String("RANK_BAD")) return Report::tr("below the minimum");
-    //: Rank of a component or of the whole computer.
-    if (rank == QLatin1String("RANK_UNKNOWN")) return Report::tr("unknown");
-    //: Rank of a component or of the whole computer.
-    return Report::tr("not checked");
 }
 
 bool isDoubtful(const QString& rank) {
@@ -123,20 +85,14 @@ QJsonObject rowJson(const ComponentReport& c) {
 }  // namespace
 
 QString formatReportTable(const ReportData& data, const QLocale& locale) {
-    const QString memory = MainWindow::tr("4GB or more");
-    const QString os = MainWindow::tr("Windows 7 SP1, Windows 8.1 or newer (64-bit)");
-    const QList<Row> rows = {
-        {QStringLiteral("gpu"), ResultPage::tr("Graphics"), data.gpu,
-         ResultPage::tr("This graphics card may not work well with Orvo."),
-         graphicsWithoutRepresentative(data)},
-        {QStringLiteral("cpu"), ResultPage::tr("Processor"), data.cpu,
-         ResultPage::tr("This processor may not be powerful enough to run Orvo."),
-         QStringLiteral("-")},
-        {QStringLiteral("memory"), ResultPage::tr("Memory"), data.memory,
-         ResultPage::tr("%1 memory is recommended.").arg(memory), QStringLiteral("-")},
-        {QStringLiteral("os"), ResultPage::tr("OS"), data.os,
-         ResultPage::tr("%1 is required.").arg(os),
-         QStringLiteral("-")}};
+    const auto makeRow = [](const char* key, const ComponentReport& c, const QString& missing) {
+        const QString name = QLatin1String(key);
+        return Row{name, rowTitle(name), c, rowDetail(name, c.value), missing};
+    };
+    const QString none = QStringLiteral("-");
+    const QList<Row> rows = {makeRow("gpu", data.gpu, graphicsWithoutRepresentative(data)),
+                             makeRow("cpu", data.cpu, none), makeRow("memory", data.memory, none),
+                             makeRow("os", data.os, none)};
     //: Column heading of the report's table.
     const QString componentHeading = Report::tr("Component");
     //: Column heading of the report's table.
@@ -145,7 +101,7 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
     int rankWidth = cells(rankHeading);
     for (const Row& row : rows) {
         titleWidth = qMax(titleWidth, cells(row.title));
-        rankWidth = qMax(rankWidth, cells(rankWords(row.component.rank)));
+        rankWidth = qMax(rankWidth, cells(rankWords(row.key, row.component.rank)));
     }
     // The headset's two lines share the table's columns.
     const QList<std::pair<QString, HeadsetStatus>> headsetRows = {
@@ -168,12 +124,14 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
     lines << (padded(componentHeading, titleWidth) + gap + padded(rankHeading, rankWidth) + gap +
               foundHeading);
     for (const Row& row : rows) {
-        const QString found = row.component.value.isEmpty() ? row.missing : row.component.value;
+        const QString value = rowValueText(row.key, data, locale);
+        const QString found = value.isEmpty() ? row.missing : value;
         lines << (padded(row.title, titleWidth) + gap +
-                  padded(rankWords(row.component.rank), rankWidth) + gap + found);
+                  padded(rankWords(row.key, row.component.rank), rankWidth) + gap + found);
         for (const QString& line : rowReasonLines(row.key, data, locale))
             if (line != found) lines << indent + line;
-        if (isDoubtful(row.component.rank)) lines << indent + row.detail;
+        if (isDoubtful(row.component.rank) && !row.detail.isEmpty())
+            lines << indent + row.detail;
         // Empty for a good row; an adapter that was not found has advice too.
         const QString advice = rowAdviceLine(row.key, data, locale);
         if (!advice.isEmpty()) lines << indent + advice;
@@ -184,7 +142,7 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
         for (int i = 0; i < data.adapters.size(); ++i) {
             const ComponentReport& a = data.adapters.at(i);
             lines
-                << QStringLiteral("  %1. %2  %3").arg(i + 1).arg(rankWords(a.rank), shown(a.value));
+                << QStringLiteral("  %1. %2  %3").arg(i + 1).arg(rankWords(QStringLiteral("gpu"), a.rank), shown(a.value));
         }
     }
     lines << QString();
@@ -200,7 +158,7 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
     }
     lines << QString();
     //: %1 is the rank of the whole computer.
-    lines << Report::tr("Verdict: %1").arg(rankWords(data.overall));
+    lines << Report::tr("Verdict: %1").arg(rankWords(QStringLiteral("overall"), data.overall));
     lines << verdictMessage(data);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -28,6 +28,3 @@ CompareSource compareSourceFor(const QString& compFile, const QString& downloadU
 // otherwise after the engine's compareFinished(), which may come from the
 // event loop or another thread. Needs a QCoreApplication for downloads.
 void runCheck(OrvoCheckLib& lib, const CompareSource& source);
-
-// The engine's results as texts (the engine must have finished its check).
-ReportData collectReport(const OrvoCheckLib& lib, const QString& programVersion);

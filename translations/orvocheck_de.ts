@@ -135,26 +135,6 @@
         <translation>Vergleichsfehler! Keine Vergleichsdatei ließ sich verwenden (weder die heruntergeladene noch die mitgelieferte); mit --verbose sehen Sie, warum.</translation>
     </message>
     <message>
-        <source>meets the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>erfüllt das Minimum</translation>
-    </message>
-    <message>
-        <source>below the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>unter dem Minimum</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>unbekannt</translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>nicht geprüft</translation>
-    </message>
-    <message>
         <source>no graphics adapter found</source>
         <translation>keine Grafikkarte gefunden</translation>
     </message>
@@ -208,6 +188,68 @@
     </message>
 </context>
 <context>
+    <name>ResultText</name>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 GB oder mehr</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 oder neuer (64 Bit)</translation>
+    </message>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Ihr System erfüllt die empfohlenen Mindestanforderungen und sollte Orvo ausführen können. Eine gründlichere Prüfung der VR-Tauglichkeit Ihres Computers bietet der SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Dieser Computer erfüllt die empfohlenen Mindestanforderungen für Orvo nicht. Einen voll kompatiblen Computer finden Sie auf der Website %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Einige Komponenten dieses Computers funktionieren mit Orvo möglicherweise nicht gut. Genauere Informationen zur Orvo-Tauglichkeit Ihres Computers liefert der SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Grafikkarte</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Diese Grafikkarte funktioniert mit Orvo möglicherweise nicht gut.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Prozessor</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Dieser Prozessor ist für Orvo möglicherweise nicht leistungsstark genug.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>%1 Arbeitsspeicher werden empfohlen.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>%1 ist erforderlich.</translation>
+    </message>
+</context>
+<context>
     <name>RowReason</name>
     <message>
         <source>%1 — %2</source>
@@ -215,28 +257,14 @@
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>Listed as suitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>In den Vergleichsdaten vom %1 als geeignet geführt</translation>
-    </message>
-    <message>
-        <source>Listed as unsuitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>In den Vergleichsdaten vom %1 als ungeeignet geführt</translation>
-    </message>
-    <message>
         <source>G3D Mark %1</source>
+        <extracomment>%1 is the G3D Mark of the user&apos;s card, or a range of them.</extracomment>
         <translation>G3D Mark %1</translation>
     </message>
     <message>
         <source>Orvo needs %1 (%2 class)</source>
         <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
         <translation>Orvo benötigt %1 (Klasse %2)</translation>
-    </message>
-    <message>
-        <source>Ranked as the family %1, by the figure of the %2</source>
-        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
-        <translation>Eingestuft nach der Familie %1; gemessen an: %2</translation>
     </message>
     <message>
         <source>CPU Mark %1, single thread %2</source>
@@ -287,11 +315,6 @@
         <translation>keine Grafikkarte gefunden</translation>
     </message>
     <message>
-        <source>not in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>nicht in den Vergleichsdaten vom %1</translation>
-    </message>
-    <message>
         <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Orvo benötigt 64-Bit-Windows 7 SP1, Windows 8.1 oder neuer</translation>
     </message>
@@ -300,16 +323,8 @@
         <translation>Eine schnellere Grafikkarte würde das beheben.</translation>
     </message>
     <message>
-        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
-        <translation>Die Grafik eines Laptops lässt sich nicht austauschen: Orvo benötigt einen Computer mit schnellerer Grafik.</translation>
-    </message>
-    <message>
         <source>A faster processor would fix this; it may need a new mainboard.</source>
         <translation>Ein schnellerer Prozessor würde das beheben; dafür ist eventuell ein neues Mainboard nötig.</translation>
-    </message>
-    <message>
-        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
-        <translation>Der Prozessor eines Laptops lässt sich nicht austauschen: Orvo benötigt einen schnelleren Computer.</translation>
     </message>
     <message>
         <source>Adding memory to reach %1 would fix this.</source>
@@ -333,6 +348,209 @@
         <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
         <translation>Die Vergleichsdaten konnten nicht gelesen werden. Prüfen Sie die Internetverbindung und starten Sie OrvoCheck erneut; hilft das nicht, installieren Sie OrvoCheck neu.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins a list of names (&quot;Intel UHD Graphics 630, AMD Radeon RX 580&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins two short reasons (&quot;Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>comparison data %1</source>
+        <extracomment>%1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it as it is.</extracomment>
+        <translation>Vergleichsdaten %1</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A range of benchmark figures, %1 the lowest, %2 the highest.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Nach der Familie %1 eingestuft: jedes ihrer Modelle ist schnell genug für Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Nach der Familie %1 eingestuft: jedes ihrer Modelle ist zu langsam für Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>processor</comment>
+        <translation>Nach der Familie %1 eingestuft: jedes ihrer Modelle ist schnell genug für Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>processor</comment>
+        <translation>Nach der Familie %1 eingestuft: jedes ihrer Modelle ist zu langsam für Orvo</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Als geeignet geführt (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Als ungeeignet geführt (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Als geeignet geführt (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Als ungeeignet geführt (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Als geeignet geführt (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Als ungeeignet geführt (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Auf keiner Liste (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>processor</comment>
+        <translation>Auf keiner Liste (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>operating system</comment>
+        <translation>Auf keiner Liste (%1)</translation>
+    </message>
+    <message>
+        <source>The graphics of this computer cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>Die Grafik dieses Computers lässt sich nicht austauschen: Orvo benötigt einen Computer mit schnellerer Grafik.</translation>
+    </message>
+    <message>
+        <source>The processor of this computer cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>Der Prozessor dieses Computers lässt sich nicht austauschen: Orvo benötigt einen schnelleren Computer.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data.</source>
+        <translation>Diese Version ist nicht in den Vergleichsdaten enthalten.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data, which lists %1.</source>
+        <extracomment>%1 lists the releases of the same system that the comparison data holds (&quot;Ubuntu 22.04, Ubuntu 24.04&quot;).</extracomment>
+        <translation>Diese Version ist nicht in den Vergleichsdaten enthalten; enthalten sind %1.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>graphics card</comment>
+        <extracomment>Rank of a component, in the report&apos;s table.</extracomment>
+        <translation>erfüllt das Minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>graphics card</comment>
+        <translation>unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>graphics card</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>graphics card</comment>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>processor</comment>
+        <translation>erfüllt das Minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>processor</comment>
+        <translation>unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>processor</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>processor</comment>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>memory</comment>
+        <translation>erfüllt das Minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>memory</comment>
+        <translation>unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>memory</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>memory</comment>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>operating system</comment>
+        <translation>erfüllt das Minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>operating system</comment>
+        <translation>unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>operating system</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>operating system</comment>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>computer</comment>
+        <translation>erfüllt das Minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>computer</comment>
+        <translation>unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>computer</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>computer</comment>
+        <translation>nicht geprüft</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -347,75 +565,16 @@
         <translation>Intel i5-4590, AMD FX 8350 oder besser</translation>
     </message>
     <message>
-        <source>4GB or more</source>
-        <extracomment>Recommended amount of memory (RAM).</extracomment>
-        <translation>4 GB oder mehr</translation>
-    </message>
-    <message>
         <source>Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Windows 7 SP1, Windows 8.1 oder neuer</translation>
-    </message>
-    <message>
-        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
-        <translation>Windows 7 SP1, Windows 8.1 oder neuer (64 Bit)</translation>
     </message>
 </context>
 <context>
     <name>pResult</name>
     <message>
-        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
-        <translation>Ihr System erfüllt die empfohlenen Mindestanforderungen und sollte Orvo ausführen können. Eine gründlichere Prüfung der VR-Tauglichkeit Ihres Computers bietet der SteamVR Performance Test.</translation>
-    </message>
-    <message>
-        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
-        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
-        <translation>Dieser Computer erfüllt die empfohlenen Mindestanforderungen für Orvo nicht. Einen voll kompatiblen Computer finden Sie auf der Website %1.</translation>
-    </message>
-    <message>
-        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
-        <translation>Einige Komponenten dieses Computers funktionieren mit Orvo möglicherweise nicht gut. Genauere Informationen zur Orvo-Tauglichkeit Ihres Computers liefert der SteamVR Performance Test.</translation>
-    </message>
-    <message>
         <source>Compare error!</source>
         <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
         <translation>Vergleichsfehler!</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <extracomment>Row label: the graphics card.</extracomment>
-        <translation>Grafikkarte</translation>
-    </message>
-    <message>
-        <source>This graphics card may not work well with Orvo.</source>
-        <translation>Diese Grafikkarte funktioniert mit Orvo möglicherweise nicht gut.</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Prozessor</translation>
-    </message>
-    <message>
-        <source>This processor may not be powerful enough to run Orvo.</source>
-        <translation>Dieser Prozessor ist für Orvo möglicherweise nicht leistungsstark genug.</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <extracomment>Row label: the memory (RAM).</extracomment>
-        <translation>Arbeitsspeicher</translation>
-    </message>
-    <message>
-        <source>%1 memory is recommended.</source>
-        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
-        <translation>%1 Arbeitsspeicher werden empfohlen.</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <extracomment>Row label: the operating system.</extracomment>
-        <translation>Betriebssystem</translation>
-    </message>
-    <message>
-        <source>%1 is required.</source>
-        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
-        <translation>%1 ist erforderlich.</translation>
     </message>
     <message>
         <source>Order Orvo</source>

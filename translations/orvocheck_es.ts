@@ -135,26 +135,6 @@
         <translation>¡Error de comparación! No se pudo usar ningún archivo de comparación (ni el descargado ni el incluido); ejecuta con --verbose para ver por qué.</translation>
     </message>
     <message>
-        <source>meets the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>cumple el mínimo</translation>
-    </message>
-    <message>
-        <source>below the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>por debajo del mínimo</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>desconocido</translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>sin comprobar</translation>
-    </message>
-    <message>
         <source>no graphics adapter found</source>
         <translation>no se encontró ninguna tarjeta gráfica</translation>
     </message>
@@ -208,6 +188,68 @@
     </message>
 </context>
 <context>
+    <name>ResultText</name>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 GB o más</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 o posterior (64 bits)</translation>
+    </message>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Tu sistema cumple los requisitos mínimos recomendados y debería poder ejecutar Orvo. Para un análisis más completo de la preparación de tu equipo para la RV, ejecuta SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Este equipo no cumple los requisitos mínimos recomendados de Orvo. Para pasarte a un equipo totalmente compatible, visita el sitio web %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Algunos componentes de este equipo podrían no funcionar bien con Orvo. Para obtener información más detallada sobre la preparación de tu equipo para Orvo, ejecuta SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Tarjeta gráfica</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Es posible que esta tarjeta gráfica no funcione bien con Orvo.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Procesador</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Es posible que este procesador no sea lo bastante potente para ejecutar Orvo.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>Se recomiendan %1 de memoria.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>Se necesita %1.</translation>
+    </message>
+</context>
+<context>
     <name>RowReason</name>
     <message>
         <source>%1 — %2</source>
@@ -215,28 +257,14 @@
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>Listed as suitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>Apto según los datos de comparación del %1</translation>
-    </message>
-    <message>
-        <source>Listed as unsuitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>No apto según los datos de comparación del %1</translation>
-    </message>
-    <message>
         <source>G3D Mark %1</source>
+        <extracomment>%1 is the G3D Mark of the user&apos;s card, or a range of them.</extracomment>
         <translation>G3D Mark %1</translation>
     </message>
     <message>
         <source>Orvo needs %1 (%2 class)</source>
         <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
         <translation>Orvo necesita %1 (clase %2)</translation>
-    </message>
-    <message>
-        <source>Ranked as the family %1, by the figure of the %2</source>
-        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
-        <translation>Clasificado por su familia %1; valor medido en: %2</translation>
     </message>
     <message>
         <source>CPU Mark %1, single thread %2</source>
@@ -287,11 +315,6 @@
         <translation>no se encontró ninguna tarjeta gráfica</translation>
     </message>
     <message>
-        <source>not in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>no figura en los datos de comparación del %1</translation>
-    </message>
-    <message>
         <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Orvo necesita Windows 7 SP1, Windows 8.1 o posterior de 64 bits</translation>
     </message>
@@ -300,16 +323,8 @@
         <translation>Una tarjeta gráfica más rápida lo resolvería.</translation>
     </message>
     <message>
-        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
-        <translation>La gráfica de un portátil no se puede cambiar: Orvo necesita un equipo con una gráfica más rápida.</translation>
-    </message>
-    <message>
         <source>A faster processor would fix this; it may need a new mainboard.</source>
         <translation>Un procesador más rápido lo resolvería; puede que necesites una placa base nueva.</translation>
-    </message>
-    <message>
-        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
-        <translation>El procesador de un portátil no se puede cambiar: Orvo necesita un equipo más rápido.</translation>
     </message>
     <message>
         <source>Adding memory to reach %1 would fix this.</source>
@@ -333,6 +348,209 @@
         <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
         <translation>No se pudieron leer los datos de comparación. Comprueba la conexión a Internet y vuelve a abrir OrvoCheck; si no se soluciona, reinstala OrvoCheck.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins a list of names (&quot;Intel UHD Graphics 630, AMD Radeon RX 580&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins two short reasons (&quot;Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>comparison data %1</source>
+        <extracomment>%1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it as it is.</extracomment>
+        <translation>datos de comparación %1</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A range of benchmark figures, %1 the lowest, %2 the highest.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Clasificada según la familia %1: todos sus modelos son lo bastante rápidos para Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Clasificada según la familia %1: todos sus modelos son demasiado lentos para Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>processor</comment>
+        <translation>Clasificado según la familia %1: todos sus modelos son lo bastante rápidos para Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>processor</comment>
+        <translation>Clasificado según la familia %1: todos sus modelos son demasiado lentos para Orvo</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Figura como apta (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Figura como no apta (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Figura como apto (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Figura como no apto (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Figura como apto (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Figura como no apto (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>graphics card</comment>
+        <translation>No figura en ninguna lista (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>processor</comment>
+        <translation>No figura en ninguna lista (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>operating system</comment>
+        <translation>No figura en ninguna lista (%1)</translation>
+    </message>
+    <message>
+        <source>The graphics of this computer cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>La gráfica de este equipo no se puede cambiar: Orvo necesita un equipo con una gráfica más rápida.</translation>
+    </message>
+    <message>
+        <source>The processor of this computer cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>El procesador de este equipo no se puede cambiar: Orvo necesita un equipo más rápido.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data.</source>
+        <translation>Esta versión no figura en los datos de comparación.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data, which lists %1.</source>
+        <extracomment>%1 lists the releases of the same system that the comparison data holds (&quot;Ubuntu 22.04, Ubuntu 24.04&quot;).</extracomment>
+        <translation>Esta versión no figura en los datos de comparación, que incluyen %1.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>graphics card</comment>
+        <extracomment>Rank of a component, in the report&apos;s table.</extracomment>
+        <translation>cumple el mínimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>graphics card</comment>
+        <translation>por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>graphics card</comment>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>graphics card</comment>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>processor</comment>
+        <translation>cumple el mínimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>processor</comment>
+        <translation>por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>processor</comment>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>processor</comment>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>memory</comment>
+        <translation>cumple el mínimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>memory</comment>
+        <translation>por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>memory</comment>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>memory</comment>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>operating system</comment>
+        <translation>cumple el mínimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>operating system</comment>
+        <translation>por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>operating system</comment>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>operating system</comment>
+        <translation>sin comprobar</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>computer</comment>
+        <translation>cumple el mínimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>computer</comment>
+        <translation>por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>computer</comment>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>computer</comment>
+        <translation>sin comprobar</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -347,75 +565,16 @@
         <translation>Intel i5-4590, AMD FX 8350 o superior</translation>
     </message>
     <message>
-        <source>4GB or more</source>
-        <extracomment>Recommended amount of memory (RAM).</extracomment>
-        <translation>4 GB o más</translation>
-    </message>
-    <message>
         <source>Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Windows 7 SP1, Windows 8.1 o posterior</translation>
-    </message>
-    <message>
-        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
-        <translation>Windows 7 SP1, Windows 8.1 o posterior (64 bits)</translation>
     </message>
 </context>
 <context>
     <name>pResult</name>
     <message>
-        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
-        <translation>Tu sistema cumple los requisitos mínimos recomendados y debería poder ejecutar Orvo. Para un análisis más completo de la preparación de tu equipo para la RV, ejecuta SteamVR Performance Test.</translation>
-    </message>
-    <message>
-        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
-        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
-        <translation>Este equipo no cumple los requisitos mínimos recomendados de Orvo. Para pasarte a un equipo totalmente compatible, visita el sitio web %1.</translation>
-    </message>
-    <message>
-        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
-        <translation>Algunos componentes de este equipo podrían no funcionar bien con Orvo. Para obtener información más detallada sobre la preparación de tu equipo para Orvo, ejecuta SteamVR Performance Test.</translation>
-    </message>
-    <message>
         <source>Compare error!</source>
         <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
         <translation>¡Error de comparación!</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <extracomment>Row label: the graphics card.</extracomment>
-        <translation>Tarjeta gráfica</translation>
-    </message>
-    <message>
-        <source>This graphics card may not work well with Orvo.</source>
-        <translation>Es posible que esta tarjeta gráfica no funcione bien con Orvo.</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Procesador</translation>
-    </message>
-    <message>
-        <source>This processor may not be powerful enough to run Orvo.</source>
-        <translation>Es posible que este procesador no sea lo bastante potente para ejecutar Orvo.</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <extracomment>Row label: the memory (RAM).</extracomment>
-        <translation>Memoria</translation>
-    </message>
-    <message>
-        <source>%1 memory is recommended.</source>
-        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
-        <translation>Se recomiendan %1 de memoria.</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <extracomment>Row label: the operating system.</extracomment>
-        <translation>SO</translation>
-    </message>
-    <message>
-        <source>%1 is required.</source>
-        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
-        <translation>Se necesita %1.</translation>
     </message>
     <message>
         <source>Order Orvo</source>

@@ -135,26 +135,6 @@
         <translation>Erreur de comparaison ! Aucun fichier de comparaison n&apos;a pu être utilisé (ni celui téléchargé, ni celui fourni) ; lancez avec --verbose pour en savoir plus.</translation>
     </message>
     <message>
-        <source>meets the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>atteint le minimum</translation>
-    </message>
-    <message>
-        <source>below the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>sous le minimum</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>inconnu</translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>non vérifié</translation>
-    </message>
-    <message>
         <source>no graphics adapter found</source>
         <translation>aucune carte graphique trouvée</translation>
     </message>
@@ -208,6 +188,68 @@
     </message>
 </context>
 <context>
+    <name>ResultText</name>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 Go ou plus</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 ou plus récent (64 bits)</translation>
+    </message>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Votre système atteint la configuration minimale recommandée : Orvo devrait y fonctionner. Pour une analyse plus poussée de sa compatibilité VR, lancez le SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Cet ordinateur n&apos;atteint pas la configuration minimale recommandée pour Orvo. Pour passer à un ordinateur entièrement compatible, consultez le site %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Certains composants de cet ordinateur risquent de mal fonctionner avec Orvo. Pour en savoir plus sur la compatibilité de votre ordinateur avec Orvo, lancez le SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Carte graphique</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Cette carte graphique risque de mal fonctionner avec Orvo.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processeur</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Ce processeur n&apos;est peut-être pas assez puissant pour faire fonctionner Orvo.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>%1 de mémoire recommandés.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>%1 requis.</translation>
+    </message>
+</context>
+<context>
     <name>RowReason</name>
     <message>
         <source>%1 — %2</source>
@@ -215,28 +257,14 @@
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>Listed as suitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>Jugé adapté dans les données de comparaison du %1</translation>
-    </message>
-    <message>
-        <source>Listed as unsuitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>Jugé inadapté dans les données de comparaison du %1</translation>
-    </message>
-    <message>
         <source>G3D Mark %1</source>
+        <extracomment>%1 is the G3D Mark of the user&apos;s card, or a range of them.</extracomment>
         <translation>G3D Mark %1</translation>
     </message>
     <message>
         <source>Orvo needs %1 (%2 class)</source>
         <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
         <translation>Orvo demande %1 (classe %2)</translation>
-    </message>
-    <message>
-        <source>Ranked as the family %1, by the figure of the %2</source>
-        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
-        <translation>Classé selon la famille %1 ; valeur mesurée sur : %2</translation>
     </message>
     <message>
         <source>CPU Mark %1, single thread %2</source>
@@ -287,11 +315,6 @@
         <translation>aucune carte graphique trouvée</translation>
     </message>
     <message>
-        <source>not in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>absent des données de comparaison du %1</translation>
-    </message>
-    <message>
         <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Orvo demande Windows 7 SP1, Windows 8.1 ou plus récent, en 64 bits</translation>
     </message>
@@ -300,16 +323,8 @@
         <translation>Une carte graphique plus rapide réglerait le problème.</translation>
     </message>
     <message>
-        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
-        <translation>La partie graphique d&apos;un portable ne peut pas être remplacée : Orvo demande un ordinateur avec une carte graphique plus rapide.</translation>
-    </message>
-    <message>
         <source>A faster processor would fix this; it may need a new mainboard.</source>
         <translation>Un processeur plus rapide réglerait le problème ; il faudra peut-être changer de carte mère.</translation>
-    </message>
-    <message>
-        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
-        <translation>Le processeur d&apos;un portable ne peut pas être remplacé : Orvo demande un ordinateur plus rapide.</translation>
     </message>
     <message>
         <source>Adding memory to reach %1 would fix this.</source>
@@ -333,6 +348,209 @@
         <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
         <translation>Les données de comparaison n&apos;ont pas pu être lues. Vérifiez la connexion Internet et relancez OrvoCheck ; si cela ne suffit pas, réinstallez OrvoCheck.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins a list of names (&quot;Intel UHD Graphics 630, AMD Radeon RX 580&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins two short reasons (&quot;Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>comparison data %1</source>
+        <extracomment>%1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it as it is.</extracomment>
+        <translation>données de comparaison %1</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A range of benchmark figures, %1 the lowest, %2 the highest.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Classée d&apos;après la famille %1 : tous ses modèles sont assez rapides pour Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Classée d&apos;après la famille %1 : tous ses modèles sont trop lents pour Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>processor</comment>
+        <translation>Classé d&apos;après la famille %1 : tous ses modèles sont assez rapides pour Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>processor</comment>
+        <translation>Classé d&apos;après la famille %1 : tous ses modèles sont trop lents pour Orvo</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Listée comme adaptée (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Listée comme inadaptée (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Listé comme adapté (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Listé comme inadapté (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Listé comme adapté (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Listé comme inadapté (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Absente des listes (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>processor</comment>
+        <translation>Absent des listes (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>operating system</comment>
+        <translation>Absent des listes (%1)</translation>
+    </message>
+    <message>
+        <source>The graphics of this computer cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>La partie graphique de cet ordinateur ne peut pas être remplacée : Orvo demande un ordinateur avec une carte graphique plus rapide.</translation>
+    </message>
+    <message>
+        <source>The processor of this computer cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>Le processeur de cet ordinateur ne peut pas être remplacé : Orvo demande un ordinateur plus rapide.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data.</source>
+        <translation>Cette version ne figure pas dans les données de comparaison.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data, which lists %1.</source>
+        <extracomment>%1 lists the releases of the same system that the comparison data holds (&quot;Ubuntu 22.04, Ubuntu 24.04&quot;).</extracomment>
+        <translation>Cette version ne figure pas dans les données de comparaison, qui comprennent %1.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>graphics card</comment>
+        <extracomment>Rank of a component, in the report&apos;s table.</extracomment>
+        <translation>atteint le minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>graphics card</comment>
+        <translation>sous le minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>graphics card</comment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>graphics card</comment>
+        <translation>non vérifiée</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>processor</comment>
+        <translation>atteint le minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>processor</comment>
+        <translation>sous le minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>processor</comment>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>processor</comment>
+        <translation>non vérifié</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>memory</comment>
+        <translation>atteint le minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>memory</comment>
+        <translation>sous le minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>memory</comment>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>memory</comment>
+        <translation>non vérifiée</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>operating system</comment>
+        <translation>atteint le minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>operating system</comment>
+        <translation>sous le minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>operating system</comment>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>operating system</comment>
+        <translation>non vérifié</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>computer</comment>
+        <translation>atteint le minimum</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>computer</comment>
+        <translation>sous le minimum</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>computer</comment>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>computer</comment>
+        <translation>non vérifié</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -347,75 +565,16 @@
         <translation>Intel i5-4590, AMD FX 8350 ou mieux</translation>
     </message>
     <message>
-        <source>4GB or more</source>
-        <extracomment>Recommended amount of memory (RAM).</extracomment>
-        <translation>4 Go ou plus</translation>
-    </message>
-    <message>
         <source>Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Windows 7 SP1, Windows 8.1 ou plus récent</translation>
-    </message>
-    <message>
-        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
-        <translation>Windows 7 SP1, Windows 8.1 ou plus récent (64 bits)</translation>
     </message>
 </context>
 <context>
     <name>pResult</name>
     <message>
-        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
-        <translation>Votre système atteint la configuration minimale recommandée : Orvo devrait y fonctionner. Pour une analyse plus poussée de sa compatibilité VR, lancez le SteamVR Performance Test.</translation>
-    </message>
-    <message>
-        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
-        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
-        <translation>Cet ordinateur n&apos;atteint pas la configuration minimale recommandée pour Orvo. Pour passer à un ordinateur entièrement compatible, consultez le site %1.</translation>
-    </message>
-    <message>
-        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
-        <translation>Certains composants de cet ordinateur risquent de mal fonctionner avec Orvo. Pour en savoir plus sur la compatibilité de votre ordinateur avec Orvo, lancez le SteamVR Performance Test.</translation>
-    </message>
-    <message>
         <source>Compare error!</source>
         <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
         <translation>Erreur de comparaison !</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <extracomment>Row label: the graphics card.</extracomment>
-        <translation>Carte graphique</translation>
-    </message>
-    <message>
-        <source>This graphics card may not work well with Orvo.</source>
-        <translation>Cette carte graphique risque de mal fonctionner avec Orvo.</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processeur</translation>
-    </message>
-    <message>
-        <source>This processor may not be powerful enough to run Orvo.</source>
-        <translation>Ce processeur n&apos;est peut-être pas assez puissant pour faire fonctionner Orvo.</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <extracomment>Row label: the memory (RAM).</extracomment>
-        <translation>Mémoire</translation>
-    </message>
-    <message>
-        <source>%1 memory is recommended.</source>
-        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
-        <translation>%1 de mémoire recommandés.</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <extracomment>Row label: the operating system.</extracomment>
-        <translation>Système</translation>
-    </message>
-    <message>
-        <source>%1 is required.</source>
-        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
-        <translation>%1 requis.</translation>
     </message>
     <message>
         <source>Order Orvo</source>

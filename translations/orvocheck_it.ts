@@ -135,26 +135,6 @@
         <translation>Errore di confronto! Non è stato possibile usare alcun file di confronto (né quello scaricato né quello incluso); esegui con --verbose per sapere perché.</translation>
     </message>
     <message>
-        <source>meets the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>soddisfa il minimo</translation>
-    </message>
-    <message>
-        <source>below the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>sotto il minimo</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>sconosciuto</translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>non verificato</translation>
-    </message>
-    <message>
         <source>no graphics adapter found</source>
         <translation>nessuna scheda video trovata</translation>
     </message>
@@ -208,6 +188,68 @@
     </message>
 </context>
 <context>
+    <name>ResultText</name>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4 GB o più</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1, Windows 8.1 o successivo (64 bit)</translation>
+    </message>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>Il tuo sistema soddisfa i requisiti minimi consigliati e dovrebbe poter eseguire Orvo. Per un&apos;analisi più approfondita della compatibilità VR del computer, esegui SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>Questo computer non soddisfa i requisiti minimi consigliati di Orvo. Per passare a un computer pienamente compatibile, visita il sito %1.</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>Alcuni componenti di questo computer potrebbero non funzionare bene con Orvo. Per informazioni più dettagliate sulla compatibilità del computer con Orvo, esegui SteamVR Performance Test.</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>Scheda video</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>Questa scheda video potrebbe non funzionare bene con Orvo.</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>Processore</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>Questo processore potrebbe non essere abbastanza potente per eseguire Orvo.</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>Si consigliano %1 di memoria.</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>È richiesto %1.</translation>
+    </message>
+</context>
+<context>
     <name>RowReason</name>
     <message>
         <source>%1 — %2</source>
@@ -215,28 +257,14 @@
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>Listed as suitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>Idoneo secondo i dati di confronto del %1</translation>
-    </message>
-    <message>
-        <source>Listed as unsuitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>Non idoneo secondo i dati di confronto del %1</translation>
-    </message>
-    <message>
         <source>G3D Mark %1</source>
+        <extracomment>%1 is the G3D Mark of the user&apos;s card, or a range of them.</extracomment>
         <translation>G3D Mark %1</translation>
     </message>
     <message>
         <source>Orvo needs %1 (%2 class)</source>
         <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
         <translation>Orvo richiede %1 (classe %2)</translation>
-    </message>
-    <message>
-        <source>Ranked as the family %1, by the figure of the %2</source>
-        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
-        <translation>Classificato in base alla famiglia %1; valore misurato su: %2</translation>
     </message>
     <message>
         <source>CPU Mark %1, single thread %2</source>
@@ -287,11 +315,6 @@
         <translation>nessuna scheda video trovata</translation>
     </message>
     <message>
-        <source>not in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>non presente nei dati di confronto del %1</translation>
-    </message>
-    <message>
         <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Orvo richiede Windows 7 SP1, Windows 8.1 o successivo a 64 bit</translation>
     </message>
@@ -300,16 +323,8 @@
         <translation>Una scheda video più veloce risolverebbe il problema.</translation>
     </message>
     <message>
-        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
-        <translation>La grafica di un portatile non si può sostituire: Orvo richiede un computer con una grafica più veloce.</translation>
-    </message>
-    <message>
         <source>A faster processor would fix this; it may need a new mainboard.</source>
         <translation>Un processore più veloce risolverebbe il problema; potrebbe servire una nuova scheda madre.</translation>
-    </message>
-    <message>
-        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
-        <translation>Il processore di un portatile non si può sostituire: Orvo richiede un computer più veloce.</translation>
     </message>
     <message>
         <source>Adding memory to reach %1 would fix this.</source>
@@ -333,6 +348,209 @@
         <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
         <translation>Non è stato possibile leggere i dati di confronto. Controlla la connessione a Internet e riavvia OrvoCheck; se non basta, reinstalla OrvoCheck.</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins a list of names (&quot;Intel UHD Graphics 630, AMD Radeon RX 580&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins two short reasons (&quot;Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>comparison data %1</source>
+        <extracomment>%1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it as it is.</extracomment>
+        <translation>dati di confronto %1</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A range of benchmark figures, %1 the lowest, %2 the highest.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Classificata in base alla famiglia %1: tutti i suoi modelli sono abbastanza veloci per Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>Classificata in base alla famiglia %1: tutti i suoi modelli sono troppo lenti per Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>processor</comment>
+        <translation>Classificato in base alla famiglia %1: tutti i suoi modelli sono abbastanza veloci per Orvo</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>processor</comment>
+        <translation>Classificato in base alla famiglia %1: tutti i suoi modelli sono troppo lenti per Orvo</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Indicata come idonea (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Indicata come non idonea (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Indicato come idoneo (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>processor</comment>
+        <translation>Indicato come non idoneo (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Indicato come idoneo (%1)</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>Indicato come non idoneo (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>graphics card</comment>
+        <translation>Non presente in alcun elenco (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>processor</comment>
+        <translation>Non presente in alcun elenco (%1)</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>operating system</comment>
+        <translation>Non presente in alcun elenco (%1)</translation>
+    </message>
+    <message>
+        <source>The graphics of this computer cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>La grafica di questo computer non si può sostituire: Orvo richiede un computer con una grafica più veloce.</translation>
+    </message>
+    <message>
+        <source>The processor of this computer cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>Il processore di questo computer non si può sostituire: Orvo richiede un computer più veloce.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data.</source>
+        <translation>Questa versione non è presente nei dati di confronto.</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data, which lists %1.</source>
+        <extracomment>%1 lists the releases of the same system that the comparison data holds (&quot;Ubuntu 22.04, Ubuntu 24.04&quot;).</extracomment>
+        <translation>Questa versione non è presente nei dati di confronto, che comprendono %1.</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>graphics card</comment>
+        <extracomment>Rank of a component, in the report&apos;s table.</extracomment>
+        <translation>soddisfa il minimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>graphics card</comment>
+        <translation>sotto il minimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>graphics card</comment>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>graphics card</comment>
+        <translation>non verificata</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>processor</comment>
+        <translation>soddisfa il minimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>processor</comment>
+        <translation>sotto il minimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>processor</comment>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>processor</comment>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>memory</comment>
+        <translation>soddisfa il minimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>memory</comment>
+        <translation>sotto il minimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>memory</comment>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>memory</comment>
+        <translation>non verificata</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>operating system</comment>
+        <translation>soddisfa il minimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>operating system</comment>
+        <translation>sotto il minimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>operating system</comment>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>operating system</comment>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>computer</comment>
+        <translation>soddisfa il minimo</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>computer</comment>
+        <translation>sotto il minimo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>computer</comment>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>computer</comment>
+        <translation>non verificato</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -347,75 +565,16 @@
         <translation>Intel i5-4590, AMD FX 8350 o superiore</translation>
     </message>
     <message>
-        <source>4GB or more</source>
-        <extracomment>Recommended amount of memory (RAM).</extracomment>
-        <translation>4 GB o più</translation>
-    </message>
-    <message>
         <source>Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Windows 7 SP1, Windows 8.1 o successivo</translation>
-    </message>
-    <message>
-        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
-        <translation>Windows 7 SP1, Windows 8.1 o successivo (64 bit)</translation>
     </message>
 </context>
 <context>
     <name>pResult</name>
     <message>
-        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
-        <translation>Il tuo sistema soddisfa i requisiti minimi consigliati e dovrebbe poter eseguire Orvo. Per un&apos;analisi più approfondita della compatibilità VR del computer, esegui SteamVR Performance Test.</translation>
-    </message>
-    <message>
-        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
-        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
-        <translation>Questo computer non soddisfa i requisiti minimi consigliati di Orvo. Per passare a un computer pienamente compatibile, visita il sito %1.</translation>
-    </message>
-    <message>
-        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
-        <translation>Alcuni componenti di questo computer potrebbero non funzionare bene con Orvo. Per informazioni più dettagliate sulla compatibilità del computer con Orvo, esegui SteamVR Performance Test.</translation>
-    </message>
-    <message>
         <source>Compare error!</source>
         <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
         <translation>Errore di confronto!</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <extracomment>Row label: the graphics card.</extracomment>
-        <translation>Scheda video</translation>
-    </message>
-    <message>
-        <source>This graphics card may not work well with Orvo.</source>
-        <translation>Questa scheda video potrebbe non funzionare bene con Orvo.</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>Processore</translation>
-    </message>
-    <message>
-        <source>This processor may not be powerful enough to run Orvo.</source>
-        <translation>Questo processore potrebbe non essere abbastanza potente per eseguire Orvo.</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <extracomment>Row label: the memory (RAM).</extracomment>
-        <translation>Memoria</translation>
-    </message>
-    <message>
-        <source>%1 memory is recommended.</source>
-        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
-        <translation>Si consigliano %1 di memoria.</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <extracomment>Row label: the operating system.</extracomment>
-        <translation>SO</translation>
-    </message>
-    <message>
-        <source>%1 is required.</source>
-        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
-        <translation>È richiesto %1.</translation>
     </message>
     <message>
         <source>Order Orvo</source>

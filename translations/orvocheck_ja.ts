@@ -135,26 +135,6 @@
         <translation>比較エラー: 比較ファイルを使用できませんでした (ダウンロードしたファイルも同梱のファイルも使用できません)。--verbose を付けて実行すると理由を確認できます。</translation>
     </message>
     <message>
-        <source>meets the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>最小スペックを満たす</translation>
-    </message>
-    <message>
-        <source>below the minimum</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>最小スペック未満</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>不明</translation>
-    </message>
-    <message>
-        <source>not checked</source>
-        <extracomment>Rank of a component or of the whole computer.</extracomment>
-        <translation>未チェック</translation>
-    </message>
-    <message>
         <source>no graphics adapter found</source>
         <translation>ビデオカードが見つかりません</translation>
     </message>
@@ -208,6 +188,68 @@
     </message>
 </context>
 <context>
+    <name>ResultText</name>
+    <message>
+        <source>4GB or more</source>
+        <extracomment>Recommended amount of memory (RAM).</extracomment>
+        <translation>4GB 以上</translation>
+    </message>
+    <message>
+        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
+        <translation>Windows 7 SP1、Windows 8.1 以降 (64 ビット)</translation>
+    </message>
+    <message>
+        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
+        <translation>お使いのシステムは推奨最小スペックを満たしており、Orvo を実行できます。VR への対応状況をさらに詳しく調べるには、SteamVR Performance Test を実行してください。</translation>
+    </message>
+    <message>
+        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
+        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
+        <translation>このコンピューターは Orvo の推奨最小スペックを満たしていません。完全に対応したコンピューターをお探しの場合は、%1 の Web サイトをご覧ください。</translation>
+    </message>
+    <message>
+        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
+        <translation>このコンピューターの一部のコンポーネントは、Orvo で正常に動作しない可能性があります。Orvo への対応状況を詳しく調べるには、SteamVR Performance Test を実行してください。</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <extracomment>Row label: the graphics card.</extracomment>
+        <translation>ビデオカード</translation>
+    </message>
+    <message>
+        <source>This graphics card may not work well with Orvo.</source>
+        <translation>このビデオカードは Orvo で正常に動作しない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Processor</source>
+        <translation>プロセッサー</translation>
+    </message>
+    <message>
+        <source>This processor may not be powerful enough to run Orvo.</source>
+        <translation>このプロセッサーは Orvo の実行に必要な性能を満たしていない可能性があります。</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <extracomment>Row label: the memory (RAM).</extracomment>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>%1 memory is recommended.</source>
+        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
+        <translation>%1のメモリーを推奨します。</translation>
+    </message>
+    <message>
+        <source>OS</source>
+        <extracomment>Row label: the operating system.</extracomment>
+        <translation>OS</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
+        <translation>%1 が必要です。</translation>
+    </message>
+</context>
+<context>
     <name>RowReason</name>
     <message>
         <source>%1 — %2</source>
@@ -215,28 +257,14 @@
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>Listed as suitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>%1 の比較データで適合と判定</translation>
-    </message>
-    <message>
-        <source>Listed as unsuitable in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>%1 の比較データで不適合と判定</translation>
-    </message>
-    <message>
         <source>G3D Mark %1</source>
+        <extracomment>%1 is the G3D Mark of the user&apos;s card, or a range of them.</extracomment>
         <translation>G3D Mark %1</translation>
     </message>
     <message>
         <source>Orvo needs %1 (%2 class)</source>
         <extracomment>%1 is a benchmark figure, %2 the reference cards (&quot;GTX 970 / R9 290&quot;).</extracomment>
         <translation>Orvo には %1 が必要 (%2 クラス)</translation>
-    </message>
-    <message>
-        <source>Ranked as the family %1, by the figure of the %2</source>
-        <extracomment>%1 is a family of chips (&quot;GeForce 400/500 (Fermi)&quot;), %2 the model whose figure stands for it.</extracomment>
-        <translation>ファミリー「%1」として判定。測定モデル: %2</translation>
     </message>
     <message>
         <source>CPU Mark %1, single thread %2</source>
@@ -287,11 +315,6 @@
         <translation>ビデオカードが見つかりません</translation>
     </message>
     <message>
-        <source>not in the comparison data of %1</source>
-        <extracomment>%1 is the version (date) of the comparison data, like 2026.12.08.</extracomment>
-        <translation>%1 の比較データに含まれていません</translation>
-    </message>
-    <message>
         <source>Orvo needs 64-bit Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Orvo には 64 ビット版の Windows 7 SP1、Windows 8.1 以降が必要です</translation>
     </message>
@@ -300,16 +323,8 @@
         <translation>より高速なビデオカードに交換すると解決します。</translation>
     </message>
     <message>
-        <source>A laptop&apos;s graphics cannot be replaced: Orvo needs a computer with faster graphics.</source>
-        <translation>ノートパソコンのグラフィックスは交換できません。Orvo には、より高速なグラフィックスを備えたコンピューターが必要です。</translation>
-    </message>
-    <message>
         <source>A faster processor would fix this; it may need a new mainboard.</source>
         <translation>より高速なプロセッサーに交換すると解決します。マザーボードの交換が必要になる場合があります。</translation>
-    </message>
-    <message>
-        <source>A laptop&apos;s processor cannot be replaced: Orvo needs a faster computer.</source>
-        <translation>ノートパソコンのプロセッサーは交換できません。Orvo には、より高速なコンピューターが必要です。</translation>
     </message>
     <message>
         <source>Adding memory to reach %1 would fix this.</source>
@@ -333,6 +348,209 @@
         <source>The comparison data could not be read. Check the internet connection and start OrvoCheck again; if that does not help, reinstall OrvoCheck.</source>
         <translation>比較データを読み込めませんでした。インターネット接続を確認して OrvoCheck を再起動してください。解決しない場合は OrvoCheck を再インストールしてください。</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Joins a list of names (&quot;Intel UHD Graphics 630, AMD Radeon RX 580&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Joins two short reasons (&quot;Intel Core i5-4590: both figures too low; AMD FX-8350: CPU Mark too low&quot;); keep the spaces your language puts around it.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>comparison data %1</source>
+        <extracomment>%1 is the version of the comparison data, like 2026.12.08; it is a name, not a date: keep it as it is.</extracomment>
+        <translation>比較データ %1</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>A range of benchmark figures, %1 the lowest, %2 the highest.</extracomment>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>%1 ファミリーで判定：どのモデルも Orvo に十分な速さです</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>graphics card</comment>
+        <translation>%1 ファミリーで判定：どのモデルも Orvo には遅すぎます</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is fast enough for Orvo</source>
+        <comment>processor</comment>
+        <translation>%1 ファミリーで判定：どのモデルも Orvo に十分な速さです</translation>
+    </message>
+    <message>
+        <source>Ranked with the %1 family: every member is too slow for Orvo</source>
+        <comment>processor</comment>
+        <translation>%1 ファミリーで判定：どのモデルも Orvo には遅すぎます</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>適合として掲載（%1）</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>graphics card</comment>
+        <translation>不適合として掲載（%1）</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>processor</comment>
+        <translation>適合として掲載（%1）</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>processor</comment>
+        <translation>不適合として掲載（%1）</translation>
+    </message>
+    <message>
+        <source>Listed as suitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>適合として掲載（%1）</translation>
+    </message>
+    <message>
+        <source>Listed as unsuitable (%1)</source>
+        <comment>operating system</comment>
+        <translation>不適合として掲載（%1）</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>graphics card</comment>
+        <translation>どのリストにもありません（%1）</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>processor</comment>
+        <translation>どのリストにもありません（%1）</translation>
+    </message>
+    <message>
+        <source>On no list (%1)</source>
+        <comment>operating system</comment>
+        <translation>どのリストにもありません（%1）</translation>
+    </message>
+    <message>
+        <source>The graphics of this computer cannot be replaced: Orvo needs a computer with faster graphics.</source>
+        <translation>このコンピューターのグラフィックスは交換できません。Orvo には、より高速なグラフィックスを備えたコンピューターが必要です。</translation>
+    </message>
+    <message>
+        <source>The processor of this computer cannot be replaced: Orvo needs a faster computer.</source>
+        <translation>このコンピューターのプロセッサーは交換できません。Orvo には、より高速なコンピューターが必要です。</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data.</source>
+        <translation>このリリースは比較データに含まれていません。</translation>
+    </message>
+    <message>
+        <source>This release is not in the comparison data, which lists %1.</source>
+        <extracomment>%1 lists the releases of the same system that the comparison data holds (&quot;Ubuntu 22.04, Ubuntu 24.04&quot;).</extracomment>
+        <translation>このリリースは比較データに含まれていません。含まれているのは %1 です。</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>graphics card</comment>
+        <extracomment>Rank of a component, in the report&apos;s table.</extracomment>
+        <translation>最小スペックを満たす</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>graphics card</comment>
+        <translation>最小スペック未満</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>graphics card</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>graphics card</comment>
+        <translation>未チェック</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>processor</comment>
+        <translation>最小スペックを満たす</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>processor</comment>
+        <translation>最小スペック未満</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>processor</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>processor</comment>
+        <translation>未チェック</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>memory</comment>
+        <translation>最小スペックを満たす</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>memory</comment>
+        <translation>最小スペック未満</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>memory</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>memory</comment>
+        <translation>未チェック</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>operating system</comment>
+        <translation>最小スペックを満たす</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>operating system</comment>
+        <translation>最小スペック未満</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>operating system</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>operating system</comment>
+        <translation>未チェック</translation>
+    </message>
+    <message>
+        <source>meets the minimum</source>
+        <comment>computer</comment>
+        <translation>最小スペックを満たす</translation>
+    </message>
+    <message>
+        <source>below the minimum</source>
+        <comment>computer</comment>
+        <translation>最小スペック未満</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>computer</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <comment>computer</comment>
+        <translation>未チェック</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -347,75 +565,16 @@
         <translation>Intel i5-4590 / AMD FX 8350 相当以上</translation>
     </message>
     <message>
-        <source>4GB or more</source>
-        <extracomment>Recommended amount of memory (RAM).</extracomment>
-        <translation>4GB 以上</translation>
-    </message>
-    <message>
         <source>Windows 7 SP1, Windows 8.1 or newer</source>
         <translation>Windows 7 SP1、Windows 8.1 以降</translation>
-    </message>
-    <message>
-        <source>Windows 7 SP1, Windows 8.1 or newer (64-bit)</source>
-        <translation>Windows 7 SP1、Windows 8.1 以降 (64 ビット)</translation>
     </message>
 </context>
 <context>
     <name>pResult</name>
     <message>
-        <source>Your system meets the minimum recommended requirements and should be able to run Orvo. For a more in-depth scan of your computer&apos;s readiness for VR, run the SteamVR Performance Test.</source>
-        <translation>お使いのシステムは推奨最小スペックを満たしており、Orvo を実行できます。VR への対応状況をさらに詳しく調べるには、SteamVR Performance Test を実行してください。</translation>
-    </message>
-    <message>
-        <source>This computer doesn&apos;t meet Orvo&apos;s recommended minimum specifications. To upgrade to a fully-compatible computer system, browse the %1 website.</source>
-        <extracomment>%1 is the link &quot;Orvo Ready&quot;, the name of the ready-PC website; it stays as it is.</extracomment>
-        <translation>このコンピューターは Orvo の推奨最小スペックを満たしていません。完全に対応したコンピューターをお探しの場合は、%1 の Web サイトをご覧ください。</translation>
-    </message>
-    <message>
-        <source>Some of this computer&apos;s components may not work well with Orvo. For more detailed information about your computer&apos;s readiness for Orvo, run the SteamVR Performance Test.</source>
-        <translation>このコンピューターの一部のコンポーネントは、Orvo で正常に動作しない可能性があります。Orvo への対応状況を詳しく調べるには、SteamVR Performance Test を実行してください。</translation>
-    </message>
-    <message>
         <source>Compare error!</source>
         <extracomment>Shown instead of a verdict when no comparison file could be read.</extracomment>
         <translation>比較エラー!</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <extracomment>Row label: the graphics card.</extracomment>
-        <translation>ビデオカード</translation>
-    </message>
-    <message>
-        <source>This graphics card may not work well with Orvo.</source>
-        <translation>このビデオカードは Orvo で正常に動作しない可能性があります。</translation>
-    </message>
-    <message>
-        <source>Processor</source>
-        <translation>プロセッサー</translation>
-    </message>
-    <message>
-        <source>This processor may not be powerful enough to run Orvo.</source>
-        <translation>このプロセッサーは Orvo の実行に必要な性能を満たしていない可能性があります。</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <extracomment>Row label: the memory (RAM).</extracomment>
-        <translation>メモリー</translation>
-    </message>
-    <message>
-        <source>%1 memory is recommended.</source>
-        <extracomment>%1 is the recommended amount, &quot;4GB or more&quot;.</extracomment>
-        <translation>%1のメモリーを推奨します。</translation>
-    </message>
-    <message>
-        <source>OS</source>
-        <extracomment>Row label: the operating system.</extracomment>
-        <translation>OS</translation>
-    </message>
-    <message>
-        <source>%1 is required.</source>
-        <extracomment>%1 is the required system, &quot;Windows 7 SP1, Windows 8.1 or newer (64-bit)&quot;.</extracomment>
-        <translation>%1 が必要です。</translation>
     </message>
     <message>
         <source>Order Orvo</source>

@@ -177,13 +177,13 @@ void TestCheckManager::resultsArePostedInOrder_data() {
     QTest::addColumn<QString>("gpuCall");
 
     QTest::newRow("8 GB, second adapter representative")
-        << 8.0 << "8.0GB" << QStringList{"Intel HD 4600", "GeForce GTX 970"} << 1
+        << 8.0 << "8.0 GB" << QStringList{"Intel HD 4600", "GeForce GTX 970"} << 1
         << "gpu|GeForce GTX 970|RANK_GOOD";
-    QTest::newRow("16 GB") << 16.0 << "16.0GB" << QStringList{"GeForce GTX 970"} << 0
+    QTest::newRow("16 GB") << 16.0 << "16.0 GB" << QStringList{"GeForce GTX 970"} << 0
                            << "gpu|GeForce GTX 970|RANK_BAD";
     QTest::newRow("7.94 GB rounds to one decimal")
-        << 7.94 << "7.9GB" << QStringList{"GeForce GTX 970"} << 0 << "gpu|GeForce GTX 970|RANK_BAD";
-    QTest::newRow("no adapter") << 4.0 << "4.0GB" << QStringList{} << -1 << "gpu||RANK_UNCHECKED";
+        << 7.94 << "7.9 GB" << QStringList{"GeForce GTX 970"} << 0 << "gpu|GeForce GTX 970|RANK_BAD";
+    QTest::newRow("no adapter") << 4.0 << "4.0 GB" << QStringList{} << -1 << "gpu||RANK_UNCHECKED";
 }
 
 void TestCheckManager::resultsArePostedInOrder() {

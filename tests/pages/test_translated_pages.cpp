@@ -132,8 +132,10 @@ ReportData longestReasons(const QString& rank) {
     data.comparisonVersion = QStringLiteral("2026.12.08");
     RankReason gpu;
     gpu.decidedBy = DecidedBy::BadList;
-    gpu.family = QStringLiteral("GeForce 400/500 (Fermi)");
-    gpu.figures = {{"g3d", "PassMark G3D Mark", 4630, 7325, "GTX 970 / R9 290", "GeForce GTX 580"}};
+    // An ID that stays ambiguous: the longest figure, a range with its products.
+    gpu.figures = {{"g3d", "PassMark G3D Mark", 11900, 7325, "GTX 970 / R9 290", "GeForce RTX 3050"},
+                   {"g3d", "PassMark G3D Mark", 14500, 7325, "GTX 970 / R9 290",
+                    "GeForce RTX 3060 Laptop GPU"}};
     RankReason cpu;
     cpu.decidedBy = DecidedBy::BadList;
     const QString product = QStringLiteral("Intel Core i5-4430 @ 3.00GHz");
@@ -150,10 +152,18 @@ ReportData longestReasons(const QString& rank) {
     const auto fix = [&rank](const char* advice) {
         return QString::fromLatin1(rank == "RANK_GOOD" ? "none" : advice);
     };
-    data.gpu = {"NVIDIA GeForce GTX 1060 6GB", rank, gpu, fix("laptop-gpu-fixed")};
+    data.gpu = {"NVIDIA GeForce RTX 3060 Laptop GPU", rank, gpu, fix("laptop-gpu-fixed")};
     data.cpu = {"Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", rank, cpu, fix("laptop-cpu-fixed")};
     data.memory = {"16.0GB", rank, memory, fix("add-memory")};
     data.os = {"Windows 10 Pro 64-bit", rank, os, fix("update-os")};
+    // A family that decided, and a release on no list told which releases are.
+    if (rank == "RANK_UNKNOWN") {
+        data.gpu.why.figures.clear();
+        data.gpu.why.family = QStringLiteral("GeForce 400/500 (Fermi)");
+        os.decidedBy = DecidedBy::NotListed;
+        os.listedReleases = QStringList{"Ubuntu 22.04", "Ubuntu 24.04", "Debian 12", "Fedora 40"};
+        data.os = {"Ubuntu 24.10", rank, os, "use-listed-os"};
+    }
     data.adapters = {{"Intel(R) UHD Graphics 630", "RANK_BAD"}, data.gpu};
     data.representativeIndex = 1;
     return data;
@@ -224,15 +234,14 @@ void TestTranslatedPages::layoutHolds() {
         // text. Without a comparison the rows say what was found and one
         // line what the user can do.
         const QStringList keys = {"gpu", "cpu", "memory", "os"};
-        const QStringList names = {"NVIDIA GeForce GTX 1060 6GB",
-                                   "Intel(R) Core(TM) i7-6700K CPU @ 4.00GHz", "16.0GB",
-                                   "Windows 10 Pro 64-bit"};
+        const ReportData reasons = longestReasons(state);
+        const QLocale locale = localeForLanguage(chosen);
+        QStringList names;
+        for (const QString& key : keys) names << rowValueText(key, reasons, locale);
         for (int i = 0; i < keys.size(); ++i)
             call(window, "setRank",
                  {keys[i], names[i], state == "RANK_UNKNOWN" && i % 2 ? "RANK_GOOD" : state});
         call(window, "setRank", {"overall", "", state});
-        const ReportData reasons = longestReasons(state);
-        const QLocale locale = localeForLanguage(chosen);
         for (const QString& key : keys)
             if (state != "RANK_UNCHECKED")
                 call(window, "setReason",

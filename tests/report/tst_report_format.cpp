@@ -8,6 +8,10 @@
 #include "orvochecklib.h"
 #include "report_format.h"
 #include "report_run.h"
+#include "row_reason_text.h"
+#include "ui_language.h"
+
+Q_DECLARE_METATYPE(ReportData)
 
 namespace {
 
@@ -53,6 +57,20 @@ QByteArray compFile(const QString& version) {
         .toUtf8();
 }
 
+// The sample with one row replaced.
+ReportData withRow(const QString& row, const ComponentReport& c) {
+    ReportData d = sampleData(QStringLiteral("RANK_BAD"));
+    (row == "gpu" ? d.gpu : row == "cpu" ? d.cpu : row == "memory" ? d.memory : d.os) = c;
+    return d;
+}
+
+RankReason reason(DecidedBy by, QList<RankFigure> figures = {}) {
+    RankReason r;
+    r.decidedBy = by;
+    r.figures = std::move(figures);
+    return r;
+}
+
 }  // namespace
 
 class TestReportFormat : public QObject {
@@ -63,6 +81,8 @@ private slots:
     void tableShowsRowsDetailsAndVerdict();
     void tableListsEveryAdapterOnlyWhenThereAreSeveral();
     void tableMarksMissingValues();
+    void rowTextsAgreeWithTheirRow_data();
+    void rowTextsAgreeWithTheirRow();
     void jsonHoldsEveryComponent();
     void sourceFollowsTheProgramOrTheGivenFile();
     void installedProgramUsesThePackageAndUserFolders_data();
@@ -145,6 +165,83 @@ void TestReportFormat::tableMarksMissingValues() {
     QVERIFY(table.contains("Comparison file version: -\n"));
     QVERIFY(
         table.contains(QRegularExpression("\nGraphics +not checked +no graphics adapter found\n")));
+}
+
+void TestReportFormat::rowTextsAgreeWithTheirRow_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<ReportData>("data");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("absent");
+    const QString bar = "GTX 970 / R9 290", g3d = "g3d";
+    const RankReason bad = reason(DecidedBy::BadList);
+    RankReason family = reason(DecidedBy::GoodList);
+    family.family = "GeForce RTX 30";
+    family.witness = {{g3d, "", 7718, 7325, bar, "GeForce RTX 2050"}};
+    RankReason unlisted = reason(DecidedBy::NotListed);
+    unlisted.listedReleases = QStringList{"Ubuntu 22.04", "Debian 12"};
+    const QString i5 = "Intel Core i5-4590", fx = "AMD FX-8350", own = "Intel Core i3-2100";
+    const RankReason slow = reason(DecidedBy::BadList, {{"single-thread", "", 1400, 1881, i5, own},
+                                                        {"multi-thread", "", 3000, 4815, i5, own},
+                                                        {"single-thread", "", 1400, 1419, fx, own},
+                                                        {"multi-thread", "", 3000, 5390, fx, own}});
+    QTest::newRow("ambiguous ID: its products' range")
+        << "en"
+        << withRow("gpu", {"NVIDIA GeForce RTX 3060 Laptop GPU", "RANK_GOOD",
+                           reason(DecidedBy::GoodList,
+                                  {{g3d, "", 14500, 7325, bar, "GeForce RTX 3060 Laptop"},
+                                   {g3d, "", 11900, 7325, bar, "GeForce RTX 3050"}})})
+        << QStringList{"G3D Mark 11,900–14,500 (GeForce RTX 3060 Laptop / 3050) — Orvo needs "
+                       "7,325 (GTX 970 / R9 290 class)"}
+        << QStringList{};
+    QTest::newRow("a family decided: in words, never the witness's figure")
+        << "en" << withRow("gpu", {"NVIDIA GeForce RTX 3090", "RANK_GOOD", family})
+        << QStringList{"Ranked with the GeForce RTX 30 family: every member is fast enough for Orvo"}
+        << QStringList{"7,718", "RTX 2050", "G3D"};
+    QTest::newRow("French graphics card: feminine, data version as a name")
+        << "fr" << withRow("gpu", {"Radeon HD 5450", "RANK_UNKNOWN", bad})
+        << QStringList{"inconnue", "Listée comme inadaptée (données de comparaison 2099.01.02)"}
+        << QStringList{"du 2099"};
+    QTest::newRow("Russian OS: feminine")
+        << "ru" << withRow("os", {"Ubuntu 24.10", "RANK_UNKNOWN", reason(DecidedBy::NotListed)})
+        << QStringList{"неизвестна", "Не указана ни в одном списке (данные сравнения 2099.01.02)"}
+        << QStringList{"от 2099"};
+    QTest::newRow("Polish processor: masculine, reasons joined")
+        << "pl" << withRow("cpu", {"Intel(R) Core(TM) i3-2100", "RANK_UNCHECKED", slow})
+        << QStringList{"niesprawdzony", "Intel Core i5-4590: ", "; AMD FX-8350: "}
+        << QStringList{"niesprawdzona"};
+    QTest::newRow("French memory: value and line in one notation")
+        << "fr"
+        << withRow("memory", {"15.6GB", "RANK_GOOD",
+                              reason(DecidedBy::Minimum, {{"memory-gb", "", 15.6, 4, "4 GB", ""}})})
+        << QStringList{"15,6 Go\n", "15,6 Go — "} << QStringList{"15.6", "GB"};
+    ReportData adapters = withRow("gpu", {"GeForce GTX 970", "RANK_GOOD", reason(DecidedBy::GoodList)});
+    adapters.adapters = {adapters.gpu, {"Intel HD 4600", "RANK_BAD"}, {"Radeon R5", "RANK_BAD"}};
+    adapters.representativeIndex = 0;
+    QTest::newRow("Japanese names joined as Japanese joins them")
+        << "ja" << adapters << QStringList{"Intel HD 4600、Radeon R5"} << QStringList{", "};
+    QTest::newRow("unlisted Linux release: the listed ones, never Windows")
+        << "en" << withRow("os", {"Ubuntu 24.10", "RANK_UNKNOWN", unlisted, "use-listed-os"})
+        << QStringList{"This release is not in the comparison data, which lists Ubuntu 22.04, "
+                       "Debian 12."}
+        << QStringList{"Installing", "Windows 7"};
+    QTest::newRow("all-in-one or mini PC: no laptop in the advice")
+        << "en" << withRow("gpu", {"Radeon R4", "RANK_BAD", bad, "laptop-gpu-fixed"})
+        << QStringList{"The graphics of this computer cannot be replaced"}
+        << QStringList{"laptop"};
+}
+
+// Through the console table, which shows the same lines as the window.
+void TestReportFormat::rowTextsAgreeWithTheirRow() {
+    QFETCH(QString, language);
+    QFETCH(ReportData, data);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, absent);
+    QCOMPARE(installTranslations(language), language);
+    const QString table = formatReportTable(data, localeForLanguage(language));
+    installTranslations(QStringLiteral("en"));
+    for (const QString& text : shown)
+        QVERIFY2(table.contains(text), qPrintable(text + "\n" + table));
+    for (const QString& text : absent) QVERIFY2(!table.contains(text), qPrintable(text + "\n" + table));
 }
 
 void TestReportFormat::jsonHoldsEveryComponent() {

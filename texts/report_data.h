@@ -38,3 +38,8 @@ struct ReportData {
     QString givenComparisonFile;  // --comp's file; empty: downloaded or shipped
     bool givenComparisonFileMissing = false;
 };
+
+class OrvoCheckLib;
+
+// The engine's results as texts (the engine must have finished its check).
+ReportData collectReport(const OrvoCheckLib& lib, const QString& programVersion);
