@@ -253,7 +253,14 @@ QStringList rankedLines(const QString& row, const ComponentReport& c, const Repo
     if (!c.why.family.isEmpty() && (isGraphics(row) || isProcessor(row)))
         return {familyLine(row, c)};
     if (isGraphics(row) && !c.why.figures.isEmpty()) return {graphicsLine(c, locale)};
-    if (isProcessor(row) && c.why.figures.size() >= 2) return processorLines(c, locale);
+    // The processor's sentence pairs both figures per reference; with one of
+    // them unknown the row says only where it is listed.
+    const auto measured = [&c](const char* measure) {
+        return std::any_of(c.why.figures.cbegin(), c.why.figures.cend(),
+                           [measure](const RankFigure& f) { return f.measure == QLatin1String(measure); });
+    };
+    if (isProcessor(row) && measured("single-thread") && measured("multi-thread"))
+        return processorLines(c, locale);
     return {listedLine(row, c, data.comparisonVersion)};
 }
 
