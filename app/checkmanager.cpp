@@ -127,7 +127,9 @@ void CheckManager::postHeadset(const HeadsetConnection& headset) {
         Q_ARG(QVariant, QVariant(headsetStatusText(headset.video.status))),
         Q_ARG(QVariant, QVariant(headsetVideoLine(headset.video))),
         Q_ARG(QVariant, QVariant(headsetStatusText(headset.usb.status))),
-        Q_ARG(QVariant, QVariant(headsetUsbLine(headset.usb))));
+        Q_ARG(QVariant, QVariant(headsetUsbLine(headset.usb))),
+        Q_ARG(QVariant, QVariant(headsetStatusText(headset.power.status))),
+        Q_ARG(QVariant, QVariant(headsetPowerLine(headset.power))));
 }
 
 void CheckManager::postSetReason(const QString& key, const QString& lines, const QString& advice) {

@@ -157,6 +157,16 @@ bool hexAfter(const std::string& id, const char* marker, std::size_t digits, uns
     return text.size() == digits && *end == '\0';
 }
 
+// The service that runs a device ("USBXHCI" for Microsoft's xHCI driver).
+std::string serviceName(HDEVINFO list, SP_DEVINFO_DATA& device) {
+    wchar_t name[256];
+    if (!SetupDiGetDeviceRegistryPropertyW(list, &device, SPDRP_SERVICE, nullptr,
+                                           reinterpret_cast<BYTE*>(name), sizeof name, nullptr))
+        return std::string();
+    name[255] = L'\0';
+    return biwin::toUtf8(name, wcslen(name));
+}
+
 std::string instanceId(HDEVINFO list, SP_DEVINFO_DATA& device) {
     wchar_t id[512];
     if (!SetupDiGetDeviceInstanceIdW(list, &device, id, 512, nullptr)) return std::string();
@@ -230,6 +240,9 @@ UsbControllersProbe probeUsbControllers(const ProbeRoots&) {
         }
         if (haveClass) controller.hostInterface = usbInterfaceOfClass(classCode);
         controller.speedMbps = usbInterfaceMbps(controller.hostInterface);
+        controller.driver = serviceName(raw, device);
+        if (controller.driver.empty())
+            probe.notes.push_back("USB controller " + controller.source + " names no driver");
         if (controller.hostInterface == UsbInterface::Unknown)
             probe.notes.push_back("USB controller " + controller.source +
                                   " has no USB host class code");
