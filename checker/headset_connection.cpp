@@ -8,6 +8,9 @@ namespace {
 // The lowest SuperSpeed rate (USB 3.0, 5 Gbit/s).
 constexpr unsigned kSuperSpeedMbps = 5000;
 
+// The ranked adapter's own ports are not those "elsewhere".
+const std::vector<DisplayOutput> kNoOutputs;
+
 bool hasHeadsetOutput(const DisplayAdapterOutputs& adapter) {
     return std::any_of(adapter.outputs.begin(), adapter.outputs.end(),
                        [](const DisplayOutput& output) { return isHeadsetOutput(output.kind); });
@@ -36,8 +39,7 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
         const bool ranks = ranked.known && isRanked(adapter, ranked);
         rankedListed = rankedListed || ranks;
         rankedUntold = rankedUntold || (ranks && !adapter.outputsTold);
-        for (const DisplayOutput& output : adapter.outputs) {
-            if (ranks) break;
+        for (const DisplayOutput& output : ranks ? kNoOutputs : adapter.outputs) {
             video.hdmiElsewhere = video.hdmiElsewhere || output.kind == OutputKind::Hdmi;
             video.displayPortElsewhere =
                 video.displayPortElsewhere || output.kind == OutputKind::DisplayPort;
@@ -92,7 +94,8 @@ UsbJudgement judgeUsb(const UsbControllersProbe& usb, const UsbControllerList& c
             controller.driver != "USBXHCI")
             judgement.otherDriverControllers << QString::fromStdString(controller.driver);
         if (controller.speedMbps == 0)
-            qDebug() << "[HeadsetConnection] USB controller" << source << "tells no speed; not counted";
+            qDebug() << "[HeadsetConnection] USB controller" << source
+                     << "tells no speed; not counted";
         const bool superSpeed = controller.speedMbps >= kSuperSpeedMbps;
         if (superSpeed && controller.usableSuperSpeedPorts == 0) {
             qDebug() << "[HeadsetConnection] USB controller" << source
@@ -104,7 +107,8 @@ UsbJudgement judgeUsb(const UsbControllersProbe& usb, const UsbControllerList& c
         if (superSpeed && !trouble.isEmpty()) {
             qDebug() << "[HeadsetConnection] USB controller" << source << "is a" << trouble
                      << "chip, known to drop headsets";
-            if (!judgement.troubleControllers.contains(trouble)) judgement.troubleControllers << trouble;
+            if (!judgement.troubleControllers.contains(trouble))
+                judgement.troubleControllers << trouble;
         }
         goodSuperSpeed = goodSuperSpeed || (superSpeed && trouble.isEmpty());
     }
@@ -155,8 +159,7 @@ QString adapterLabel(const DisplayAdapterOutputs& adapter) {
 HeadsetConnection judgeHeadsetConnection(const DisplayOutputsProbe& display,
                                          const UsbControllersProbe& usb,
                                          const RankedAdapter& ranked,
-                                         const UsbControllerList& chips,
-                                         const PowerState& power) {
+                                         const UsbControllerList& chips, const PowerState& power) {
     HeadsetConnection connection{judgeVideo(display, ranked), judgeUsb(usb, chips),
                                  judgePower(power)};
     qDebug() << "[HeadsetConnection] video:" << headsetStatusText(connection.video.status)

@@ -30,8 +30,9 @@ struct VideoJudgement {
         NoExternalOutput,        // warning: no adapter has an HDMI or DisplayPort port
         NoConnectorInformation,  // unknown: the system lists no output at all
         NoRankedAdapter,         // unknown: the check ranked no adapter
-        RankedAdapterNotListed,  // unknown: the system tells nothing of the ranked adapter's outputs
-        OutputsNotTold           // unknown: the ranked adapter's driver lists no outputs (no modesetting)
+        RankedAdapterNotListed,  // unknown: the system tells nothing of the ranked adapter's
+                                 // outputs
+        OutputsNotTold  // unknown: the ranked adapter's driver lists no outputs (no modesetting)
     };
     HeadsetStatus status = HeadsetStatus::Unknown;
     Reason reason = Reason::NoConnectorInformation;

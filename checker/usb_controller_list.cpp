@@ -35,8 +35,8 @@ UsbControllerList UsbControllerList::fromComparison(const QJsonObject& root) {
             named.second->append(e);
         }
     }
-    qDebug() << "[OrvoCheckLib] USB controller chips known:" << list.m_Trouble.size()
-             << "trouble," << list.m_Good.size() << "good";
+    qDebug() << "[OrvoCheckLib] USB controller chips known:" << list.m_Trouble.size() << "trouble,"
+             << list.m_Good.size() << "good";
     return list;
 }
 

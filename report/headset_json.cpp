@@ -117,13 +117,13 @@ QJsonObject usbJson(const UsbJudgement& usb) {
                         {QStringLiteral("driver"), QString::fromStdString(c.driver)},
                         {QStringLiteral("knownTrouble"), usb.troubleNames.value(int(i))}});
     }
-    return QJsonObject{{QStringLiteral("status"), headsetStatusText(usb.status)},
-                       {QStringLiteral("reason"), usbReasonText(usb.reason)},
-                       {QStringLiteral("troubleControllers"),
-                        QJsonArray::fromStringList(usb.troubleControllers)},
-                       {QStringLiteral("otherDriverControllers"),
-                        QJsonArray::fromStringList(usb.otherDriverControllers)},
-                       {QStringLiteral("controllers"), controllers}};
+    return QJsonObject{
+        {QStringLiteral("status"), headsetStatusText(usb.status)},
+        {QStringLiteral("reason"), usbReasonText(usb.reason)},
+        {QStringLiteral("troubleControllers"), QJsonArray::fromStringList(usb.troubleControllers)},
+        {QStringLiteral("otherDriverControllers"),
+         QJsonArray::fromStringList(usb.otherDriverControllers)},
+        {QStringLiteral("controllers"), controllers}};
 }
 
 QString powerReasonText(PowerJudgement::Reason reason) {

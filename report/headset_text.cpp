@@ -17,7 +17,8 @@ struct ResultPage {
 QString otherAdapterLine(const VideoJudgement& video) {
     const QString others = video.adaptersWithOutputs.join(QStringLiteral(", "));
     if (video.hdmiElsewhere && !video.displayPortElsewhere)
-        //: %1 lists the adapters that have the HDMI ports ("Intel UHD Graphics 630"), %2 is the adapter Orvo needs ("NVIDIA GeForce RTX 2070").
+        //: %1 lists the adapters that have the HDMI ports ("Intel UHD Graphics 630"), %2 is the
+        //: adapter Orvo needs ("NVIDIA GeForce RTX 2070").
         return HeadsetText::tr(
                    "HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if "
                    "it has one (often USB-C), or switch the ports to it if the computer allows "
@@ -30,7 +31,8 @@ QString otherAdapterLine(const VideoJudgement& video) {
                    "adapter if it has one (often USB-C), or switch the ports to it if the "
                    "computer allows that.")
             .arg(others, video.neededAdapter);
-    //: %1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.
+    //: %1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo
+    //: needs.
     return HeadsetText::tr(
                "HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of "
                "that adapter if it has one (often USB-C), or switch the ports to it if the "
@@ -44,13 +46,15 @@ QString usbNotes(const UsbJudgement& usb) {
     QStringList notes;
     if (!usb.troubleControllers.isEmpty())
         //: %1 names USB controller chips ("ASMedia ASM1042").
-        notes << HeadsetText::tr("Avoid the ports of the %1 controller: it is known to drop "
-                                 "headsets.")
+        notes << HeadsetText::tr(
+                     "Avoid the ports of the %1 controller: it is known to drop "
+                     "headsets.")
                      .arg(usb.troubleControllers.join(QStringLiteral(", ")));
     if (!usb.otherDriverControllers.isEmpty())
         //: %1 names Windows driver services ("asmtxhci").
-        notes << HeadsetText::tr("A USB 3 controller runs the driver %1 rather than Windows' "
-                                 "own; if the headset drops out, use Windows' driver.")
+        notes << HeadsetText::tr(
+                     "A USB 3 controller runs the driver %1 rather than Windows' "
+                     "own; if the headset drops out, use Windows' driver.")
                      .arg(usb.otherDriverControllers.join(QStringLiteral(", ")));
     return notes.join(QLatin1Char(' '));
 }

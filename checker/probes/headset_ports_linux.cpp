@@ -208,7 +208,8 @@ UsbControllersProbe probeUsbControllers(const ProbeRoots& roots) {
         const unsigned mbps = static_cast<unsigned>(speed);
         const int usable = mbps >= 5000 ? usablePorts(hub, name, bus, probe.notes) : -1;
         if (usable >= 0)
-            controller.usableSuperSpeedPorts = std::max(controller.usableSuperSpeedPorts, 0) + usable;
+            controller.usableSuperSpeedPorts =
+                std::max(controller.usableSuperSpeedPorts, 0) + usable;
         if (mbps > controller.speedMbps) {
             controller.speedMbps = mbps;
             controller.ports = static_cast<unsigned>(ports);

@@ -22,7 +22,7 @@ struct PowerState {
     PowerSource source = PowerSource::Unknown;
     bool batterySaver = false;
     PowerPlan plan = PowerPlan::Unknown;
-    std::string planName;  // as read: "low-power", "balanced"; a scheme's GUID on Windows
+    std::string planName;            // as read: "low-power", "balanced"; a scheme's GUID on Windows
     std::vector<std::string> notes;  // what was read and what was not, for the trace
 };
 

@@ -26,8 +26,8 @@ PowerState probePowerState(const ProbeRoots& roots) {
                     continue;
                 }
                 state.batteryPresent = true;
-                discharging = discharging ||
-                              (readTrimmedLine(supply + "/status", status) && status == "Discharging");
+                discharging = discharging || (readTrimmedLine(supply + "/status", status) &&
+                                              status == "Discharging");
             }
         }
     } else {

@@ -1,6 +1,7 @@
 // Windows back-end of the power state: GetSystemPowerStatus (AC line,
 // battery, battery saver) and the active power scheme.
 #include <windows.h>
+// powrprof.h needs windows.h first.
 #include <powrprof.h>
 
 #include <cstdio>

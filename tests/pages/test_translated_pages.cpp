@@ -176,13 +176,19 @@ QVariantList headsetLines(const QString& state) {
     usb.reason = good ? Usb::SuperSpeed : bad ? Usb::KnownTroubleOnly : Usb::NothingRead;
     usb.troubleControllers = QStringList{QStringLiteral("ASMedia ASM1042")};
     PowerJudgement power;
-    power.reason = good ? PowerJudgement::Reason::PluggedIn
+    power.reason = good  ? PowerJudgement::Reason::PluggedIn
                    : bad ? PowerJudgement::Reason::BatterySaver
                          : PowerJudgement::Reason::NothingRead;
     const bool videoKnown = video.reason != Video::NoConnectorInformation;
     const char* status = good ? "ok" : bad ? "warning" : "unknown";
-    return {good ? "ok" : videoKnown ? "warning" : "unknown", headsetVideoLine(video), status,
-            headsetUsbLine(usb), status, headsetPowerLine(power)};
+    return {good         ? "ok"
+            : videoKnown ? "warning"
+                         : "unknown",
+            headsetVideoLine(video),
+            status,
+            headsetUsbLine(usb),
+            status,
+            headsetPowerLine(power)};
 }
 
 }  // namespace

@@ -113,7 +113,10 @@ void FixtureTree::addUsbRootHub(int bus, const QString& devicePath, const QByteA
     writeFile("sys/" + hub + "/speed", speed + "\n");
     writeFile("sys/" + hub + "/maxchild", QByteArray::number(ports) + "\n");
     for (int i = 0; i < connectTypes.size(); ++i)
-        writeFile(QStringLiteral("sys/%1/%2-0:1.0/usb%2-port%3/connect_type").arg(hub).arg(bus).arg(i + 1),
+        writeFile(QStringLiteral("sys/%1/%2-0:1.0/usb%2-port%3/connect_type")
+                      .arg(hub)
+                      .arg(bus)
+                      .arg(i + 1),
                   connectTypes.at(i) + "\n");
     symlink("../../../" + hub, QStringLiteral("sys/bus/usb/devices/usb%1").arg(bus));
 }
@@ -237,7 +240,8 @@ void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine) {
             tree.addUsbRootHub(2, xhci, "10000", 2, {"not used", "not used"});
             break;
         case HeadsetMachine::NvidiaWithoutModesetting:
-            tree.addPciFunctionAt(pciFunction("0000:00:02.0", 0x8086, 0x3e92, 0x030000), integrated);
+            tree.addPciFunctionAt(pciFunction("0000:00:02.0", 0x8086, 0x3e92, 0x030000),
+                                  integrated);
             tree.addDrmCard(0, integrated, {{"HDMI-A-1", "connected"}, {"DP-1", "disconnected"}});
             tree.addPciFunctionAt(pciFunction("0000:01:00.0", 0x10de, 0x1c03, 0x030000), discrete);
             tree.addDrmCard(1, discrete, {});
@@ -252,7 +256,8 @@ void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine) {
             tree.writeFile("sys/class/power_supply/AC/type", "Mains\n");
             tree.writeFile("sys/class/power_supply/AC/online", mains ? "1\n" : "0\n");
             tree.writeFile("sys/class/power_supply/BAT0/type", "Battery\n");
-            tree.writeFile("sys/class/power_supply/BAT0/status", mains ? "Charging\n" : "Discharging\n");
+            tree.writeFile("sys/class/power_supply/BAT0/status",
+                           mains ? "Charging\n" : "Discharging\n");
             if (mains) tree.writeFile("sys/firmware/acpi/platform_profile", "performance\n");
             break;
         }

@@ -342,31 +342,36 @@ void TestReportCli::reasons_data() {
                        "\nUSB        unknown\n" + in + "The USB ports could not be read."};
     const QByteArray desktop("3"), laptop("10");
     QTest::newRow("headset: SuperSpeed only from an ASMedia ASM1042")
-        << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset asmedia only" << "en"
+        << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset asmedia only"
+        << "en"
         << good + QStringList{"headset.usb.status=warning", "headset.usb.reason=knownTroubleOnly",
                               "headset.usb.controllers.1.knownTrouble=ASMedia ASM1042"}
-        << QStringList{"\nUSB        check\n" + in + "The only USB 3 ports are on the ASMedia ASM1042"};
+        << QStringList{"\nUSB        check\n" + in +
+                       "The only USB 3 ports are on the ASMedia ASM1042"};
     QTest::newRow("headset: Intel and ASMedia side by side")
-        << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset intel and asmedia" << "en"
-        << good + QStringList{"headset.usb.status=ok", "headset.usb.troubleControllers=1"}
+        << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset intel and asmedia"
+        << "en" << good + QStringList{"headset.usb.status=ok", "headset.usb.troubleControllers=1"}
         << QStringList{"\nUSB        ok\n", "Avoid the ports of the ASMedia ASM1042 controller"};
     QTest::newRow("headset: Intel SuperSpeed ports all not used")
-        << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset unused superspeed" << "en"
+        << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset unused superspeed"
+        << "en"
         << good + QStringList{"headset.usb.status=warning", "headset.usb.reason=noSuperSpeed",
                               "headset.usb.controllers.0.superSpeedPortsInUse=0"}
         << QStringList{"\nUSB        check\n"};
     QTest::newRow("headset: nvidia without modesetting, Intel graphics with HDMI")
-        << quint16(0) << gb16 << quint16(0) << desktop << "headset nvidia no modeset" << "en"
+        << quint16(0) << gb16 << quint16(0) << desktop << "headset nvidia no modeset"
+        << "en"
         << good + QStringList{"headset.video.status=unknown", "headset.video.reason=outputsNotTold",
                               "headset.video.adapters.1.outputsTold=false"}
         << QStringList{"\nVideo      unknown\n" + in + "The driver of the NVIDIA GeForce GTX 1060"};
     QTest::newRow("headset: laptop, mains offline, battery discharging")
-        << quint16(0x13c2) << gb16 << quint16(0) << laptop << "headset laptop on battery" << "en"
+        << quint16(0x13c2) << gb16 << quint16(0) << laptop << "headset laptop on battery"
+        << "en"
         << good + QStringList{"headset.power.status=warning", "headset.power.reason=onBattery"}
         << QStringList{"\nPower      check\n" + in + "The computer runs on battery"};
     QTest::newRow("headset: the laptop on mains, performance profile")
-        << quint16(0x13c2) << gb16 << quint16(0) << laptop << "headset laptop on mains" << "en"
-        << good + QStringList{"headset.power.status=ok", "headset.power.plan=performance"}
+        << quint16(0x13c2) << gb16 << quint16(0) << laptop << "headset laptop on mains"
+        << "en" << good + QStringList{"headset.power.status=ok", "headset.power.plan=performance"}
         << QStringList{"\nPower      ok\n"};
     QTest::newRow("headset: desktop, only a mouse's battery")
         << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset desktop mouse battery"
@@ -387,13 +392,18 @@ void TestReportCli::reasons() {
     QFETCH(QStringList, text);
     FixtureTree tree;
     // In the order of HeadsetMachine.
-    const int headset =
-        QStringList{"headset desktop", "headset hybrid laptop", "headset usb2 only",
-                    "headset nothing known", "headset asmedia only", "headset intel and asmedia",
-                    "headset unused superspeed", "headset nvidia no modeset",
-                    "headset laptop on battery", "headset laptop on mains",
-                    "headset desktop mouse battery"}
-            .indexOf(variant);
+    const int headset = QStringList{"headset desktop",
+                                    "headset hybrid laptop",
+                                    "headset usb2 only",
+                                    "headset nothing known",
+                                    "headset asmedia only",
+                                    "headset intel and asmedia",
+                                    "headset unused superspeed",
+                                    "headset nvidia no modeset",
+                                    "headset laptop on battery",
+                                    "headset laptop on mains",
+                                    "headset desktop mouse battery"}
+                            .indexOf(variant);
     // The headset machines bring their own adapters; the others get one here.
     if (device != 0)
         buildMachine(tree, {0x10de, device, memKb, secondDevice, chassis});
