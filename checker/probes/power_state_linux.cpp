@@ -9,7 +9,7 @@ PowerState probePowerState(const ProbeRoots& roots) {
     PowerState state;
     const std::string folder = roots.sysfs + "/class/power_supply";
     std::vector<std::string> names;
-    bool mainsSeen = false, mainsOnline = false, discharging = false;
+    bool mainsSeen = false, mainsOnline = false, discharging = false, fed = false;
     if (listFolder(folder, names)) {
         state.readable = true;
         for (const std::string& name : names) {
@@ -26,8 +26,13 @@ PowerState probePowerState(const ProbeRoots& roots) {
                     continue;
                 }
                 state.batteryPresent = true;
-                discharging = discharging || (readTrimmedLine(supply + "/status", status) &&
-                                              status == "Discharging");
+                // A USB-C charger may show as type "USB" and not as mains; a
+                // battery that charges or stays full is fed all the same.
+                if (readTrimmedLine(supply + "/status", status)) {
+                    discharging = discharging || status == "Discharging";
+                    fed =
+                        fed || status == "Charging" || status == "Full" || status == "Not charging";
+                }
             }
         }
     } else {
@@ -35,7 +40,11 @@ PowerState probePowerState(const ProbeRoots& roots) {
     }
     if (mainsOnline)
         state.source = PowerSource::Mains;
-    else if (discharging || (mainsSeen && state.batteryPresent))
+    else if (discharging)
+        state.source = PowerSource::Battery;
+    else if (fed)
+        state.source = PowerSource::Mains;
+    else if (mainsSeen && state.batteryPresent)
         state.source = PowerSource::Battery;
     const std::string profilePath = roots.sysfs + "/firmware/acpi/platform_profile";
     if (readTrimmedLine(profilePath, state.planName)) {

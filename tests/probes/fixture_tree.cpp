@@ -266,5 +266,11 @@ void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine) {
             tree.writeFile("sys/class/power_supply/hidpp_battery_0/scope", "Device\n");
             tree.writeFile("sys/class/power_supply/hidpp_battery_0/status", "Discharging\n");
             break;
+        case HeadsetMachine::LaptopUsbCCharging:
+            tree.writeFile("sys/class/power_supply/ucsi-source-psy-USBC000:001/type", "USB\n");
+            tree.writeFile("sys/class/power_supply/ucsi-source-psy-USBC000:001/online", "1\n");
+            tree.writeFile("sys/class/power_supply/BAT0/type", "Battery\n");
+            tree.writeFile("sys/class/power_supply/BAT0/status", "Charging\n");
+            break;
     }
 }

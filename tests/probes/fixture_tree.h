@@ -72,7 +72,8 @@ private:
 // controller whose SuperSpeed ports are all unused; a desktop whose GTX 1060
 // runs nvidia without modesetting beside Intel graphics with HDMI; a laptop
 // on battery; the same on mains with the performance profile; a desktop
-// whose only battery is a mouse's.
+// whose only battery is a mouse's; a laptop charging over USB-C, which lists
+// no mains.
 enum class HeadsetMachine {
     Desktop,
     HybridLaptop,
@@ -84,7 +85,8 @@ enum class HeadsetMachine {
     NvidiaWithoutModesetting,
     LaptopOnBattery,
     LaptopOnMainsPerformance,
-    DesktopMouseBattery
+    DesktopMouseBattery,
+    LaptopUsbCCharging
 };
 void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine);
 

@@ -377,6 +377,10 @@ void TestReportCli::reasons_data() {
         << quint16(0x13c2) << gb16 << quint16(0) << desktop << "headset desktop mouse battery"
         << "en" << good + QStringList{"headset.power.status=ok", "headset.power.reason=noBattery"}
         << QStringList{"\nPower      ok\n"};
+    QTest::newRow("headset: laptop charging over USB-C, no mains listed")
+        << quint16(0x13c2) << gb16 << quint16(0) << laptop << "headset laptop usb-c"
+        << "en" << good + QStringList{"headset.power.status=ok", "headset.power.reason=pluggedIn"}
+        << QStringList{"\nPower      ok\n"};
 }
 
 // Each row also runs on the file without its figures: the same ranks and
@@ -402,7 +406,8 @@ void TestReportCli::reasons() {
                                     "headset nvidia no modeset",
                                     "headset laptop on battery",
                                     "headset laptop on mains",
-                                    "headset desktop mouse battery"}
+                                    "headset desktop mouse battery",
+                                    "headset laptop usb-c"}
                             .indexOf(variant);
     // The headset machines bring their own adapters; the others get one here.
     if (device != 0)
