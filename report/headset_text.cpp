@@ -82,8 +82,12 @@ QString headsetVideoLine(const VideoJudgement& video) {
                        "The driver of the %1 does not tell which video ports it has. Connect the "
                        "headset to a DisplayPort or HDMI port of that graphics card.")
                 .arg(video.neededAdapter);
-        case Reason::NoConnectorInformation:
         case Reason::NoRankedAdapter:
+            // The ports were read; the check ranked no adapter to hold them against.
+            return HeadsetText::tr(
+                "Connect the headset to a DisplayPort or HDMI port of the most powerful graphics "
+                "card.");
+        case Reason::NoConnectorInformation:
             break;
     }
     return HeadsetText::tr(

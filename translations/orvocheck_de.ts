@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>Der Energiezustand ließ sich nicht lesen. Schließen Sie einen Laptop ans Netzteil an und wählen Sie den Energiesparplan „Höchstleistung“, bevor Sie Orvo nutzen.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Schließen Sie das Headset an einen DisplayPort- oder HDMI-Anschluss der leistungsstärksten Grafikkarte an.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>No se pudo leer el estado de la energía. Si es un portátil, enchúfalo y elige un plan de energía de alto rendimiento antes de usar Orvo.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Conecta el visor a un puerto DisplayPort o HDMI de la tarjeta gráfica más potente.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

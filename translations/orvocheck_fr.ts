@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>L&apos;état de l&apos;alimentation n&apos;a pas pu être lu. Branchez un portable sur secteur et choisissez un mode d&apos;alimentation performant avant d&apos;utiliser Orvo.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Branchez le casque sur un port DisplayPort ou HDMI de la carte graphique la plus puissante.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

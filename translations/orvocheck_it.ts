@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>Impossibile leggere lo stato dell&apos;alimentazione. Se è un portatile, collegalo alla corrente e scegli la combinazione «Prestazioni elevate» prima di usare Orvo.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Collega il visore a una porta DisplayPort o HDMI della scheda video più potente.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

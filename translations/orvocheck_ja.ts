@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>電源の状態を読み取れませんでした。ノート PC の場合は、Orvo を使う前に電源につなぎ、高パフォーマンスの電源プランを選んでください。</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>ヘッドセットは最も高性能なビデオカードの DisplayPort または HDMI 端子に接続してください。</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>전원 상태를 읽을 수 없습니다. 노트북이라면 Orvo를 사용하기 전에 전원을 연결하고 고성능 전원 관리 옵션을 선택하세요.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>헤드셋을 가장 성능이 좋은 그래픽 카드의 DisplayPort 또는 HDMI 포트에 연결하세요.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

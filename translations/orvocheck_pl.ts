@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>Nie udało się odczytać stanu zasilania. W laptopie podłącz zasilacz i wybierz plan zasilania „Wysoka wydajność” przed użyciem Orvo.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Podłącz gogle do portu DisplayPort lub HDMI najmocniejszej karty graficznej.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>Não foi possível ler o estado de energia. Se for um notebook, ligue-o na tomada e escolha um plano de energia de alto desempenho antes de usar o Orvo.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Conecte o headset a uma porta DisplayPort ou HDMI da placa de vídeo mais potente.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

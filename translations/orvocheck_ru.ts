@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>Не удалось узнать состояние питания. Если это ноутбук, подключите его к сети и выберите схему электропитания «Высокая производительность», прежде чем запускать Orvo.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Подключите шлем к порту DisplayPort или HDMI самой мощной видеокарты.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>Güç durumu okunamadı. Dizüstü bilgisayarsa Orvo&apos;yu kullanmadan önce prize takın ve yüksek performanslı bir güç planı seçin.</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>VR başlığını en güçlü ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>无法读取电源状态。如果是笔记本电脑，使用 Orvo 前请接通电源并选择高性能电源计划。</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>请将头显连接到性能最强的显卡的 DisplayPort 或 HDMI 接口。</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>

@@ -131,6 +131,10 @@
         <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
         <translation>無法讀取電源狀態。如果是筆記型電腦，使用 Orvo 前請接上電源並選擇高效能電源計劃。</translation>
     </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>請將頭戴裝置連接到效能最強的顯示卡的 DisplayPort 或 HDMI 連接埠。</translation>
+    </message>
 </context>
 <context>
     <name>RecommendBoard</name>
