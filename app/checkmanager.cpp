@@ -127,12 +127,13 @@ void CheckManager::postReasons() {
 }
 
 void CheckManager::postHeadset(const HeadsetConnection& headset) {
-    QMetaObject::invokeMethod(
-        m_pWindowRoot, "setHeadset", Qt::AutoConnection,
-        Q_ARG(QVariant, QVariant(headsetStatusText(headset.video.status))),
-        Q_ARG(QVariant, QVariant(headsetVideoLine(headset.video))),
-        Q_ARG(QVariant, QVariant(headsetStatusText(headset.usb.status))),
-        Q_ARG(QVariant, QVariant(headsetUsbLine(headset.usb))));
+    QMetaObject::invokeMethod(m_pWindowRoot, "setHeadset", Qt::AutoConnection,
+                              Q_ARG(QVariant, QVariant(headsetStatusText(headset.video.status))),
+                              Q_ARG(QVariant, QVariant(headsetVideoLine(headset.video))),
+                              Q_ARG(QVariant, QVariant(headsetStatusText(headset.usb.status))),
+                              Q_ARG(QVariant, QVariant(headsetUsbLine(headset.usb))),
+                              Q_ARG(QVariant, QVariant(headsetStatusText(headset.power.status))),
+                              Q_ARG(QVariant, QVariant(headsetPowerLine(headset.power))));
 }
 
 void CheckManager::postSetReason(const QString& key, const QString& lines, const QString& advice) {

@@ -57,10 +57,10 @@ private:
     void postSetRank(const QString& key, const QString& value, const QString& rank);
     // Why each row has its rank and what would fix it, in the user's
     // language; "comparison" carries the line shown when none could be made.
-    // The headset connection's two lines go with them.
+    // The headset connection's three lines go with them.
     void postReasons();
     void postSetReason(const QString& key, const QString& lines, const QString& advice);
-    // Where the headset plugs in: two lines beside the rows, not in the verdict.
+    // Where the headset plugs in: three lines beside the rows, not in the verdict.
     void postHeadset(const HeadsetConnection& headset);
     int readWindowCounter(const char* name);
 

@@ -8,6 +8,9 @@ namespace {
 // The lowest SuperSpeed rate (USB 3.0, 5 Gbit/s).
 constexpr unsigned kSuperSpeedMbps = 5000;
 
+// The ranked adapter's own ports are not those "elsewhere".
+const std::vector<DisplayOutput> kNoOutputs;
+
 bool hasHeadsetOutput(const DisplayAdapterOutputs& adapter) {
     return std::any_of(adapter.outputs.begin(), adapter.outputs.end(),
                        [](const DisplayOutput& output) { return isHeadsetOutput(output.kind); });
@@ -30,10 +33,17 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
     bool anyOutput = false;
     bool rankedListed = false;
     bool rankedHasOutput = false;
+    bool rankedUntold = false;
     for (const DisplayAdapterOutputs& adapter : display.adapters) {
         anyOutput = anyOutput || !adapter.outputs.empty();
         const bool ranks = ranked.known && isRanked(adapter, ranked);
         rankedListed = rankedListed || ranks;
+        rankedUntold = rankedUntold || (ranks && !adapter.outputsTold);
+        for (const DisplayOutput& output : ranks ? kNoOutputs : adapter.outputs) {
+            video.hdmiElsewhere = video.hdmiElsewhere || output.kind == OutputKind::Hdmi;
+            video.displayPortElsewhere =
+                video.displayPortElsewhere || output.kind == OutputKind::DisplayPort;
+        }
         if (hasHeadsetOutput(adapter)) {
             rankedHasOutput = rankedHasOutput || ranks;
             if (!video.adaptersWithOutputs.contains(adapterLabel(adapter)))
@@ -44,7 +54,7 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
                      << "outputs";
         }
     }
-    if (!display.readable || !anyOutput) {
+    if (!display.readable || (!anyOutput && !rankedUntold)) {
         qDebug() << "[HeadsetConnection] The system lists no video output; video unknown";
         return decide(HeadsetStatus::Unknown, VideoJudgement::Reason::NoConnectorInformation);
     }
@@ -54,6 +64,11 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
     }
     if (rankedHasOutput)
         return decide(HeadsetStatus::Ok, VideoJudgement::Reason::RankedAdapterHasOutput);
+    if (rankedUntold) {
+        qDebug() << "[HeadsetConnection] The driver of" << ranked.name
+                 << "lists no outputs; video unknown";
+        return decide(HeadsetStatus::Unknown, VideoJudgement::Reason::OutputsNotTold);
+    }
     if (!rankedListed) {
         qDebug() << "[HeadsetConnection] The ranked adapter" << ranked.name
                  << "is not among the adapters with output information; video unknown";
@@ -66,21 +81,45 @@ VideoJudgement judgeVideo(const DisplayOutputsProbe& display, const RankedAdapte
     return decide(HeadsetStatus::Warning, VideoJudgement::Reason::OutputsOnOtherAdapter);
 }
 
-UsbJudgement judgeUsb(const UsbControllersProbe& usb) {
+UsbJudgement judgeUsb(const UsbControllersProbe& usb, const UsbControllerList& chips) {
     UsbJudgement judgement;
     judgement.controllers = usb.controllers;
     unsigned fastest = 0;
+    bool goodSuperSpeed = false;
     for (const UsbHostController& controller : usb.controllers) {
+        const QString source = QString::fromStdString(controller.source);
+        const QString trouble = chips.troubleName(controller.pci);
+        judgement.troubleNames << trouble;
+        if (controller.hostInterface == UsbInterface::Xhci && !controller.driver.empty() &&
+            controller.driver != "USBXHCI")
+            judgement.otherDriverControllers << QString::fromStdString(controller.driver);
         if (controller.speedMbps == 0)
-            qDebug() << "[HeadsetConnection] USB controller"
-                     << QString::fromStdString(controller.source) << "tells no speed; not counted";
+            qDebug() << "[HeadsetConnection] USB controller" << source
+                     << "tells no speed; not counted";
+        const bool superSpeed = controller.speedMbps >= kSuperSpeedMbps;
+        if (superSpeed && controller.usableSuperSpeedPorts == 0) {
+            qDebug() << "[HeadsetConnection] USB controller" << source
+                     << "has no SuperSpeed port in use; counted as USB 2.0";
+            fastest = std::max(fastest, 480u);
+            continue;
+        }
         fastest = std::max(fastest, controller.speedMbps);
+        if (superSpeed && !trouble.isEmpty()) {
+            qDebug() << "[HeadsetConnection] USB controller" << source << "is a" << trouble
+                     << "chip, known to drop headsets";
+            if (!judgement.troubleControllers.contains(trouble))
+                judgement.troubleControllers << trouble;
+        }
+        goodSuperSpeed = goodSuperSpeed || (superSpeed && trouble.isEmpty());
     }
     if (!usb.readable || fastest == 0) {
         qDebug() << "[HeadsetConnection] No USB controller speed known; USB unknown";
-    } else if (fastest >= kSuperSpeedMbps) {
+    } else if (goodSuperSpeed) {
         judgement.status = HeadsetStatus::Ok;
         judgement.reason = UsbJudgement::Reason::SuperSpeed;
+    } else if (fastest >= kSuperSpeedMbps) {
+        judgement.status = HeadsetStatus::Warning;
+        judgement.reason = UsbJudgement::Reason::KnownTroubleOnly;
     } else {
         qDebug() << "[HeadsetConnection] Fastest USB controller:" << fastest << "Mbit/s";
         judgement.status = HeadsetStatus::Warning;
@@ -119,9 +158,12 @@ QString adapterLabel(const DisplayAdapterOutputs& adapter) {
 
 HeadsetConnection judgeHeadsetConnection(const DisplayOutputsProbe& display,
                                          const UsbControllersProbe& usb,
-                                         const RankedAdapter& ranked) {
-    HeadsetConnection connection{judgeVideo(display, ranked), judgeUsb(usb)};
+                                         const RankedAdapter& ranked,
+                                         const UsbControllerList& chips, const PowerState& power) {
+    HeadsetConnection connection{judgeVideo(display, ranked), judgeUsb(usb, chips),
+                                 judgePower(power)};
     qDebug() << "[HeadsetConnection] video:" << headsetStatusText(connection.video.status)
-             << ", usb:" << headsetStatusText(connection.usb.status);
+             << ", usb:" << headsetStatusText(connection.usb.status)
+             << ", power:" << headsetStatusText(connection.power.status);
     return connection;
 }

@@ -139,4 +139,5 @@ protected:
     qint64 m_DownloadMaxBytes;
     DisplayOutputsProbe m_DisplayOutputs;
     UsbControllersProbe m_UsbControllers;
+    PowerState m_PowerState;
 };

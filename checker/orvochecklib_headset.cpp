@@ -25,8 +25,10 @@ void OrvoCheckLib::readHeadsetPorts() {
     const ProbeRoots roots = ProbeRoots::fromEnvironment();
     m_DisplayOutputs = probeDisplayOutputs(roots);
     m_UsbControllers = probeUsbControllers(roots);
+    m_PowerState = probePowerState(roots);
     traceNotes(m_DisplayOutputs.notes);
     traceNotes(m_UsbControllers.notes);
+    traceNotes(m_PowerState.notes);
     // Linux knows the outputs by card only: the adapter probe has the names.
     for (DisplayAdapterOutputs& adapter : m_DisplayOutputs.adapters) {
         for (int i = 0; adapter.name.empty() && adapter.pci.known && i < m_GPUs.size(); ++i) {
@@ -50,5 +52,7 @@ HeadsetConnection OrvoCheckLib::getHeadsetConnection() const {
         ranked.device = id.device;
         ranked.name = getRepGPUName();
     }
-    return judgeHeadsetConnection(m_DisplayOutputs, m_UsbControllers, ranked);
+    // The chips come with the comparison file; before one is read none is known.
+    return judgeHeadsetConnection(m_DisplayOutputs, m_UsbControllers, ranked,
+                                  UsbControllerList::fromComparison(m_JsonRoot), m_PowerState);
 }

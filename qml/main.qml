@@ -98,11 +98,13 @@ ApplicationWindow {
 
     // Where the headset plugs in, shown below the rows and never part of the
     // verdict: each line's status ("ok", "warning", "unknown") and sentence.
-    property var headset: ({ videoStatus: "", videoText: "", usbStatus: "", usbText: "" })
+    property var headset: ({ videoStatus: "", videoText: "", usbStatus: "", usbText: "",
+                             powerStatus: "", powerText: "" })
 
-    function setHeadset(videoStatus, videoText, usbStatus, usbText) {
+    function setHeadset(videoStatus, videoText, usbStatus, usbText, powerStatus, powerText) {
         headset = { videoStatus: videoStatus, videoText: videoText,
-                    usbStatus: usbStatus, usbText: usbText };
+                    usbStatus: usbStatus, usbText: usbText,
+                    powerStatus: powerStatus, powerText: powerText };
     }
 
     function finishedChecking() {

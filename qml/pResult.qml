@@ -249,6 +249,13 @@ Item {
                     status: mainWindow.headset.usbStatus
                     sentence: mainWindow.headset.usbText
                 }
+                HeadsetLine {
+                    objectName: "headsetPower"
+                    //: Title of the line about the power supply and the power plan.
+                    title: qsTr("Power")
+                    status: mainWindow.headset.powerStatus
+                    sentence: mainWindow.headset.powerText
+                }
             }
         }
     }

@@ -103,10 +103,11 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
         titleWidth = qMax(titleWidth, cells(row.title));
         rankWidth = qMax(rankWidth, cells(rankWords(row.key, row.component.rank)));
     }
-    // The headset's two lines share the table's columns.
+    // The headset's three lines share the table's columns.
     const QList<std::pair<QString, HeadsetStatus>> headsetRows = {
         {headsetVideoTitle(), data.headset.video.status},
-        {headsetUsbTitle(), data.headset.usb.status}};
+        {headsetUsbTitle(), data.headset.usb.status},
+        {headsetPowerTitle(), data.headset.power.status}};
     for (const auto& row : headsetRows) {
         titleWidth = qMax(titleWidth, cells(row.first));
         rankWidth = qMax(rankWidth, cells(headsetStatusWords(row.second)));
@@ -148,7 +149,8 @@ QString formatReportTable(const ReportData& data, const QLocale& locale) {
     lines << QString();
     lines << headsetHeading();
     const QStringList headsetSentences = {headsetVideoLine(data.headset.video),
-                                          headsetUsbLine(data.headset.usb)};
+                                          headsetUsbLine(data.headset.usb),
+                                          headsetPowerLine(data.headset.power)};
     // The sentence under its line like a row's reason, so that a narrow
     // console wraps it inside that column.
     for (int i = 0; i < headsetRows.size(); ++i) {

@@ -73,9 +73,67 @@
         <translation>unbekannt</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Die HDMI- und DisplayPort-Anschlüsse gehören zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss dieser Grafikkarte, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI gehört hier zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss dieser Grafikkarte, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort gehört hier zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss dieser Grafikkarte, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI und DisplayPort gehören hier zur %1, Orvo braucht aber die %2. Nutzen Sie einen Anschluss dieser Grafikkarte, falls sie einen hat (oft USB-C), oder schalten Sie die Anschlüsse auf sie um, sofern der Computer das erlaubt.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Meiden Sie die Anschlüsse des Controllers %1: An ihm setzen Headsets bekanntermaßen aus.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Ein USB-3-Controller läuft mit dem Treiber %1 statt mit dem von Windows; falls das Headset aussetzt, nutzen Sie den Windows-Treiber.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Der Treiber der %1 gibt nicht an, welche Bildanschlüsse sie hat. Schließen Sie das Headset an einen DisplayPort- oder HDMI-Anschluss dieser Grafikkarte an.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Die einzigen USB-3-Anschlüsse hängen am Controller %1, an dem Headsets bekanntermaßen aussetzen. Anschlüsse eines anderen Controllers oder eine USB-3-Steckkarte mit Intel- oder Renesas-Chip würden das beheben.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Kein Akku gefunden: Der Computer läuft am Stromnetz.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>Der Computer hängt am Netzteil und spart keine Energie.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>Der Computer läuft im Akkubetrieb, der die Grafik stark bremst. Schließen Sie das Netzteil an und wählen Sie den Energiesparplan „Höchstleistung“, bevor Sie Orvo nutzen.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>Der Stromsparmodus ist an und bremst den Computer. Schließen Sie das Netzteil an, schalten Sie den Stromsparmodus aus und wählen Sie den Energiesparplan „Höchstleistung“, bevor Sie Orvo nutzen.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Ein sparsamer Energiesparplan bremst die Grafik. Schließen Sie das Netzteil an und wählen Sie den Energiesparplan „Höchstleistung“, bevor Sie Orvo nutzen.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>Der Energiezustand ließ sich nicht lesen. Schließen Sie einen Laptop ans Netzteil an und wählen Sie den Energiesparplan „Höchstleistung“, bevor Sie Orvo nutzen.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Schließen Sie das Headset an einen DisplayPort- oder HDMI-Anschluss der leistungsstärksten Grafikkarte an.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Strom</translation>
     </message>
 </context>
 <context>

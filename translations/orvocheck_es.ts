@@ -73,9 +73,67 @@
         <translation>desconocido</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Los puertos HDMI y DisplayPort pertenecen a la %1, pero Orvo necesita la %2. Usa un puerto de esa tarjeta si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>El HDMI está conectado a la %1, pero Orvo necesita la %2. Usa un puerto de esa tarjeta si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>El DisplayPort está conectado a la %1, pero Orvo necesita la %2. Usa un puerto de esa tarjeta si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>El HDMI y el DisplayPort están conectados a la %1, pero Orvo necesita la %2. Usa un puerto de esa tarjeta si tiene alguno (a menudo USB-C), o asigna los puertos a ella si el equipo lo permite.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Evita los puertos de la controladora %1: se sabe que con ella los visores se desconectan.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Una controladora USB 3 usa el controlador %1 en lugar del de Windows; si el visor se desconecta, usa el controlador de Windows.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>El controlador de la %1 no indica qué puertos de vídeo tiene. Conecta el visor a un puerto DisplayPort o HDMI de esa tarjeta gráfica.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Los únicos puertos USB 3 están en la controladora %1, con la que se sabe que los visores se desconectan. Lo resolverían los puertos de otra controladora o una tarjeta USB 3 con chip Intel o Renesas.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>No se encontró batería: el equipo funciona con la corriente de la red.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>El equipo está enchufado y no ahorra energía.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>El equipo funciona con batería, lo que ralentiza mucho los gráficos. Enchúfalo y elige un plan de energía de alto rendimiento antes de usar Orvo.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>El ahorro de batería está activado y ralentiza el equipo. Enchúfalo, desactiva el ahorro de batería y elige un plan de energía de alto rendimiento antes de usar Orvo.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Un plan de ahorro de energía ralentiza los gráficos. Enchufa el equipo y elige un plan de energía de alto rendimiento antes de usar Orvo.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>No se pudo leer el estado de la energía. Si es un portátil, enchúfalo y elige un plan de energía de alto rendimiento antes de usar Orvo.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Conecta el visor a un puerto DisplayPort o HDMI de la tarjeta gráfica más potente.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Energía</translation>
     </message>
 </context>
 <context>

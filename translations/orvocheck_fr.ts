@@ -73,9 +73,67 @@
         <translation>inconnu</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Les ports HDMI et DisplayPort appartiennent à la %1, mais Orvo a besoin de la %2. Utilisez un port de cette carte si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>Le HDMI est relié à la %1, mais Orvo a besoin de la %2. Utilisez un port de cette carte si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>Le DisplayPort est relié à la %1, mais Orvo a besoin de la %2. Utilisez un port de cette carte si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>Le HDMI et le DisplayPort sont reliés à la %1, mais Orvo a besoin de la %2. Utilisez un port de cette carte si elle en a un (souvent USB-C), ou basculez les ports vers elle si l&apos;ordinateur le permet.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Évitez les ports du contrôleur %1 : il est connu pour faire décrocher les casques.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Un contrôleur USB 3 utilise le pilote %1 au lieu de celui de Windows ; si le casque décroche, passez au pilote de Windows.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Le pilote de la %1 n&apos;indique pas quels ports vidéo elle possède. Branchez le casque sur un port DisplayPort ou HDMI de cette carte graphique.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Les seuls ports USB 3 sont sur le contrôleur %1, connu pour faire décrocher les casques. Les ports d&apos;un autre contrôleur, ou une carte USB 3 à puce Intel ou Renesas, régleraient le problème.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Aucune batterie trouvée : l&apos;ordinateur fonctionne sur secteur.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>L&apos;ordinateur est branché sur secteur et n&apos;économise pas l&apos;énergie.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>L&apos;ordinateur fonctionne sur batterie, ce qui ralentit fortement les graphismes. Branchez-le et choisissez un mode d&apos;alimentation performant avant d&apos;utiliser Orvo.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>L&apos;économiseur de batterie est activé et ralentit l&apos;ordinateur. Branchez-le, désactivez l&apos;économiseur de batterie et choisissez un mode d&apos;alimentation performant avant d&apos;utiliser Orvo.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Un mode d&apos;économie d&apos;énergie ralentit les graphismes. Branchez l&apos;ordinateur et choisissez un mode d&apos;alimentation performant avant d&apos;utiliser Orvo.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>L&apos;état de l&apos;alimentation n&apos;a pas pu être lu. Branchez un portable sur secteur et choisissez un mode d&apos;alimentation performant avant d&apos;utiliser Orvo.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Branchez le casque sur un port DisplayPort ou HDMI de la carte graphique la plus puissante.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Alimentation</translation>
     </message>
 </context>
 <context>

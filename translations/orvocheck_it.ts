@@ -73,9 +73,67 @@
         <translation>sconosciuto</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Le porte HDMI e DisplayPort appartengono alla %1, ma Orvo ha bisogno della %2. Usa una porta di quella scheda se ne ha una (spesso USB-C), oppure assegna le porte a lei se il computer lo consente.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>L&apos;HDMI è collegato alla %1, ma Orvo ha bisogno della %2. Usa una porta di quella scheda se ne ha una (spesso USB-C), oppure assegna le porte a lei se il computer lo consente.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>Il DisplayPort è collegato alla %1, ma Orvo ha bisogno della %2. Usa una porta di quella scheda se ne ha una (spesso USB-C), oppure assegna le porte a lei se il computer lo consente.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI e DisplayPort sono collegati alla %1, ma Orvo ha bisogno della %2. Usa una porta di quella scheda se ne ha una (spesso USB-C), oppure assegna le porte a lei se il computer lo consente.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Evita le porte del controller %1: è noto per far disconnettere i visori.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Un controller USB 3 usa il driver %1 invece di quello di Windows; se il visore si disconnette, usa il driver di Windows.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Il driver della %1 non indica quali porte video ha. Collega il visore a una porta DisplayPort o HDMI di quella scheda video.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Le sole porte USB 3 sono sul controller %1, noto per far disconnettere i visori. Risolverebbero il problema le porte di un altro controller o una scheda USB 3 con chip Intel o Renesas.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Nessuna batteria trovata: il computer è alimentato dalla rete.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>Il computer è collegato alla corrente e non risparmia energia.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>Il computer va a batteria, e questo rallenta molto la grafica. Collegalo alla corrente e scegli la combinazione «Prestazioni elevate» prima di usare Orvo.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>Il risparmio batteria è attivo e rallenta il computer. Collegalo alla corrente, disattiva il risparmio batteria e scegli la combinazione «Prestazioni elevate» prima di usare Orvo.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Una combinazione di risparmio energia rallenta la grafica. Collega il computer alla corrente e scegli la combinazione «Prestazioni elevate» prima di usare Orvo.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>Impossibile leggere lo stato dell&apos;alimentazione. Se è un portatile, collegalo alla corrente e scegli la combinazione «Prestazioni elevate» prima di usare Orvo.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Collega il visore a una porta DisplayPort o HDMI della scheda video più potente.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Alimentazione</translation>
     </message>
 </context>
 <context>

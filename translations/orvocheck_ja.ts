@@ -73,9 +73,67 @@
         <translation>不明</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI と DisplayPort の端子は %1 につながっていますが、Orvo に必要なのは %2 です。そのビデオカードに端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子をそちらに切り替えてください。</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI は %1 につながっていますが、Orvo に必要なのは %2 です。そのビデオカードに端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子をそちらに切り替えてください。</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort は %1 につながっていますが、Orvo に必要なのは %2 です。そのビデオカードに端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子をそちらに切り替えてください。</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI と DisplayPort は %1 につながっていますが、Orvo に必要なのは %2 です。そのビデオカードに端子があればそれを使うか (USB-C のことが多い)、コンピューターが対応していれば端子をそちらに切り替えてください。</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>%1 コントローラーのポートは避けてください。ヘッドセットの接続が切れることが知られています。</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>USB 3 コントローラーが Windows 標準ではないドライバー %1 で動作しています。ヘッドセットの接続が切れる場合は Windows のドライバーを使ってください。</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>%1 のドライバーは映像端子の情報を提供していません。ヘッドセットはこのビデオカードの DisplayPort または HDMI 端子に接続してください。</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>USB 3 ポートは %1 コントローラーのものしかなく、このコントローラーではヘッドセットの接続が切れることが知られています。別のコントローラーのポートか、Intel または Renesas チップの USB 3 増設カードがあれば解決します。</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>バッテリーは見つかりません。コンピューターは AC 電源で動作しています。</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>コンピューターは電源につながっていて、省電力にはなっていません。</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>コンピューターがバッテリーで動作しているため、グラフィックスが大幅に遅くなります。Orvo を使う前に電源につなぎ、高パフォーマンスの電源プランを選んでください。</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>バッテリー節約機能がオンで、コンピューターが遅くなっています。Orvo を使う前に電源につなぎ、バッテリー節約機能をオフにして、高パフォーマンスの電源プランを選んでください。</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>省電力の電源プランでグラフィックスが遅くなっています。Orvo を使う前にコンピューターを電源につなぎ、高パフォーマンスの電源プランを選んでください。</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>電源の状態を読み取れませんでした。ノート PC の場合は、Orvo を使う前に電源につなぎ、高パフォーマンスの電源プランを選んでください。</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>ヘッドセットは最も高性能なビデオカードの DisplayPort または HDMI 端子に接続してください。</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>電源</translation>
     </message>
 </context>
 <context>

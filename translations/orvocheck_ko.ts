@@ -73,9 +73,67 @@
         <translation>알 수 없음</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI와 DisplayPort 포트는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. 그 그래픽 카드에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 그쪽으로 전환하세요.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. 그 그래픽 카드에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 그쪽으로 전환하세요.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. 그 그래픽 카드에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 그쪽으로 전환하세요.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI와 DisplayPort는 %1에 연결되어 있지만 Orvo에는 %2이(가) 필요합니다. 그 그래픽 카드에 포트가 있으면(주로 USB-C) 그 포트를 사용하거나, 컴퓨터가 지원하면 포트를 그쪽으로 전환하세요.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>%1 컨트롤러의 포트는 피하세요. 헤드셋 연결이 끊기는 것으로 알려져 있습니다.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>USB 3 컨트롤러가 Windows 기본 드라이버 대신 %1 드라이버로 작동합니다. 헤드셋 연결이 끊기면 Windows 드라이버를 사용하세요.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>%1의 드라이버가 어떤 영상 포트가 있는지 알려 주지 않습니다. 헤드셋을 그 그래픽 카드의 DisplayPort 또는 HDMI 포트에 연결하세요.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>USB 3 포트가 %1 컨트롤러에만 있는데, 이 컨트롤러는 헤드셋 연결이 끊기는 것으로 알려져 있습니다. 다른 컨트롤러의 포트나 Intel 또는 Renesas 칩을 쓴 USB 3 확장 카드가 있으면 해결됩니다.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>배터리가 없습니다. 컴퓨터가 AC 전원으로 작동합니다.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>컴퓨터가 전원에 연결되어 있고 절전 중이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>컴퓨터가 배터리로 작동 중이라 그래픽 성능이 크게 떨어집니다. Orvo를 사용하기 전에 전원을 연결하고 고성능 전원 관리 옵션을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>배터리 절약 모드가 켜져 있어 컴퓨터가 느려집니다. Orvo를 사용하기 전에 전원을 연결하고 배터리 절약 모드를 끈 다음 고성능 전원 관리 옵션을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>절전 전원 관리 옵션 때문에 그래픽 성능이 떨어집니다. Orvo를 사용하기 전에 전원을 연결하고 고성능 전원 관리 옵션을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>전원 상태를 읽을 수 없습니다. 노트북이라면 Orvo를 사용하기 전에 전원을 연결하고 고성능 전원 관리 옵션을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>헤드셋을 가장 성능이 좋은 그래픽 카드의 DisplayPort 또는 HDMI 포트에 연결하세요.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>전원</translation>
     </message>
 </context>
 <context>

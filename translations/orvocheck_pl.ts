@@ -73,9 +73,67 @@
         <translation>nieznane</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Porty HDMI i DisplayPort należą do karty %1, a Orvo potrzebuje karty %2. Użyj portu tej karty, jeśli go ma (często USB-C), albo przełącz porty na nią, jeśli komputer na to pozwala.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI jest podłączone do karty %1, a Orvo potrzebuje karty %2. Użyj portu tej karty, jeśli go ma (często USB-C), albo przełącz porty na nią, jeśli komputer na to pozwala.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort jest podłączony do karty %1, a Orvo potrzebuje karty %2. Użyj portu tej karty, jeśli go ma (często USB-C), albo przełącz porty na nią, jeśli komputer na to pozwala.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI i DisplayPort są podłączone do karty %1, a Orvo potrzebuje karty %2. Użyj portu tej karty, jeśli go ma (często USB-C), albo przełącz porty na nią, jeśli komputer na to pozwala.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Unikaj portów kontrolera %1: wiadomo, że gogle się na nim rozłączają.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Kontroler USB 3 działa na sterowniku %1 zamiast na sterowniku Windows; jeśli gogle się rozłączają, użyj sterownika Windows.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Sterownik karty %1 nie podaje, jakie ma ona porty wideo. Podłącz gogle do portu DisplayPort lub HDMI tej karty graficznej.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Jedyne porty USB 3 są na kontrolerze %1, na którym gogle, jak wiadomo, się rozłączają. Rozwiązaniem będą porty innego kontrolera albo karta USB 3 z układem Intel lub Renesas.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Nie znaleziono baterii: komputer jest zasilany z sieci.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>Komputer jest podłączony do zasilania i nie oszczędza energii.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>Komputer działa na baterii, co mocno spowalnia grafikę. Podłącz zasilacz i wybierz plan zasilania „Wysoka wydajność” przed użyciem Orvo.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>Oszczędzanie baterii jest włączone i spowalnia komputer. Podłącz zasilacz, wyłącz oszczędzanie baterii i wybierz plan zasilania „Wysoka wydajność” przed użyciem Orvo.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Plan oszczędzania energii spowalnia grafikę. Podłącz zasilacz i wybierz plan zasilania „Wysoka wydajność” przed użyciem Orvo.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>Nie udało się odczytać stanu zasilania. W laptopie podłącz zasilacz i wybierz plan zasilania „Wysoka wydajność” przed użyciem Orvo.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Podłącz gogle do portu DisplayPort lub HDMI najmocniejszej karty graficznej.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Zasilanie</translation>
     </message>
 </context>
 <context>

@@ -73,9 +73,67 @@
         <translation>desconhecido</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>As portas HDMI e DisplayPort pertencem à %1, mas o Orvo precisa da %2. Use uma porta dessa placa se ela tiver (muitas vezes USB-C), ou passe as portas para ela se o computador permitir.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>O HDMI está ligado à %1, mas o Orvo precisa da %2. Use uma porta dessa placa se ela tiver (muitas vezes USB-C), ou passe as portas para ela se o computador permitir.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>O DisplayPort está ligado à %1, mas o Orvo precisa da %2. Use uma porta dessa placa se ela tiver (muitas vezes USB-C), ou passe as portas para ela se o computador permitir.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>O HDMI e o DisplayPort estão ligados à %1, mas o Orvo precisa da %2. Use uma porta dessa placa se ela tiver (muitas vezes USB-C), ou passe as portas para ela se o computador permitir.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Evite as portas do controlador %1: ele é conhecido por derrubar a conexão de headsets.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Um controlador USB 3 usa o driver %1 em vez do driver do Windows; se o headset desconectar, use o driver do Windows.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>O driver da %1 não informa quais portas de vídeo ela tem. Conecte o headset a uma porta DisplayPort ou HDMI dessa placa de vídeo.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>As únicas portas USB 3 estão no controlador %1, conhecido por derrubar a conexão de headsets. Portas de outro controlador, ou uma placa USB 3 com chip Intel ou Renesas, resolveriam isso.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Nenhuma bateria encontrada: o computador funciona ligado na tomada.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>O computador está na tomada e não está economizando energia.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>O computador está na bateria, o que deixa os gráficos bem mais lentos. Ligue-o na tomada e escolha um plano de energia de alto desempenho antes de usar o Orvo.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>A economia de bateria está ativada e deixa o computador mais lento. Ligue-o na tomada, desative a economia de bateria e escolha um plano de energia de alto desempenho antes de usar o Orvo.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Um plano de economia de energia deixa os gráficos mais lentos. Ligue o computador na tomada e escolha um plano de energia de alto desempenho antes de usar o Orvo.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>Não foi possível ler o estado de energia. Se for um notebook, ligue-o na tomada e escolha um plano de energia de alto desempenho antes de usar o Orvo.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Conecte o headset a uma porta DisplayPort ou HDMI da placa de vídeo mais potente.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Energia</translation>
     </message>
 </context>
 <context>

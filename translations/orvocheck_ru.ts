@@ -73,9 +73,67 @@
         <translation>неизвестно</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>Порты HDMI и DisplayPort принадлежат видеокарте %1, а Orvo нужна %2. Используйте порт этой видеокарты, если он есть (часто USB-C), или переключите порты на неё, если компьютер это позволяет.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI подключён к видеокарте %1, а Orvo нужна %2. Используйте порт этой видеокарты, если он есть (часто USB-C), или переключите порты на неё, если компьютер это позволяет.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort подключён к видеокарте %1, а Orvo нужна %2. Используйте порт этой видеокарты, если он есть (часто USB-C), или переключите порты на неё, если компьютер это позволяет.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI и DisplayPort подключены к видеокарте %1, а Orvo нужна %2. Используйте порт этой видеокарты, если он есть (часто USB-C), или переключите порты на неё, если компьютер это позволяет.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Не пользуйтесь портами контроллера %1: известно, что шлемы на нём отключаются.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Контроллер USB 3 работает с драйвером %1, а не со стандартным драйвером Windows; если шлем отключается, установите драйвер Windows.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>Драйвер видеокарты %1 не сообщает, какие у неё видеовыходы. Подключите шлем к порту DisplayPort или HDMI этой видеокарты.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Единственные порты USB 3 находятся на контроллере %1, на котором шлемы, как известно, отключаются. Исправят это порты другого контроллера или плата USB 3 с чипом Intel или Renesas.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Батарея не найдена: компьютер питается от сети.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>Компьютер подключён к сети и не экономит энергию.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>Компьютер работает от батареи, а это сильно замедляет графику. Подключите зарядное устройство и выберите схему электропитания «Высокая производительность», прежде чем запускать Orvo.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>Включена экономия заряда, и она замедляет компьютер. Подключите зарядное устройство, выключите экономию заряда и выберите схему электропитания «Высокая производительность», прежде чем запускать Orvo.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Схема энергосбережения замедляет графику. Подключите компьютер к сети и выберите схему электропитания «Высокая производительность», прежде чем запускать Orvo.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>Не удалось узнать состояние питания. Если это ноутбук, подключите его к сети и выберите схему электропитания «Высокая производительность», прежде чем запускать Orvo.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>Подключите шлем к порту DisplayPort или HDMI самой мощной видеокарты.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Питание</translation>
     </message>
 </context>
 <context>

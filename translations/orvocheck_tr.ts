@@ -34,20 +34,20 @@
     <message>
         <source>Connect the headset to a DisplayPort or HDMI port of the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked (&quot;NVIDIA GeForce GTX 1060 6GB&quot;).</extracomment>
-        <translation>Başlığı %1 ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
+        <translation>VR başlığını %1 ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
     </message>
     <message>
         <source>No HDMI or DisplayPort port was found; the headset needs one on the %1.</source>
         <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
-        <translation>HDMI veya DisplayPort bağlantı noktası bulunamadı; başlığın %1 ekran kartında böyle bir noktaya ihtiyacı var.</translation>
+        <translation>HDMI veya DisplayPort bağlantı noktası bulunamadı; VR başlığının %1 ekran kartında böyle bir noktaya ihtiyacı var.</translation>
     </message>
     <message>
         <source>The video ports could not be read. Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
-        <translation>Görüntü bağlantı noktaları okunamadı. Başlığı en güçlü ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
+        <translation>Görüntü bağlantı noktaları okunamadı. VR başlığını en güçlü ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
     </message>
     <message>
         <source>Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
-        <translation>Başlığı bir USB 3 (SuperSpeed) bağlantı noktasına takın; bunlar genellikle mavidir veya SS işaretlidir.</translation>
+        <translation>VR başlığını bir USB 3 (SuperSpeed) bağlantı noktasına takın; bunlar genellikle mavidir veya SS işaretlidir.</translation>
     </message>
     <message>
         <source>Only USB 2.0 ports were found; tracking can fail on them. A USB 3 (SuperSpeed) port, for example on an add-in card, would fix this.</source>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>The USB ports could not be read. Connect the headset to a USB 3 (SuperSpeed) port, often blue or marked SS.</source>
-        <translation>USB bağlantı noktaları okunamadı. Başlığı bir USB 3 (SuperSpeed) bağlantı noktasına takın; bunlar genellikle mavidir veya SS işaretlidir.</translation>
+        <translation>USB bağlantı noktaları okunamadı. VR başlığını bir USB 3 (SuperSpeed) bağlantı noktasına takın; bunlar genellikle mavidir veya SS işaretlidir.</translation>
     </message>
     <message>
         <source>ok</source>
@@ -73,9 +73,67 @@
         <translation>bilinmiyor</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI ve DisplayPort bağlantı noktaları %1 ekran kartına ait, ancak Orvo %2 ekran kartına ihtiyaç duyar. Varsa o kartın bir bağlantı noktasını kullanın (çoğunlukla USB-C) ya da bilgisayar izin veriyorsa bağlantı noktalarını ona geçirin.</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI %1 ekran kartına bağlı, ancak Orvo %2 ekran kartına ihtiyaç duyar. Varsa o kartın bir bağlantı noktasını kullanın (çoğunlukla USB-C) ya da bilgisayar izin veriyorsa bağlantı noktalarını ona geçirin.</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort %1 ekran kartına bağlı, ancak Orvo %2 ekran kartına ihtiyaç duyar. Varsa o kartın bir bağlantı noktasını kullanın (çoğunlukla USB-C) ya da bilgisayar izin veriyorsa bağlantı noktalarını ona geçirin.</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI ve DisplayPort %1 ekran kartına bağlı, ancak Orvo %2 ekran kartına ihtiyaç duyar. Varsa o kartın bir bağlantı noktasını kullanın (çoğunlukla USB-C) ya da bilgisayar izin veriyorsa bağlantı noktalarını ona geçirin.</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>%1 denetleyicisinin bağlantı noktalarını kullanmayın: bu denetleyicide VR başlıklarının bağlantısının koptuğu biliniyor.</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>Bir USB 3 denetleyicisi Windows&apos;un kendi sürücüsü yerine %1 sürücüsünü kullanıyor; VR başlığının bağlantısı koparsa Windows sürücüsüne geçin.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>%1 ekran kartının sürücüsü, kartın hangi görüntü bağlantı noktalarına sahip olduğunu bildirmiyor. VR başlığını bu ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>Tek USB 3 bağlantı noktaları %1 denetleyicisinde ve bu denetleyicide VR başlıklarının bağlantısının koptuğu biliniyor. Başka bir denetleyicinin bağlantı noktaları ya da Intel veya Renesas yongalı bir USB 3 kartı bunu çözer.</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>Pil bulunamadı: bilgisayar şebeke elektriğiyle çalışıyor.</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>Bilgisayar prize takılı ve güç tasarrufu yapmıyor.</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>Bilgisayar pille çalışıyor; bu, grafikleri çok yavaşlatır. Orvo&apos;yu kullanmadan önce bilgisayarı prize takın ve yüksek performanslı bir güç planı seçin.</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>Pil tasarrufu açık ve bilgisayarı yavaşlatıyor. Orvo&apos;yu kullanmadan önce bilgisayarı prize takın, pil tasarrufunu kapatın ve yüksek performanslı bir güç planı seçin.</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>Güç tasarrufu planı grafikleri yavaşlatıyor. Orvo&apos;yu kullanmadan önce bilgisayarı prize takın ve yüksek performanslı bir güç planı seçin.</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>Güç durumu okunamadı. Dizüstü bilgisayarsa Orvo&apos;yu kullanmadan önce prize takın ve yüksek performanslı bir güç planı seçin.</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>VR başlığını en güçlü ekran kartındaki bir DisplayPort veya HDMI bağlantı noktasına takın.</translation>
     </message>
 </context>
 <context>
@@ -593,7 +651,7 @@
     <message>
         <source>Headset connection</source>
         <extracomment>Heading of the part below the four rows: where the headset plugs in.</extracomment>
-        <translation>Başlık bağlantısı</translation>
+        <translation>VR başlığı bağlantısı</translation>
     </message>
     <message>
         <source>Video</source>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>Güç</translation>
     </message>
 </context>
 <context>

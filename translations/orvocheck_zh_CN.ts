@@ -73,9 +73,67 @@
         <translation>未知</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI 和 DisplayPort 接口属于 %1，但 Orvo 需要的是 %2。如果这块显卡有接口（通常是 USB-C），请使用它；如果电脑允许，也可以把接口切换到这块显卡。</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI 接口连在 %1 上，但 Orvo 需要的是 %2。如果这块显卡有接口（通常是 USB-C），请使用它；如果电脑允许，也可以把接口切换到这块显卡。</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort 接口连在 %1 上，但 Orvo 需要的是 %2。如果这块显卡有接口（通常是 USB-C），请使用它；如果电脑允许，也可以把接口切换到这块显卡。</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI 和 DisplayPort 接口连在 %1 上，但 Orvo 需要的是 %2。如果这块显卡有接口（通常是 USB-C），请使用它；如果电脑允许，也可以把接口切换到这块显卡。</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>请避开 %1 控制器的接口：已知头显接在它上面会掉线。</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>有一个 USB 3 控制器使用的是驱动程序 %1，而不是 Windows 自带的驱动；如果头显掉线，请改用 Windows 的驱动。</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>%1 的驱动程序没有提供它的视频接口信息。请将头显连接到这块显卡的 DisplayPort 或 HDMI 接口。</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>仅有的 USB 3 接口都在 %1 控制器上，已知头显接在它上面会掉线。使用其他控制器的接口，或加装一块 Intel 或 Renesas 芯片的 USB 3 扩展卡，即可解决。</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>未找到电池：电脑使用外接电源供电。</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>电脑已接通电源，没有在节能。</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>电脑正在使用电池供电，图形性能会大幅下降。使用 Orvo 前，请接通电源并选择高性能电源计划。</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>节电模式已开启，会拖慢电脑。使用 Orvo 前，请接通电源、关闭节电模式并选择高性能电源计划。</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>节能电源计划会拖慢图形性能。使用 Orvo 前，请接通电源并选择高性能电源计划。</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>无法读取电源状态。如果是笔记本电脑，使用 Orvo 前请接通电源并选择高性能电源计划。</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>请将头显连接到性能最强的显卡的 DisplayPort 或 HDMI 接口。</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>电源</translation>
     </message>
 </context>
 <context>

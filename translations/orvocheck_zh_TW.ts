@@ -73,9 +73,67 @@
         <translation>未知</translation>
     </message>
     <message>
-        <source>The HDMI and DisplayPort ports belong to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
-        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
-        <translation>HDMI 和 DisplayPort 連接埠屬於 %1，但 Orvo 需要的是 %2。如果這張顯示卡有連接埠（通常是 USB-C），請使用它；如果電腦允許，也可以把連接埠切換到這張顯示卡。</translation>
+        <source>HDMI is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI ports (&quot;Intel UHD Graphics 630&quot;), %2 is the adapter Orvo needs (&quot;NVIDIA GeForce RTX 2070&quot;).</extracomment>
+        <translation>HDMI 連接埠接在 %1 上，但 Orvo 需要的是 %2。如果這張顯示卡有連接埠（通常是 USB-C），請使用它；如果電腦允許，也可以把連接埠切換到這張顯示卡。</translation>
+    </message>
+    <message>
+        <source>DisplayPort is wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>DisplayPort 連接埠接在 %1 上，但 Orvo 需要的是 %2。如果這張顯示卡有連接埠（通常是 USB-C），請使用它；如果電腦允許，也可以把連接埠切換到這張顯示卡。</translation>
+    </message>
+    <message>
+        <source>HDMI and DisplayPort are wired to the %1, but Orvo needs the %2. Use a port of that adapter if it has one (often USB-C), or switch the ports to it if the computer allows that.</source>
+        <extracomment>%1 lists the adapters that have the HDMI and DisplayPort ports, %2 is the adapter Orvo needs.</extracomment>
+        <translation>HDMI 和 DisplayPort 連接埠接在 %1 上，但 Orvo 需要的是 %2。如果這張顯示卡有連接埠（通常是 USB-C），請使用它；如果電腦允許，也可以把連接埠切換到這張顯示卡。</translation>
+    </message>
+    <message>
+        <source>Avoid the ports of the %1 controller: it is known to drop headsets.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>請避開 %1 控制器的連接埠：已知頭戴裝置接在它上面會斷線。</translation>
+    </message>
+    <message>
+        <source>A USB 3 controller runs the driver %1 rather than Windows&apos; own; if the headset drops out, use Windows&apos; driver.</source>
+        <extracomment>%1 names Windows driver services (&quot;asmtxhci&quot;).</extracomment>
+        <translation>有一個 USB 3 控制器使用的是驅動程式 %1，而不是 Windows 內建的驅動程式；如果頭戴裝置斷線，請改用 Windows 的驅動程式。</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 does not tell which video ports it has. Connect the headset to a DisplayPort or HDMI port of that graphics card.</source>
+        <extracomment>%1 is the graphics adapter the check ranked.</extracomment>
+        <translation>%1 的驅動程式沒有提供它的視訊連接埠資訊。請將頭戴裝置連接到這張顯示卡的 DisplayPort 或 HDMI 連接埠。</translation>
+    </message>
+    <message>
+        <source>The only USB 3 ports are on the %1 controller, which is known to drop headsets. Ports of another controller, or a USB 3 card with an Intel or Renesas chip, would fix this.</source>
+        <extracomment>%1 names USB controller chips (&quot;ASMedia ASM1042&quot;).</extracomment>
+        <translation>僅有的 USB 3 連接埠都在 %1 控制器上，已知頭戴裝置接在它上面會斷線。使用其他控制器的連接埠，或加裝一張 Intel 或 Renesas 晶片的 USB 3 擴充卡，即可解決。</translation>
+    </message>
+    <message>
+        <source>No battery was found: the computer runs on mains power.</source>
+        <translation>找不到電池：電腦使用外接電源供電。</translation>
+    </message>
+    <message>
+        <source>The computer is plugged in and does not save power.</source>
+        <translation>電腦已接上電源，沒有在省電。</translation>
+    </message>
+    <message>
+        <source>The computer runs on battery, which slows the graphics down a lot. Plug it in and choose a performance power plan before using Orvo.</source>
+        <translation>電腦正在使用電池供電，圖形效能會大幅下降。使用 Orvo 前，請接上電源並選擇高效能電源計劃。</translation>
+    </message>
+    <message>
+        <source>Battery saver is on and slows the computer down. Plug it in, turn battery saver off and choose a performance power plan before using Orvo.</source>
+        <translation>省電模式已開啟，會拖慢電腦。使用 Orvo 前，請接上電源、關閉省電模式並選擇高效能電源計劃。</translation>
+    </message>
+    <message>
+        <source>A power-saving plan slows the graphics down. Plug the computer in and choose a performance power plan before using Orvo.</source>
+        <translation>省電的電源計劃會拖慢圖形效能。使用 Orvo 前，請接上電源並選擇高效能電源計劃。</translation>
+    </message>
+    <message>
+        <source>The power state could not be read. Plug a laptop in and choose a performance power plan before using Orvo.</source>
+        <translation>無法讀取電源狀態。如果是筆記型電腦，使用 Orvo 前請接上電源並選擇高效能電源計劃。</translation>
+    </message>
+    <message>
+        <source>Connect the headset to a DisplayPort or HDMI port of the most powerful graphics card.</source>
+        <translation>請將頭戴裝置連接到效能最強的顯示卡的 DisplayPort 或 HDMI 連接埠。</translation>
     </message>
 </context>
 <context>
@@ -603,6 +661,11 @@
     <message>
         <source>USB</source>
         <translation>USB</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <extracomment>Title of the line about the power supply and the power plan.</extracomment>
+        <translation>電源</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
-// The headset ports' probes (video outputs per adapter, USB host controllers)
-// as one check runs them, on a large made-up sysfs tree laid out as the
-// kernel does (three adapters with eight connectors each, four controllers
-// with two root hubs each) and on this machine's own /sys. Target: at most
-// 2 ms added to a check.
+// The headset ports' probes (video outputs per adapter, USB host controllers,
+// the power state) as one check runs them, on a large made-up sysfs tree
+// laid out as the kernel does (three adapters with eight connectors each,
+// four controllers with two root hubs each, eight ports on each SuperSpeed
+// hub, a laptop's mains and battery) and on this machine's own /sys.
+// Target: at most 2 ms added to a check.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "headset_ports.h"
+#include "power_state.h"
 
 namespace fs = std::filesystem;
 
@@ -59,9 +61,19 @@ fs::path makeTree() {
             const std::string bus = "usb" + std::to_string(controller * 2 + hub + 1);
             write(sys / "devices" / device / bus / "speed", hub == 0 ? "480" : "10000");
             write(sys / "devices" / device / bus / "maxchild", "8");
+            const std::string hubInterface = std::to_string(controller * 2 + hub + 1) + "-0:1.0";
+            for (int port = 1; hub == 1 && port <= 8; ++port)
+                write(sys / "devices" / device / bus / hubInterface /
+                          (bus + "-port" + std::to_string(port)) / "connect_type",
+                      port < 7 ? "hotplug" : "not used");
             link("../../../devices/" + device + "/" + bus, sys / "bus/usb/devices" / bus);
         }
     }
+    write(sys / "class/power_supply/AC/type", "Mains");
+    write(sys / "class/power_supply/AC/online", "1");
+    write(sys / "class/power_supply/BAT0/type", "Battery");
+    write(sys / "class/power_supply/BAT0/status", "Charging");
+    write(sys / "firmware/acpi/platform_profile", "balanced");
     return sys;
 }
 
@@ -69,8 +81,10 @@ void run(benchmark::State& state, const ProbeRoots& roots) {
     for (auto _ : state) {
         DisplayOutputsProbe display = probeDisplayOutputs(roots);
         UsbControllersProbe usb = probeUsbControllers(roots);
+        PowerState power = probePowerState(roots);
         benchmark::DoNotOptimize(display);
         benchmark::DoNotOptimize(usb);
+        benchmark::DoNotOptimize(power);
     }
 }
 

@@ -44,6 +44,9 @@ struct DisplayAdapterOutputs {
     std::string source;  // where it was read: "card1", or the adapter's LUID
     PciId pci;
     std::vector<DisplayOutput> outputs;  // may be empty: an adapter that drives no port
+    // False when the driver keeps its outputs to itself (no modesetting), so
+    // that an empty list says nothing about the ports.
+    bool outputsTold = true;
 };
 
 struct DisplayOutputsProbe {
@@ -66,6 +69,12 @@ struct UsbHostController {
     // root hub speeds: it is then the interface's rate (xHCI counts 5000).
     unsigned speedMbps = 0;
     unsigned ports = 0;  // ports of the root hubs counted in speedMbps; 0 when unknown
+    // SuperSpeed ports wired to something (not marked unused); -1 when the
+    // system does not tell.
+    int usableSuperSpeedPorts = -1;
+    // The service that runs it on Windows ("USBXHCI" is Microsoft's own);
+    // empty when unknown and on Linux, where xHCI has one driver.
+    std::string driver;
 };
 
 struct UsbControllersProbe {

@@ -55,6 +55,43 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The driver bound to a device folder ("nvidia", "xhci_hcd"), else empty.
+std::string boundDriver(const std::string& deviceDir) {
+    const std::string driver = realFolder(deviceDir + "/driver");
+    return driver.empty() ? driver : baseName(driver);
+}
+
+// NVIDIA's own driver lists connectors only with kernel modesetting
+// (nvidia_drm modeset=Y); without it a card shows none, whatever its ports.
+bool hidesOutputs(const std::string& sysfs, const std::string& driver) {
+    if (driver != "nvidia") return false;
+    std::string modeset;
+    return !readTrimmedLine(sysfs + "/module/nvidia_drm/parameters/modeset", modeset) ||
+           modeset != "Y";
+}
+
+// SuperSpeed ports of a root hub that are wired to something; -1 when its
+// port folders tell nothing. Ports marked "not used" are on the chip only.
+int usablePorts(const std::string& hub, const std::string& hubName, unsigned bus,
+                std::vector<std::string>& notes) {
+    const std::string hubInterface = hub + "/" + std::to_string(bus) + "-0:1.0";
+    std::vector<std::string> names;
+    if (!listFolder(hubInterface, names)) return -1;
+    int found = 0, usable = 0;
+    for (const std::string& name : names) {
+        if (name.compare(0, hubName.size() + 5, hubName + "-port") != 0) continue;
+        ++found;
+        std::string type;
+        if (readTrimmedLine(hubInterface + "/" + name + "/connect_type", type) &&
+            type == "not used") {
+            notes.push_back("Port " + name + " is not used; not counted");
+            continue;
+        }
+        ++usable;
+    }
+    return found == 0 ? -1 : usable;
+}
+
 }  // namespace
 
 DisplayOutputsProbe probeDisplayOutputs(const ProbeRoots& roots) {
@@ -105,7 +142,16 @@ DisplayOutputsProbe probeDisplayOutputs(const ProbeRoots& roots) {
             probe.notes.push_back(name + " tells no connection state");
         card->second.outputs.push_back(output);
     }
-    for (auto& card : cards) probe.adapters.push_back(std::move(card.second));
+    for (auto& card : cards) {
+        DisplayAdapterOutputs& adapter = card.second;
+        if (adapter.outputs.empty() &&
+            hidesOutputs(roots.sysfs, boundDriver(drm + "/" + adapter.source + "/device"))) {
+            adapter.outputsTold = false;
+            probe.notes.push_back(adapter.source +
+                                  " runs nvidia without modesetting; its outputs are not listed");
+        }
+        probe.adapters.push_back(std::move(adapter));
+    }
     if (probe.adapters.empty()) probe.notes.push_back("No DRM card under " + drm);
     return probe;
 }
@@ -160,6 +206,10 @@ UsbControllersProbe probeUsbControllers(const ProbeRoots& roots) {
             continue;
         }
         const unsigned mbps = static_cast<unsigned>(speed);
+        const int usable = mbps >= 5000 ? usablePorts(hub, name, bus, probe.notes) : -1;
+        if (usable >= 0)
+            controller.usableSuperSpeedPorts =
+                std::max(controller.usableSuperSpeedPorts, 0) + usable;
         if (mbps > controller.speedMbps) {
             controller.speedMbps = mbps;
             controller.ports = static_cast<unsigned>(ports);

@@ -5,6 +5,8 @@
 #include <setupapi.h>
 #include <windows.h>
 #include <wrl/client.h>
+// usbioctl.h needs windows.h first.
+#include <usbioctl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -157,6 +159,79 @@ bool hexAfter(const std::string& id, const char* marker, std::size_t digits, uns
     return text.size() == digits && *end == '\0';
 }
 
+// The service that runs a device ("USBXHCI" for Microsoft's xHCI driver).
+std::string serviceName(HDEVINFO list, SP_DEVINFO_DATA& device) {
+    wchar_t name[256];
+    if (!SetupDiGetDeviceRegistryPropertyW(list, &device, SPDRP_SERVICE, nullptr,
+                                           reinterpret_cast<BYTE*>(name), sizeof name, nullptr))
+        return std::string();
+    name[255] = L'\0';
+    return biwin::toUtf8(name, wcslen(name));
+}
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+Handle openDevice(const std::wstring& path) {
+    const HANDLE raw = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+    return Handle(raw == INVALID_HANDLE_VALUE ? nullptr : raw);
+}
+
+// The device path of the controller's host-controller interface.
+std::wstring interfacePath(HDEVINFO list, SP_DEVINFO_DATA& device) {
+    SP_DEVICE_INTERFACE_DATA data;
+    data.cbSize = sizeof data;
+    if (!SetupDiEnumDeviceInterfaces(list, &device, &kUsbHostControllerInterface, 0, &data))
+        return std::wstring();
+    DWORD size = 0;
+    SetupDiGetDeviceInterfaceDetailW(list, &data, nullptr, 0, &size, nullptr);
+    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return std::wstring();
+    std::vector<BYTE> buffer(size);
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    if (!SetupDiGetDeviceInterfaceDetailW(list, &data, detail, size, nullptr, nullptr))
+        return std::wstring();
+    return detail->DevicePath;
+}
+
+// The root hub's ports that support USB 3, as the hub driver reports them
+// (Windows 8 and later); -1 when the hub cannot be asked.
+int superSpeedPorts(const std::wstring& controllerPath, std::string& why) {
+    const Handle controller = openDevice(controllerPath);
+    if (!controller) return why = "cannot be opened", -1;
+    USB_ROOT_HUB_NAME probe{};
+    DWORD got = 0;
+    if (!DeviceIoControl(controller.get(), IOCTL_USB_GET_ROOT_HUB_NAME, nullptr, 0, &probe,
+                         sizeof probe, &got, nullptr) ||
+        probe.ActualLength <= sizeof probe || probe.ActualLength > 4096)
+        return why = "names no root hub", -1;
+    std::vector<BYTE> nameBuffer(probe.ActualLength + sizeof(wchar_t), 0);
+    auto* name = reinterpret_cast<USB_ROOT_HUB_NAME*>(nameBuffer.data());
+    if (!DeviceIoControl(controller.get(), IOCTL_USB_GET_ROOT_HUB_NAME, nullptr, 0, name,
+                         probe.ActualLength, &got, nullptr))
+        return why = "names no root hub", -1;
+    const Handle hub = openDevice(L"\\\\.\\" + std::wstring(name->RootHubName));
+    USB_NODE_INFORMATION node{};
+    if (!hub || !DeviceIoControl(hub.get(), IOCTL_USB_GET_NODE_INFORMATION, &node, sizeof node,
+                                 &node, sizeof node, &got, nullptr))
+        return why = "root hub cannot be asked", -1;
+    int ports = 0;
+    for (ULONG port = 1; port <= node.u.HubInformation.HubDescriptor.bNumberOfPorts; ++port) {
+        USB_NODE_CONNECTION_INFORMATION_EX_V2 info{};
+        info.ConnectionIndex = port;
+        info.Length = sizeof info;
+        info.SupportedUsbProtocols.Usb300 = 1;
+        if (!DeviceIoControl(hub.get(), IOCTL_USB_GET_NODE_CONNECTION_INFORMATION_EX_V2, &info,
+                             sizeof info, &info, sizeof info, &got, nullptr))
+            return why = "root hub tells no port protocols", -1;
+        if (info.SupportedUsbProtocols.Usb300) ++ports;
+    }
+    return ports;
+}
+
 std::string instanceId(HDEVINFO list, SP_DEVINFO_DATA& device) {
     wchar_t id[512];
     if (!SetupDiGetDeviceInstanceIdW(list, &device, id, 512, nullptr)) return std::string();
@@ -230,6 +305,16 @@ UsbControllersProbe probeUsbControllers(const ProbeRoots&) {
         }
         if (haveClass) controller.hostInterface = usbInterfaceOfClass(classCode);
         controller.speedMbps = usbInterfaceMbps(controller.hostInterface);
+        controller.driver = serviceName(raw, device);
+        if (controller.hostInterface == UsbInterface::Xhci) {
+            std::string why;
+            controller.usableSuperSpeedPorts = superSpeedPorts(interfacePath(raw, device), why);
+            if (controller.usableSuperSpeedPorts < 0)
+                probe.notes.push_back("USB controller " + controller.source + ": " + why +
+                                      "; its SuperSpeed ports are not counted");
+        }
+        if (controller.driver.empty())
+            probe.notes.push_back("USB controller " + controller.source + " names no driver");
         if (controller.hostInterface == UsbInterface::Unknown)
             probe.notes.push_back("USB controller " + controller.source +
                                   " has no USB host class code");

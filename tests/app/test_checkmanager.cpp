@@ -56,8 +56,8 @@ public:
     Q_INVOKABLE void finishedChecking() { record(QStringLiteral("finishedChecking")); }
     // The reasons' texts are the report's; here only their order matters.
     Q_INVOKABLE void setReason(const QVariant&, const QVariant&, const QVariant&) {}
-    Q_INVOKABLE void setHeadset(const QVariant&, const QVariant&, const QVariant&,
-                                const QVariant&) {}
+    Q_INVOKABLE void setHeadset(const QVariant&, const QVariant&, const QVariant&, const QVariant&,
+                                const QVariant&, const QVariant&) {}
 
     int orderCount() const { return counter(order); }
     int performanceCount() const { return counter(performance); }

@@ -159,6 +159,7 @@ def minimal_tables(folder):
     for name, text in (("gpu_figures.tsv", FIGURES), ("gpu_rank_changes.tsv", ""), ("gpu_kernel.tsv", ""),
                        ("gpu_revisions.tsv", "")):
         write(os.path.join(folder, name), text)
+    write(os.path.join(folder, "usb_controllers.tsv"), "1B21\t*\ttrouble\tASMedia\tx\n")
 
 
 class Generation(unittest.TestCase):

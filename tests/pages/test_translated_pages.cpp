@@ -183,10 +183,22 @@ QVariantList headsetLines(const QString& state) {
                    : bad                     ? Video::OutputsOnOtherAdapter
                    : state == "RANK_UNKNOWN" ? Video::NoExternalOutput
                                              : Video::NoConnectorInformation;
-    usb.reason = good ? Usb::SuperSpeed : bad ? Usb::NoSuperSpeed : Usb::NothingRead;
+    usb.reason = good ? Usb::SuperSpeed : bad ? Usb::KnownTroubleOnly : Usb::NothingRead;
+    usb.troubleControllers = QStringList{QStringLiteral("ASMedia ASM1042")};
+    PowerJudgement power;
+    power.reason = good  ? PowerJudgement::Reason::PluggedIn
+                   : bad ? PowerJudgement::Reason::BatterySaver
+                         : PowerJudgement::Reason::NothingRead;
     const bool videoKnown = video.reason != Video::NoConnectorInformation;
-    return {good ? "ok" : videoKnown ? "warning" : "unknown", headsetVideoLine(video),
-            good ? "ok" : bad ? "warning" : "unknown", headsetUsbLine(usb)};
+    const char* status = good ? "ok" : bad ? "warning" : "unknown";
+    return {good         ? "ok"
+            : videoKnown ? "warning"
+                         : "unknown",
+            headsetVideoLine(video),
+            status,
+            headsetUsbLine(usb),
+            status,
+            headsetPowerLine(power)};
 }
 
 }  // namespace

@@ -108,10 +108,16 @@ void FixtureTree::addDrmCard(int card, const QString& devicePath,
 }
 
 void FixtureTree::addUsbRootHub(int bus, const QString& devicePath, const QByteArray& speed,
-                                int ports) {
+                                int ports, const QList<QByteArray>& connectTypes) {
     const QString hub = QStringLiteral("devices/") + devicePath + QStringLiteral("/usb%1").arg(bus);
     writeFile("sys/" + hub + "/speed", speed + "\n");
     writeFile("sys/" + hub + "/maxchild", QByteArray::number(ports) + "\n");
+    for (int i = 0; i < connectTypes.size(); ++i)
+        writeFile(QStringLiteral("sys/%1/%2-0:1.0/usb%2-port%3/connect_type")
+                      .arg(hub)
+                      .arg(bus)
+                      .arg(i + 1),
+                  connectTypes.at(i) + "\n");
     symlink("../../../" + hub, QStringLiteral("sys/bus/usb/devices/usb%1").arg(bus));
 }
 
@@ -213,6 +219,58 @@ void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine) {
             break;
         }
         case HeadsetMachine::NothingKnown:
+            break;
+        case HeadsetMachine::AsmediaOnly:
+        case HeadsetMachine::IntelAndAsmedia: {
+            const QString card = QStringLiteral("pci0000:00/0000:00:1c.0/0000:03:00.0");
+            tree.addPciFunctionAt(pciFunction("0000:03:00.0", 0x1b21, 0x1042, 0x0c0330), card);
+            tree.addUsbRootHub(3, card, "480", 2);
+            tree.addUsbRootHub(4, card, "5000", 2, {"hotplug", "hotplug"});
+            const bool intel = machine == HeadsetMachine::IntelAndAsmedia;
+            tree.addPciFunctionAt(pciFunction("0000:00:14.0", 0x8086, intel ? 0xa36d : 0x1e26,
+                                              intel ? 0x0c0330 : 0x0c0320),
+                                  xhci);
+            tree.addUsbRootHub(1, xhci, "480", 14);
+            if (intel) tree.addUsbRootHub(2, xhci, "10000", 2, {"hotplug", "hardwired"});
+            break;
+        }
+        case HeadsetMachine::UnusedSuperSpeedPorts:
+            tree.addPciFunctionAt(pciFunction("0000:00:14.0", 0x8086, 0xa36d, 0x0c0330), xhci);
+            tree.addUsbRootHub(1, xhci, "480", 12);
+            tree.addUsbRootHub(2, xhci, "10000", 2, {"not used", "not used"});
+            break;
+        case HeadsetMachine::NvidiaWithoutModesetting:
+            tree.addPciFunctionAt(pciFunction("0000:00:02.0", 0x8086, 0x3e92, 0x030000),
+                                  integrated);
+            tree.addDrmCard(0, integrated, {{"HDMI-A-1", "connected"}, {"DP-1", "disconnected"}});
+            tree.addPciFunctionAt(pciFunction("0000:01:00.0", 0x10de, 0x1c03, 0x030000), discrete);
+            tree.addDrmCard(1, discrete, {});
+            tree.writeFile("sys/bus/pci/drivers/nvidia/new_id", "");
+            tree.symlink(tree.sysfsRoot() + "/bus/pci/drivers/nvidia",
+                         "sys/devices/" + discrete + "/driver");
+            tree.writeFile("sys/module/nvidia_drm/parameters/modeset", "N\n");
+            break;
+        case HeadsetMachine::LaptopOnBattery:
+        case HeadsetMachine::LaptopOnMainsPerformance: {
+            const bool mains = machine == HeadsetMachine::LaptopOnMainsPerformance;
+            tree.writeFile("sys/class/power_supply/AC/type", "Mains\n");
+            tree.writeFile("sys/class/power_supply/AC/online", mains ? "1\n" : "0\n");
+            tree.writeFile("sys/class/power_supply/BAT0/type", "Battery\n");
+            tree.writeFile("sys/class/power_supply/BAT0/status",
+                           mains ? "Charging\n" : "Discharging\n");
+            if (mains) tree.writeFile("sys/firmware/acpi/platform_profile", "performance\n");
+            break;
+        }
+        case HeadsetMachine::DesktopMouseBattery:
+            tree.writeFile("sys/class/power_supply/hidpp_battery_0/type", "Battery\n");
+            tree.writeFile("sys/class/power_supply/hidpp_battery_0/scope", "Device\n");
+            tree.writeFile("sys/class/power_supply/hidpp_battery_0/status", "Discharging\n");
+            break;
+        case HeadsetMachine::LaptopUsbCCharging:
+            tree.writeFile("sys/class/power_supply/ucsi-source-psy-USBC000:001/type", "USB\n");
+            tree.writeFile("sys/class/power_supply/ucsi-source-psy-USBC000:001/online", "1\n");
+            tree.writeFile("sys/class/power_supply/BAT0/type", "Battery\n");
+            tree.writeFile("sys/class/power_supply/BAT0/status", "Charging\n");
             break;
     }
 }

@@ -49,8 +49,10 @@ public:
     // ("HDMI-A-1") and the contents of their status files.
     void addDrmCard(int card, const QString& devicePath,
                     const QList<QPair<QString, QByteArray>>& connectors);
-    // Root hub usbN inside its controller's folder, with speed and maxchild.
-    void addUsbRootHub(int bus, const QString& devicePath, const QByteArray& speed, int ports);
+    // Root hub usbN inside its controller's folder, with speed and maxchild,
+    // and a port folder usbN-portM for each connect_type given.
+    void addUsbRootHub(int bus, const QString& devicePath, const QByteArray& speed, int ports,
+                       const QList<QByteArray>& connectTypes = {});
 
     // Online and offline memory blocks of the given size.
     void addMemoryBlocks(std::uint64_t blockSize, int online, int offline);
@@ -65,8 +67,27 @@ private:
 // a desktop whose GTX 1060 has DisplayPort and HDMI and a 5 Gbit/s root hub;
 // a laptop whose HDMI and eDP belong to the Intel UHD 630 while its RTX 2070
 // drives no port (and USB at 10 Gbit/s); a machine with only a 480 Mbit/s
-// root hub; a machine without DRM and USB information.
-enum class HeadsetMachine { Desktop, HybridLaptop, Usb2Only, NothingKnown };
+// root hub; a machine without DRM and USB information. Then: SuperSpeed only
+// from an ASMedia ASM1042 card; Intel and ASMedia side by side; an Intel
+// controller whose SuperSpeed ports are all unused; a desktop whose GTX 1060
+// runs nvidia without modesetting beside Intel graphics with HDMI; a laptop
+// on battery; the same on mains with the performance profile; a desktop
+// whose only battery is a mouse's; a laptop charging over USB-C, which lists
+// no mains.
+enum class HeadsetMachine {
+    Desktop,
+    HybridLaptop,
+    Usb2Only,
+    NothingKnown,
+    AsmediaOnly,
+    IntelAndAsmedia,
+    UnusedSuperSpeedPorts,
+    NvidiaWithoutModesetting,
+    LaptopOnBattery,
+    LaptopOnMainsPerformance,
+    DesktopMouseBattery,
+    LaptopUsbCCharging
+};
 void addHeadsetMachine(FixtureTree& tree, HeadsetMachine machine);
 
 // Builds raw SMBIOS structure tables.

@@ -11,6 +11,7 @@
 #include "cpu_probe.h"
 #include "headset_ports.h"
 #include "os_probe.h"
+#include "power_state.h"
 #include "win_test_support.h"
 #include "wmi_source_win.h"
 
@@ -175,6 +176,12 @@ TEST(HeadsetPortsWin, ProbesAnswerWithoutFailing) {
             std::printf("  %s: %s\n", adapter.source.c_str(), output.name.c_str());
     for (const std::string& note : display.notes) std::printf("  %s\n", note.c_str());
     for (const std::string& note : usb.notes) std::printf("  %s\n", note.c_str());
+    // GetSystemPowerStatus answers everywhere, Wine included.
+    const PowerState power = probePowerState(ProbeRoots());
+    EXPECT_TRUE(power.readable);
+    std::printf("power: battery %d, source %d, saver %d, plan %d (%s)\n", power.batteryPresent,
+                int(power.source), power.batterySaver, int(power.plan), power.planName.c_str());
+    for (const std::string& note : power.notes) std::printf("  %s\n", note.c_str());
 }
 
 TEST(OsProbeWin, RunsOnSixtyFourBitWindows) {

@@ -76,6 +76,9 @@ rc=0
   >"$work/report.json" 2>"$work/report.err" || rc=$?
 python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1]))["exitCode"] != int(sys.argv[2]))' \
   "$work/report.json" "$rc" || fail "report (exit code $rc): $(head -c 300 "$work/report.json")"
+# The power line is answered from GetSystemPowerStatus, which Wine has.
+python3 -c 'import json, sys; p = json.load(open(sys.argv[1]))["headset"]["power"]; sys.exit(p["status"] not in ("ok", "warning", "unknown") or not p["reason"])' \
+  "$work/report.json" || fail "report without a headset power line: $(head -c 300 "$work/report.json")"
 version=$(basename "$app" | sed 's/^OrvoCheck-\(.*\)-win32$/\1/')
 # Debian's own Python, which has python3-pefile.
 /usr/bin/python3 "$here/check_zip.py" "$zip" "$app" "$version" "$work/program.out" "$work/report.err" ||

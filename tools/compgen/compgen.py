@@ -65,6 +65,7 @@ from kernel_ids import kernel_rows, read_pciidlist  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table, write_table  # noqa: E402
+from usb_controllers import with_usb  # noqa: E402
 
 DATA = os.path.join(HERE, "data")
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -102,7 +103,7 @@ def generated_text(data_dir):
     problems = check_sources(src)
     if problems:
         raise TableError("\n".join(problems))
-    return render(src.document())
+    return render(with_usb(src.document(), data_dir))
 
 
 def cmd_generate(args):
