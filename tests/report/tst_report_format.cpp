@@ -227,7 +227,7 @@ void TestReportFormat::rowTextsAgreeWithTheirRow_data() {
     QTest::newRow("all-in-one or mini PC: no laptop in the advice")
         << "en" << withRow("gpu", {"Radeon R4", "RANK_BAD", bad, "laptop-gpu-fixed"})
         << QStringList{"The graphics of this computer cannot be replaced"}
-        << QStringList{"laptop"};
+        << QStringList{"A laptop's"};
 }
 
 // Through the console table, which shows the same lines as the window.
