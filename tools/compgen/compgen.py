@@ -21,6 +21,8 @@
   compgen.py import-kernel-ids --amdgpu PATH --amdgpu-commit C --radeon PATH --radeon-commit C [--pciids PATH]
                                        rebuild data/gpu_kernel.tsv from the Linux kernel's amdgpu_drv.c and
                                        drm_pciids.h (read at those commits of torvalds/linux)
+  compgen.py sign [FILE] [--key PEM] [--public-key]
+                                       write FILE.sig, the file's Ed25519 signature (list_sign.py)
   compgen.py rank-extra                re-rank data/gpu_extra.tsv and gpu_kernel.tsv by gpu_rules.tsv and
                                        gpu_figures.tsv
 
@@ -48,6 +50,7 @@ from gpu_revisions import AMD, REVISION_COLUMNS, revision_rows  # noqa: E402
 from gpu_select import (BAR_SHARE, FIGURE_COLUMNS, GPU_COLUMNS, PASSMARK_GPU_FILE, Figures,  # noqa: E402
                         rank_rows, read_pciids, read_rules, refreshed_figures, select)
 from kernel_ids import kernel_rows, read_pciidlist  # noqa: E402
+import list_sign  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table, write_table  # noqa: E402
@@ -351,6 +354,7 @@ def main(argv=None):
     p.set_defaults(run=cmd_import_kernel_ids)
     p = sub.add_parser("rank-extra")
     p.set_defaults(run=cmd_rank_extra)
+    list_sign.add_command(sub)
     args = parser.parse_args(argv)
     try:
         return args.run(args)
