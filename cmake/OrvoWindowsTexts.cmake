@@ -74,6 +74,8 @@ list(GET ORVO_WIN_RUNTIME_FILES 1 winpthread)
 orvo_package_copyright("${libstdcxx}" licenses/GCC-runtime/copyright.txt)
 orvo_package_copyright("${winpthread}" licenses/winpthreads/copyright.txt)
 orvo_package_copyright("${ZLIB_LIBRARY_RELEASE}" licenses/zlib/copyright.txt)
+orvo_package_copyright("${ORVO_GCRYPT_LIBRARY}" licenses/libgcrypt/copyright.txt)
+orvo_package_copyright("${ORVO_GPG_ERROR_LIBRARY}" licenses/libgpg-error/copyright.txt)
 # The Roboto font, compiled into OrvoCheck.exe (qml/CMakeLists.txt).
 orvo_package_copyright("${ORVO_ROBOTO_DIR}/Roboto-Regular.ttf" licenses/Roboto/copyright.txt)
 orvo_windows_text(${ORVO_WIN_DEPS_PREFIX}/share/licenses/SQLite/LICENSE.md licenses/SQLite/LICENSE.txt)
