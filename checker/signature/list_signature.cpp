@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -35,9 +34,9 @@ bool libraryReady() {
 Sexp build(const char* format, int length1, const void* bytes1, int length2 = 0,
            const void* bytes2 = nullptr) {
     gcry_sexp_t out = nullptr;
-    const gcry_error_t error = bytes2 ? gcry_sexp_build(&out, nullptr, format, length1, bytes1,
-                                                        length2, bytes2)
-                                      : gcry_sexp_build(&out, nullptr, format, length1, bytes1);
+    const gcry_error_t error =
+        bytes2 ? gcry_sexp_build(&out, nullptr, format, length1, bytes1, length2, bytes2)
+               : gcry_sexp_build(&out, nullptr, format, length1, bytes1);
     if (error) std::fprintf(stderr, "[ListSignature] %s\n", gcry_strerror(error));
     return Sexp(error ? nullptr : out);
 }
@@ -76,20 +75,25 @@ const std::vector<PublicKey>& builtInKeys() {
 
 namespace listsig {
 
+bool parseKey(const std::string& hex, PublicKey& key) {
+    if (hex.size() != 2 * key.size() ||
+        hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return false;
+    for (size_t i = 0; i < key.size(); ++i)
+        key[i] = static_cast<unsigned char>(std::stoul(hex.substr(2 * i, 2), nullptr, 16));
+    return true;
+}
+
 std::vector<PublicKey> trustedKeys() {
     std::vector<PublicKey> keys = builtInKeys();
     const char* hex = std::getenv("ORVOCHECK_LIST_KEY");
     if (!hex || !*hex) return keys;
     PublicKey key{};
-    const bool wellFormed = std::strlen(hex) == 2 * key.size() &&
-                            std::strspn(hex, "0123456789abcdefABCDEF") == 2 * key.size();
-    if (!wellFormed) {
+    if (parseKey(hex, key)) {
+        keys.push_back(key);
+    } else {
         std::fprintf(stderr, "[ListSignature] ORVOCHECK_LIST_KEY is not 64 hex digits, ignored\n");
-        return keys;
     }
-    for (size_t i = 0; i < key.size(); ++i)
-        key[i] = static_cast<unsigned char>(std::strtoul(std::string(hex + 2 * i, 2).c_str(), nullptr, 16));
-    keys.push_back(key);
     return keys;
 }
 

@@ -28,6 +28,10 @@ Verdict verify(const std::string& list, const std::string& signature,
 // The keys this build trusts (a CMake setting): the current one and those
 // rotated in or out, so that a list signed by any of them is taken.
 const std::vector<PublicKey>& builtInKeys();
+// A key written as 64 hex digits (as compgen.py sign --public-key prints
+// it); false when the text is anything else.
+bool parseKey(const std::string& hex, PublicKey& key);
+
 // The built-in keys and the one in ORVOCHECK_LIST_KEY (64 hex digits), with
 // which tests sign. Whoever sets a program's environment can also replace its
 // shipped list; the variable opens nothing to the network.

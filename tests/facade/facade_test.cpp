@@ -3,6 +3,7 @@
 // workers stop for good at release), so each starts uninitialised.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -10,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "bi_worker.h"
@@ -23,8 +23,8 @@ namespace {
 
 using bitest::RawDb;
 using bitest::readFile;
-using bitest::writeFile;
 using bitest::TempDir;
+using bitest::writeFile;
 
 const char kAppId[] = "com.daxo.facadetest";
 const char kInitFail[] = "init fail, BiLogger will not function.\n";
@@ -281,32 +281,11 @@ TEST_F(Facade, ReleaseWithoutInitOrRecordsReturnsAtOnce) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), kNotInitialised);
 }
 
-// A store file as a program of this or another kind left it.
-void makeStore(const std::string& path, const std::string& schema, int records) {
-    RawDb db(path);
-    ASSERT_TRUE(db.exec(schema));
-    ASSERT_TRUE(db.exec("BEGIN;"));
-    for (int i = 0; i < records; ++i) {
-        ASSERT_TRUE(db.exec("insert into bi_logs (timestamp, environment, content) values (" +
-                            std::to_string(i) + ", 'default', '" + std::string(200, 'r') + "');"));
-    }
-    ASSERT_TRUE(db.exec("COMMIT;"));
-}
-
-const char kCurrentSchema[] =
-    "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, content TEXT);"
-    "CREATE TABLE schema_ver (version INT); insert into schema_ver values (2);"
-    "CREATE TABLE server_config (config TEXT, valid_countdown INT, expire_epoch INT);"
-    "insert into server_config values ('{}', 0, 0);";
-
-// The last page holds the newest records: garbage there, as a failing disk
-// leaves it.
-void damageLastPage(const std::string& path) {
-    std::string bytes = readFile(path);
-    const size_t page = 4096;
-    ASSERT_GT(bytes.size(), 4 * page);
-    std::fill(bytes.end() - page, bytes.end(), '\xA5');
-    writeFile(path, bytes);
+// Stores `records` records at folder/appId through the facade.
+void fill(const std::string& folder, const std::string& appId, int records) {
+    ASSERT_TRUE(BiLogger::init(1, appId, folder));
+    for (int i = 0; i < records; ++i) sendOne("fill", "k", std::string(200, 'r'));
+    BiLogger::release();
 }
 
 enum class Fault { LinkSwapping, DamagedRecordPage, NewerSchema, NoSchemaVersion };
@@ -314,16 +293,21 @@ enum class Fault { LinkSwapping, DamagedRecordPage, NewerSchema, NoSchemaVersion
 struct StoreFaultCase {
     const char* name;
     Fault fault;
-    int rounds;           // of init, send, release
-    const char* readBack;  // the file the last record is read back from, after the app ID
+    int rounds;            // of init, send, release
+    const char* readBack;  // the file the rounds' records are read back from, after the app ID
     bool lossCounted;
+    const char* schema;  // of a file left by another program
 };
 
 const StoreFaultCase kStoreFaults[] = {
-    {"link swapped in and out", Fault::LinkSwapping, 2000, ".bilogclient", false},
-    {"damaged record table page", Fault::DamagedRecordPage, 1, ".bilogclient", true},
-    {"newer schema", Fault::NewerSchema, 1, ".schema2.bilogclient", false},
-    {"record table without schema_ver", Fault::NoSchemaVersion, 1, ".bilogclient", false},
+    {"link swapped in and out", Fault::LinkSwapping, 2000, ".bilogclient", false, ""},
+    {"damaged record page", Fault::DamagedRecordPage, 1, ".bilogclient", true, ""},
+    {"newer schema", Fault::NewerSchema, 1, ".schema2.bilogclient", false,
+     "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, content TEXT "
+     "CHECK (0)); CREATE TABLE schema_ver (version INT); insert into schema_ver values (3);"},
+    {"no schema_ver", Fault::NoSchemaVersion, 1, ".bilogclient", false,
+     "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, content "
+     "TEXT);"},
 };
 
 void PrintTo(const StoreFaultCase& c, std::ostream* out) { *out << c.name; }
@@ -334,78 +318,58 @@ TEST_P(StoreFaults, TheNextRunsRecordsAreKeptAndNothingElseIsWritten) {
     const StoreFaultCase& c = GetParam();
     const std::string path = dbFile(dir);
     TempDir elsewhere;
-    const std::string other = elsewhere.file("other.bilogclient");
-    makeStore(other, kCurrentSchema, 0);
+    fill(elsewhere.path(), "other", 0);
+    fill(elsewhere.path(), "real", 0);
+    const std::string other = dbFile(elsewhere, "other"), real = dbFile(elsewhere, "real");
     const std::string otherBefore = readFile(other);
-    std::string before;
     if (c.fault == Fault::DamagedRecordPage) {
-        makeStore(path, kCurrentSchema, 200);
-        damageLastPage(path);
-    } else if (c.fault == Fault::NewerSchema) {
-        makeStore(path,
-                  "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, "
-                  "content TEXT NOT NULL CHECK (0));"
-                  "CREATE TABLE schema_ver (version INT); insert into schema_ver values (3);",
-                  0);
-    } else if (c.fault == Fault::NoSchemaVersion) {
-        makeStore(path,
-                  "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, "
-                  "content TEXT);",
-                  1);
+        // Garbage on the last page, which holds the newest records, as a
+        // failing disk leaves it.
+        fill(dir.path(), kAppId, 200);
+        std::string bytes = readFile(path);
+        std::fill(bytes.end() - 4096, bytes.end(), '\xA5');
+        writeFile(path, bytes);
     }
-    before = readFile(path);
+    ASSERT_TRUE(!*c.schema || RawDb(path).exec(c.schema));
+    const std::string before = readFile(path);
+    const int lostBefore = BiLogger::lostCount();
 
     // Another thread puts a link to the other store and a regular file at
     // the path by turns, each in one atomic rename.
     std::atomic<bool> swapping{c.fault == Fault::LinkSwapping};
-    std::thread swapper;
-    const std::string real = elsewhere.file("real.bilogclient");
-    if (swapping) {
-        makeStore(real, kCurrentSchema, 0);
-        swapper = std::thread([&] {
-            const std::string linkName = dir.file("link.tmp");
-            const std::string fileName = dir.file("file.tmp");
-            while (swapping.load()) {
-                ::symlink(other.c_str(), linkName.c_str());
-                std::rename(linkName.c_str(), path.c_str());
-                ::link(real.c_str(), fileName.c_str());
-                std::rename(fileName.c_str(), path.c_str());
-            }
-        });
-    }
+    std::thread swapper([&] {
+        const std::string linkName = dir.file("link.tmp"), fileName = dir.file("file.tmp");
+        while (swapping.load()) {
+            ::symlink(other.c_str(), linkName.c_str());
+            std::rename(linkName.c_str(), path.c_str());
+            ::link(real.c_str(), fileName.c_str());
+            std::rename(fileName.c_str(), path.c_str());
+        }
+    });
     testing::internal::CaptureStderr();
     for (int round = 0; round < c.rounds; ++round) {
         if (BiLogger::init(1, kAppId, dir.path())) sendOne("round", "n", std::to_string(round));
         BiLogger::release();
     }
     swapping = false;
-    if (swapper.joinable()) swapper.join();
+    swapper.join();
     const std::string err = testing::internal::GetCapturedStderr();
 
     EXPECT_TRUE(readFile(other) == otherBefore) << "written through the link";
-    if (c.fault == Fault::LinkSwapping) {
-        // The rounds that met the regular file stored their records.
-        EXPECT_GT(RawDb(real).integer("select count(*) from bi_logs;"), 0);
-        return;
-    }
-    const auto rows = RawDb(dir.file(std::string(kAppId) + c.readBack))
-                          .rows("select content from bi_logs where content like '%\"n\":\"0\"%';");
-    EXPECT_EQ(rows.size(), 1u) << err;
-    EXPECT_EQ(BiLogger::lostCount() > 0, c.lossCounted) << err;
-    if (c.fault == Fault::NewerSchema) {
-        EXPECT_TRUE(readFile(path) == before) << "the newer program's file changed";
-    }
-    if (c.fault == Fault::DamagedRecordPage) {
-        EXPECT_TRUE(readFile(path + ".damaged") == before) << "the damaged file is not kept";
-    }
+    const std::string readBack =
+        c.fault == Fault::LinkSwapping ? real : dir.file(kAppId + std::string(c.readBack));
+    // Every round's record when there is one round; with the link swapped
+    // in and out, those of the rounds that met the regular file.
+    const size_t found =
+        RawDb(readBack).rows("select 1 from bi_logs where content like '%\"n\":%';").size();
+    EXPECT_TRUE(c.rounds > 1 ? found > 0 : found == 1) << found << err;
+    // Swapped under an open connection, a file may refuse a record (counted).
+    EXPECT_TRUE(c.rounds > 1 || (BiLogger::lostCount() > lostBefore) == c.lossCounted) << err;
+    EXPECT_TRUE(c.fault != Fault::NewerSchema || readFile(path) == before)
+        << "the newer file changed";
+    EXPECT_TRUE(c.fault != Fault::DamagedRecordPage || readFile(path + ".damaged") == before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Facade, StoreFaults, testing::ValuesIn(kStoreFaults),
-                         [](const testing::TestParamInfo<StoreFaultCase>& info) {
-                             std::string name = info.param.name;
-                             std::replace_if(name.begin(), name.end(),
-                                             [](char ch) { return !std::isalnum(ch); }, '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Facade, StoreFaults, testing::ValuesIn(kStoreFaults));
 
 }  // namespace

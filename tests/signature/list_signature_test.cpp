@@ -1,26 +1,17 @@
 // The list's signature against build-time keys, by the generator's own
 // signing command.
+#include "list_signature.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
-
-#include "list_signature.h"
 
 namespace {
 
 std::string readFile(const std::string& name) {
     std::ifstream in(std::string(ORVO_TEST_KEYS) + "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-listsig::PublicKey keyFromHex(const std::string& name) {
-    const std::string hex = readFile(name);
-    listsig::PublicKey key{};
-    for (size_t i = 0; i < key.size() && 2 * i + 1 < hex.size(); ++i)
-        key[i] = static_cast<unsigned char>(std::stoul(hex.substr(2 * i, 2), nullptr, 16));
-    return key;
 }
 
 enum class Change { None, ListByte, SignatureByte, SignatureCut, SignatureGone };
@@ -33,13 +24,19 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"signed by the next key, both trusted", {"current.hex", "next.hex"}, Change::None,
+    {"signed by the next key, both trusted",
+     {"current.hex", "next.hex"},
+     Change::None,
      listsig::Verdict::Verified},
     {"next key not yet trusted", {"current.hex"}, Change::None, listsig::Verdict::DoesNotVerify},
     {"no key trusted", {}, Change::None, listsig::Verdict::DoesNotVerify},
-    {"one list byte changed", {"current.hex", "next.hex"}, Change::ListByte,
+    {"one list byte changed",
+     {"current.hex", "next.hex"},
+     Change::ListByte,
      listsig::Verdict::DoesNotVerify},
-    {"one signature byte changed", {"next.hex"}, Change::SignatureByte,
+    {"one signature byte changed",
+     {"next.hex"},
+     Change::SignatureByte,
      listsig::Verdict::DoesNotVerify},
     {"signature cut short", {"next.hex"}, Change::SignatureCut, listsig::Verdict::DoesNotVerify},
     {"no signature", {"next.hex"}, Change::SignatureGone, listsig::Verdict::Missing},
@@ -59,8 +56,9 @@ TEST(ListSignature, Cases) {
         if (c.change == Change::SignatureByte) signature[10] ^= 0x01;
         if (c.change == Change::SignatureCut) signature.pop_back();
         if (c.change == Change::SignatureGone) signature.clear();
-        std::vector<listsig::PublicKey> keys;
-        for (const std::string& name : c.keys) keys.push_back(keyFromHex(name));
+        std::vector<listsig::PublicKey> keys(c.keys.size());
+        for (size_t i = 0; i < keys.size(); ++i)
+            ASSERT_TRUE(listsig::parseKey(readFile(c.keys[i]).substr(0, 64), keys[i]));
         EXPECT_EQ(listsig::verify(list, signature, keys), c.expected);
     }
 }
