@@ -254,7 +254,7 @@ BiSaveResult BiLogStore::insertRecords(const BiRecordRefs& records, int busyRetr
 }
 
 bool BiLogStore::replaceDamaged(sqlite3* db, const std::string& file) {
-    if (m_replaced.exchange(true)) return false;  // once: a disk that damages every file stays
+    if (m_replaced.load()) return false;  // once: a disk that damages every file stays
     // The damaged bytes are kept beside the file for whoever wants to look;
     // the reset then empties the file in place, under SQLite's own locks, so
     // that the other connection, which has it open too, sees the fresh one.
@@ -269,7 +269,8 @@ bool BiLogStore::replaceDamaged(sqlite3* db, const std::string& file) {
     }
     const std::int64_t readable = readableRows(db);
     sqlite3_db_config(db, SQLITE_DBCONFIG_RESET_DATABASE, 1, nullptr);
-    const int rc = sqlite3_exec(db, "VACUUM;", nullptr, nullptr, nullptr);
+    // The other connection's reading is waited out like any lock.
+    const int rc = execWithBusyRetry(db, "VACUUM;", limit());
     sqlite3_db_config(db, SQLITE_DBCONFIG_RESET_DATABASE, 0, nullptr);
     if (rc != SQLITE_OK) {
         std::cerr << "Damaged analytics database could not be emptied: [" << file
@@ -279,6 +280,7 @@ bool BiLogStore::replaceDamaged(sqlite3* db, const std::string& file) {
     // Row numbers start again: IDs selected from the damaged file must not
     // delete the fresh file's rows.
     g_fileGeneration.fetch_add(1);
+    m_replaced = true;
     std::cerr << "Damaged analytics database moved aside to [" << aside << "], " << readable
               << " readable record(s) in it lost; a fresh one replaces it: [" << file << "]"
               << std::endl;
