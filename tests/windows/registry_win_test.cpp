@@ -31,11 +31,12 @@ TEST(MachineRegistryValue, Cases) {
         const DWORD bytes = text                  ? DWORD((c.text.size() + 1) * sizeof(wchar_t))
                             : c.type == REG_DWORD ? sizeof(DWORD)
                                                   : sizeof(c.number);
-        if (c.type != REG_NONE)
+        if (c.type != REG_NONE) {
             ASSERT_EQ(
                 RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"InternalTest", c.type,
                                 text ? static_cast<const void*>(c.text.c_str()) : &c.number, bytes),
                 ERROR_SUCCESS);
+        }
         EXPECT_EQ(biwin::readMachineInteger(kKey, L"InternalTest"), c.expected);
         HKEY key = nullptr;
         const bool exists =
