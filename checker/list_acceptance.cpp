@@ -17,12 +17,13 @@ QString versionOf(const QByteArray& list) {
 }
 
 // Versions are dates written with dots ("2026.12.08"); their numbers are
-// compared in order. A version without numbers cannot be compared and is
+// compared in order. A version of another form cannot be compared and is
 // never called older.
 QVector<qulonglong> versionNumbers(const QString& version) {
     QVector<qulonglong> numbers;
-    auto it = QRegularExpression(QStringLiteral("[0-9]+")).globalMatch(version);
-    while (it.hasNext()) numbers.append(it.next().captured().toULongLong());
+    const QRegularExpression dotted(QStringLiteral("^[0-9]+(\\.[0-9]+)*$"));
+    if (!dotted.match(version).hasMatch()) return numbers;
+    for (const QString& part : version.split(QLatin1Char('.'))) numbers.append(part.toULongLong());
     return numbers;
 }
 
