@@ -15,10 +15,11 @@ PKGS="$BUILD_PKGS $RUN_PKGS $TEST_PKGS"
 # need the i386 half of Wine, and the window of the 32-bit program needs
 # 32-bit OpenGL (without libgl1/libglx0 every Qt Quick window fails with
 # "Failed to create OpenGL context"); apt-get source needs dpkg-dev and a
-# deb-src entry, curl Qt's archive; the run under Wine reads the programs'
+# deb-src entry, autoconf, automake and libtool generate libsodium's
+# configure, curl fetches Qt's archive; the run under Wine reads the programs'
 # resources with pefile and the window's icon with xprop, and shows the
 # translated window in the German locale.
-WINDOWS_PKGS="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev libgcrypt-mingw-w64-dev dpkg-dev curl python3-pefile x11-utils locales"
+WINDOWS_PKGS="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev libgcrypt-mingw-w64-dev dpkg-dev autoconf automake libtool curl python3-pefile x11-utils locales"
 WINDOWS_I386_PKGS="wine32 libgl1:i386 libglx0:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386"
 if [ "${1:-}" = "--windows" ]; then
   installed() {
