@@ -1,10 +1,10 @@
 // Whether a comparison list comes from whoever holds one of the list keys:
-// a detached Ed25519 signature over the SHA-512 digest of the file's exact
-// bytes (tools/compgen/list_sign.py makes it). Standard C++ and libgcrypt
-// only, the same code on every platform.
+// a detached Ed25519 signature over the file's exact bytes
+// (tools/compgen/list_sign.py makes it). Standard C++ and libsodium only, the
+// same code on every platform.
 //
-// Threads: verify() may be called from any thread at once; the library is
-// set up once on first use.
+// Threads: verify() may be called from any thread at once; it keeps no
+// state.
 #pragma once
 
 #include <array>

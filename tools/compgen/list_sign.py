@@ -1,14 +1,13 @@
-"""The comparison file's detached signature: Ed25519 over the SHA-512 digest
-of the file's exact bytes (the program's verifier cannot take a message of
-64 KiB or more whole), written raw (64 bytes) to FILE.sig, which is served
-beside the file.
+"""The comparison file's detached signature: standard Ed25519 (RFC 8032) over
+the file's exact bytes, written raw (64 bytes) to FILE.sig, which is served
+beside the file. `openssl pkeyutl -sign -rawin -inkey KEY -in FILE` makes
+the same bytes.
 
 The private key is a PEM file (openssl genpkey -algorithm ed25519) that never
 enters the repository. It is read from --key PATH, else from the path in
 ORVO_LIST_SIGNING_KEY_FILE, else from the PEM text in ORVO_LIST_SIGNING_KEY.
 """
 
-import hashlib
 import os
 
 KEY_FILE_VARIABLE = "ORVO_LIST_SIGNING_KEY_FILE"
@@ -48,7 +47,7 @@ def cmd_sign(args):
     if not args.file:
         raise ValueError("sign: name the file to sign, or ask for --public-key")
     with open(args.file, "rb") as f:
-        signature = key.sign(hashlib.sha512(f.read()).digest())
+        signature = key.sign(f.read())
     with open(args.file + ".sig", "wb") as f:
         f.write(signature)
     print("compgen: signed %s with key %s" % (args.file, public_key_hex(key)))
