@@ -74,8 +74,8 @@ start_server() {
   fail "the $name analytics server did not start"
 }
 
-# Build one target architecture: SQLite, JsonCpp, libsodium and GoogleTest first, then
-# the analytics client, the probes and their tests.
+# Build one target architecture: SQLite, JsonCpp, libsodium and GoogleTest
+# first, then the analytics client, the probes and their tests.
 build_arch() {
   local arch=$1 dir=$2
   local toolchain=$root/cmake/toolchains/mingw-w64-$arch.cmake
