@@ -10,6 +10,9 @@
 
 #include "bi_client.h"
 #include "info_record.h"
+#ifdef Q_OS_WIN
+#include "registry_value_win.h"
+#endif
 
 namespace {
 
@@ -26,16 +29,19 @@ std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 // The per-machine switch that sends this machine's records to the staging
 // environment: the registry key on Windows, the system-wide settings file of
-// the organisation elsewhere (/etc/xdg/DaxoOrvo.conf on Linux).
-std::unique_ptr<QSettings> openSwitchSettings(QString& keyPath) {
+// the organisation elsewhere (/etc/xdg/DaxoOrvo.conf on Linux). Reading it
+// creates nothing: the registry key is opened read-only (the toolkit's
+// settings would create it in an elevated run), and the settings file is
+// only written when a value changes. A missing or non-numeric value is 0.
+int readSwitch(QString& keyPath) {
 #ifdef Q_OS_WIN
     keyPath = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\DaxoOrvo");
-    return std::make_unique<QSettings>(keyPath, QSettings::NativeFormat);
+    return biwin::readMachineInteger(L"Software\\DaxoOrvo", L"InternalTest");
 #else
-    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope,
-                                                QStringLiteral("DaxoOrvo"));
-    keyPath = settings->fileName();
-    return settings;
+    const QSettings settings(QSettings::NativeFormat, QSettings::SystemScope,
+                             QStringLiteral("DaxoOrvo"));
+    keyPath = settings.fileName();
+    return settings.value(QLatin1String(kSwitchName)).toInt();
 #endif
 }
 
@@ -66,9 +72,7 @@ void BIService::initSession() {
 
 void BIService::checkEnvironment() {
     QString keyPath;
-    const std::unique_ptr<QSettings> settings = openSwitchSettings(keyPath);
-    // A missing or non-numeric value reads as 0.
-    const int value = settings->value(QLatin1String(kSwitchName)).toInt();
+    const int value = readSwitch(keyPath);
     qDebug() << "[BIService] Find" << keyPath << "\\" << kSwitchName << "result:" << value
              << (value == 1);
     if (value == 1) {

@@ -3,11 +3,14 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
 #include "bi_record_counts.h"
 #include "bi_schema.h"
 #include "platform_fs.h"
+
+const char* const kBiDamagedSuffix = ".damaged";
 
 namespace {
 
@@ -19,6 +22,20 @@ const std::string kEvictOldest =
 
 // Both workers' stores may meet at a new file; see _ensureOpen.
 std::mutex g_createMutex;
+
+// Counts the replacements of a damaged file in this process.
+std::atomic<unsigned> g_fileGeneration{0};
+
+// The rows of a damaged table that can still be read, up to the first
+// damaged page.
+std::int64_t readableRows(sqlite3* db) {
+    BiStatement st{nullptr};
+    if (sqlite3_prepare_v2(db, "select _ID from bi_logs;", -1, &st.stmt, nullptr) != SQLITE_OK)
+        return 0;
+    std::int64_t rows = 0;
+    while (sqlite3_step(st.stmt) == SQLITE_ROW) ++rows;
+    return rows;
+}
 
 // The environment and the content are bound, never part of the text.
 std::string insertStatement(std::int64_t now) {
@@ -87,7 +104,10 @@ bool BiLogStore::_ensureOpen(BiSteadyTime until) {
     // A cache that holds a full table (10000 records of ~600 bytes) keeps the
     // eviction's count in memory instead of re-reading the file each time.
     sqlite3_exec(db, "PRAGMA cache_size = -8192;", nullptr, nullptr, nullptr);
-    const int schema = createOrUpgradeSchema(db, limit(kBiBusyRetries, until));
+    int schema = createOrUpgradeSchema(db, limit(kBiBusyRetries, until));
+    if (biDamaged(schema) && replaceDamaged(db, file)) {
+        schema = createOrUpgradeSchema(db, limit(kBiBusyRetries, until));
+    }
     m_openError.store(schema);
     if (schema != SQLITE_OK) {
         sqlite3_close(db);
@@ -100,8 +120,11 @@ bool BiLogStore::_ensureOpen(BiSteadyTime until) {
     return true;
 }
 
+unsigned BiLogStore::fileGeneration() { return g_fileGeneration.load(); }
+
 void BiLogStore::close() {
     std::lock_guard<std::mutex> lock(m_openMutex);
+    m_replaced = false;
     sqlite3* db = m_db.exchange(nullptr);
     if (db != nullptr) sqlite3_close(db);
 }
@@ -175,11 +198,23 @@ bool BiLogStore::saveLog(const std::string& environment, const std::string& cont
 }
 
 BiSaveResult BiLogStore::saveLogs(const BiRecordRefs& records, int busyRetries) {
-    BiSaveResult result;
     if (!_ensureOpen()) {
+        BiSaveResult result;
         result.rc = m_openError.load() != SQLITE_OK ? m_openError.load() : SQLITE_ERROR;
         return result;
     }
+    BiSaveResult result = insertRecords(records, busyRetries);
+    // A damaged file would refuse every later record too: it is replaced by
+    // a fresh one, which takes these.
+    if (biDamaged(result.rc) && replaceDamaged(m_db.load(), path()) &&
+        createOrUpgradeSchema(m_db.load(), limit(busyRetries)) == SQLITE_OK) {
+        result = insertRecords(records, busyRetries);
+    }
+    return result;
+}
+
+BiSaveResult BiLogStore::insertRecords(const BiRecordRefs& records, int busyRetries) {
+    BiSaveResult result;
     sqlite3* db = m_db.load();
     // A transaction belongs to the connection, not to a thread.
     std::lock_guard<std::mutex> transaction(m_transactionMutex);
@@ -218,6 +253,41 @@ BiSaveResult BiLogStore::saveLogs(const BiRecordRefs& records, int busyRetries) 
     return result;
 }
 
+bool BiLogStore::replaceDamaged(sqlite3* db, const std::string& file) {
+    if (m_replaced.load()) return false;  // once: a disk that damages every file stays
+    // The damaged bytes are kept beside the file for whoever wants to look;
+    // the reset then empties the file in place, under SQLite's own locks, so
+    // that the other connection, which has it open too, sees the fresh one.
+    const std::string aside = file + kBiDamagedSuffix;
+    std::error_code error;
+    std::filesystem::copy_file(std::filesystem::u8path(file), std::filesystem::u8path(aside),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error) {
+        std::cerr << "Damaged analytics database could not be kept aside, left as it is: [" << file
+                  << "]: " << error.message() << std::endl;
+        return false;
+    }
+    const std::int64_t readable = readableRows(db);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_RESET_DATABASE, 1, nullptr);
+    // The other connection's reading is waited out like any lock.
+    const int rc = execWithBusyRetry(db, "VACUUM;", limit());
+    sqlite3_db_config(db, SQLITE_DBCONFIG_RESET_DATABASE, 0, nullptr);
+    if (rc != SQLITE_OK) {
+        std::cerr << "Damaged analytics database could not be emptied: [" << file
+                  << "]: " << sqlite3_errstr(rc) << std::endl;
+        return false;
+    }
+    // Row numbers start again: IDs selected from the damaged file must not
+    // delete the fresh file's rows.
+    g_fileGeneration.fetch_add(1);
+    m_replaced = true;
+    std::cerr << "Damaged analytics database moved aside to [" << aside << "], " << readable
+              << " readable record(s) in it lost; a fresh one replaces it: [" << file << "]"
+              << std::endl;
+    if (BiRecordCounts* counts = m_counts.load()) counts->replaced(readable);
+    return true;
+}
+
 int BiLogStore::removeRows(const std::string& sql) {
     BiRecordCounts* counts = m_counts.load();
     if (counts != nullptr) counts->beginChange();
@@ -242,6 +312,7 @@ int BiLogStore::selectBatch(const std::string& environment, int maxBytes, int ma
                             BiBatch& batch) {
     batch.clear();
     if (!_ensureOpen()) return 0;
+    batch.generation = g_fileGeneration.load();
     // Ties in the second of storing keep the order of storing.
     BiStatement st{
         prepare("select * from bi_logs where environment = ?1 order by timestamp asc, _ID asc;")};
@@ -280,8 +351,13 @@ int BiLogStore::selectBatch(const std::string& environment, int maxBytes, int ma
     return batch.count();
 }
 
-bool BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
+bool BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids, unsigned generation) {
     if (ids.empty()) return true;
+    if (generation != g_fileGeneration.load()) {
+        // Their rows went with the damaged file.
+        std::cerr << "Uploaded records of a replaced database file, not deleted twice" << std::endl;
+        return true;
+    }
     std::string sql = "delete from bi_logs where _ID in (";
     for (size_t i = 0; i < ids.size(); ++i) {
         if (i > 0) sql += ',';
@@ -290,17 +366,21 @@ bool BiLogStore::deleteByIds(const std::vector<std::int64_t>& ids) {
     sql += ");";
     if (_ensureOpen() && removeRows(sql) == SQLITE_DONE) return true;
     std::lock_guard<std::mutex> lock(m_undeletedMutex);
+    if (m_undeletedGeneration != generation) m_undeleted.clear();
+    m_undeletedGeneration = generation;
     m_undeleted.insert(m_undeleted.end(), ids.begin(), ids.end());
     return false;
 }
 
 bool BiLogStore::deleteUploaded() {
     std::vector<std::int64_t> ids;
+    unsigned generation = 0;
     {
         std::lock_guard<std::mutex> lock(m_undeletedMutex);
         ids.swap(m_undeleted);
+        generation = m_undeletedGeneration;
     }
-    return deleteByIds(ids);
+    return deleteByIds(ids, generation);
 }
 
 std::optional<std::string> BiLogStore::firstEnvironment() {

@@ -21,6 +21,9 @@
 
 class BiRecordCounts;
 
+// Appended to the file's name for the copy of a damaged file kept aside.
+extern const char* const kBiDamagedSuffix;  // ".damaged"
+
 // Most rows the store keeps; the oldest go first.
 constexpr int kBiMaxStoredRecords = 10000;
 
@@ -31,6 +34,7 @@ using BiRecordRefs = std::vector<std::pair<const std::string*, const std::string
 struct BiBatch {
     std::string contents;           // the records' texts, one JSON object per line
     std::vector<std::int64_t> ids;  // their _ID values, same order
+    unsigned generation = 0;        // of the file they were read from (see deleteByIds)
     int count() const { return static_cast<int>(ids.size()); }
     void clear() {
         contents.clear();
@@ -75,7 +79,9 @@ public:
     bool saveLog(const std::string& environment, const std::string& content);
     // Stores every record in one transaction, all or none, and within it
     // removes the oldest rows beyond kBiMaxStoredRecords; waits out another
-    // connection's lock for at most busyRetries pauses. Reports nothing itself.
+    // connection's lock for at most busyRetries pauses. A file SQLite finds
+    // damaged is replaced by a fresh one, once (see replaceDamaged), which
+    // then takes the records. Reports nothing itself.
     BiSaveResult saveLogs(const BiRecordRefs& records, int busyRetries);
     void removeDuplicates();
     // Oldest records of one environment: strictly shorter than maxBytes in
@@ -85,8 +91,12 @@ public:
     int selectBatch(const std::string& environment, int maxBytes, int maxRows, BiBatch& batch);
     // True once the rows are gone. Rows the server took that cannot be
     // deleted are remembered (deleteUploaded retries them), so that this run
-    // never sends them again.
-    bool deleteByIds(const std::vector<std::int64_t>& ids);
+    // never sends them again. IDs read before a damaged file was replaced
+    // (generation, from BiBatch) name rows that went with it: nothing is
+    // deleted.
+    bool deleteByIds(const std::vector<std::int64_t>& ids, unsigned generation = fileGeneration());
+    // Changes when a damaged file is replaced (process-wide).
+    static unsigned fileGeneration();
     // Deletes the rows an earlier deleteByIds could not; true when none is left.
     bool deleteUploaded();
     // The environment of any stored record; none when nothing is stored (or
@@ -117,6 +127,11 @@ private:
     sqlite3_stmt* prepare(const std::string& sql);
     // Deletes rows and tells the counts how many went.
     int removeRows(const std::string& sql);
+    BiSaveResult insertRecords(const BiRecordRefs& records, int busyRetries);
+    // The file is damaged (at open, or on a write): its bytes are copied to
+    // file + kBiDamagedSuffix and the database emptied in place, with a log
+    // line; the rows still readable in it are counted lost. Once per opening.
+    bool replaceDamaged(sqlite3* db, const std::string& file);
     BiRetryLimit limit(int retries = kBiBusyRetries, BiSteadyTime until = BiSteadyTime::max()) const;
 
     const std::string m_fixedPath;
@@ -129,4 +144,6 @@ private:
     BiClock m_clock;
     std::mutex m_undeletedMutex;
     std::vector<std::int64_t> m_undeleted;  // uploaded, still stored; guarded by m_undeletedMutex
+    unsigned m_undeletedGeneration = 0;     // of m_undeleted; guarded by m_undeletedMutex
+    std::atomic<bool> m_replaced{false};    // a damaged file was replaced since opening
 };

@@ -32,6 +32,14 @@ void BiRecordCounts::stored(int inserted, int evicted) {
     ++m_changes;
 }
 
+void BiRecordCounts::replaced(std::int64_t readable) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // The count the store kept is the better one when it was known.
+    m_lost += static_cast<int>(m_storedKnown ? m_stored : readable);
+    m_stored = 0;
+    m_storedKnown = true;
+}
+
 void BiRecordCounts::removed(std::int64_t rows) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_stored -= rows;

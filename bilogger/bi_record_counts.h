@@ -31,6 +31,9 @@ public:
     // The writer's transaction is committed: `inserted` records left memory,
     // `evicted` of the oldest rows made room for them (they are lost).
     void stored(int inserted, int evicted);
+    // The store's file was damaged and replaced by an empty one: its rows are
+    // gone, `readable` of them known (counted lost); none is stored now.
+    void replaced(std::int64_t readable);
     // The uploader's delete is committed.
     void removed(std::int64_t rows);
     // A change that committed nothing.

@@ -51,7 +51,7 @@ void BiTaskFlush::run(BiLogStore& store, const std::atomic<bool>& stopRequested)
                 const bool accepted = postForSuccess(host, kUploadPath, body->data(), body->size());
                 --attemptsLeft;
                 if (accepted) {
-                    if (!store.deleteByIds(batch.ids)) {
+                    if (!store.deleteByIds(batch.ids, batch.generation)) {
                         // A later run may send this batch once more.
                         std::cerr << "upload pass stopped: " << batch.count()
                                   << " uploaded records cannot be deleted from the local store"

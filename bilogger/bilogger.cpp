@@ -112,10 +112,13 @@ bool BiLogger::init(int version, std::string appId, std::string storagePath) {
     // The file is created here, on the caller's thread, before any worker
     // runs: two connections creating the schema of a new file at the same
     // moment make one of them fail and delete the file under the other.
-    s.initialised = prepareDatabaseFile(storagePath, appId, BiRetryLimit{kBiBusyRetries, until}) &&
-                    openStores(until);
+    // The counts go first: a damaged file replaced at the opening counts
+    // its records lost.
     recordWriter.counts().restart();
     uploader.store.setCounts(&recordWriter.counts());
+    recordWriter.store.setCounts(&recordWriter.counts());
+    s.initialised = prepareDatabaseFile(storagePath, appId, BiRetryLimit{kBiBusyRetries, until}) &&
+                    openStores(until);
     uploader.store.establishCount();
     // The envelope's machine values are asked for once per process, even when
     // the store cannot be used, so that a later init has them.

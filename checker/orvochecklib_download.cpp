@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QThread>
 
+#include "list_acceptance.h"
 #include "orvochecklib.h"
 #include "webloader.h"
 
@@ -48,14 +49,16 @@ void OrvoCheckLib::startCompare(const QString& url, const QString& savePath,
 }
 
 void OrvoCheckLib::onDownloaded(bool succ) {
-    // A download that could not be saved (a folder the user cannot write) is
-    // still the newest list: it is used from memory, never an older file.
-    // The loader wrote it before signalling and no longer touches it.
+    // The bytes whose signature was checked are the ones ranked against,
+    // from memory, whatever became of the saved file. A download that could
+    // not be saved (a folder the user cannot write) is still the newest list.
+    // The loader wrote them before signalling and no longer touches them.
     const bool unsaved = succ && m_pWebLoader && m_pWebLoader->bodyUnsaved();
     const bool used =
-        succ && (unsaved ? compareWithJson(m_pWebLoader->unsavedBody(),
-                                           m_DownloadPath + QStringLiteral(" (not saved)"))
-                         : compareWithFile(m_DownloadPath));
+        succ && m_pWebLoader &&
+        downloadedListAccepted(m_pWebLoader->body(), m_pWebLoader->signature(), m_DefaultPath) &&
+        compareWithJson(m_pWebLoader->body(),
+                        m_DownloadPath + (unsaved ? QStringLiteral(" (not saved)") : QString()));
     if (!used) compareWithFile(m_DefaultPath);
     emit compareFinished();
 }

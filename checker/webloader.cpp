@@ -40,12 +40,26 @@ void WebLoader::download(const QString& url, const QString& savePath) {
         m_LastDownSize = 0;
     }
 
-    const QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+    m_Url = url;
     m_SavePath = savePath;
-    m_UnsavedBody.clear();
+    m_Body.clear();
+    m_Signature.clear();
     m_BodyUnsaved = false;
+    m_FetchingSignature = false;
+    m_Cap = m_MaxBodyBytes;
+    startRequest(url);
+    m_TotalTimer.start(m_TotalTimeLimitMs);
+}
+
+// The list and its signature share the total time limit; each has its own
+// stall check and size cap.
+void WebLoader::startRequest(const QString& url) {
     m_CutOff = false;
-    m_pReply = m_NetManager.get(request);
+    m_FileDownSize = 0;
+    m_LastDownSize = 0;
+    m_Received.clear();
+    m_pReply = m_NetManager.get(QNetworkRequest(QUrl(url, QUrl::TolerantMode)));
+    m_pReply->setReadBufferSize(kReadChunkBytes);
     // Progress reports are rate-limited, long enough for a fast server to
     // send far more than the cap: the size is also checked on the announced
     // length and on every arrival.
@@ -55,7 +69,6 @@ void WebLoader::download(const QString& url, const QString& savePath) {
 
     if (m_Timer.isActive()) m_Timer.stop();
     m_Timer.start(kStallIntervalMs);
-    m_TotalTimer.start(m_TotalTimeLimitMs);
 }
 
 void WebLoader::downloadProgress(qint64 received, qint64 size) {
@@ -67,19 +80,20 @@ void WebLoader::downloadProgress(qint64 received, qint64 size) {
 void WebLoader::checkAnnouncedSize() {
     if (!m_pReply) return;
     const QVariant length = m_pReply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid()) cutOffOversizedBody(m_pReply->bytesAvailable(), length.toLongLong());
+    if (length.isValid()) cutOffOversizedBody(m_Received.size(), length.toLongLong());
 }
 
 void WebLoader::checkReceivedSize() {
-    // The body stays in the reply until it finishes, so what it holds is
-    // everything received so far.
-    if (m_pReply) cutOffOversizedBody(m_pReply->bytesAvailable(), -1);
+    // Taking what arrived frees the reply's small buffer for the next chunk.
+    if (!m_pReply || m_CutOff) return;
+    m_Received += m_pReply->readAll();
+    cutOffOversizedBody(m_Received.size(), -1);
 }
 
 void WebLoader::cutOffOversizedBody(qint64 received, qint64 announced) {
-    if (m_CutOff || (received <= m_MaxBodyBytes && announced <= m_MaxBodyBytes)) return;
+    if (m_CutOff || (received <= m_Cap && announced <= m_Cap)) return;
     m_CutOff = true;
-    qDebug() << "[WebLoader] Http url download is larger than" << m_MaxBodyBytes
+    qDebug() << "[WebLoader] Http url download is larger than" << m_Cap
              << "bytes, and abort request!!! Received:" << received << ", announced:" << announced;
     abortReply();
 }
@@ -114,10 +128,26 @@ void WebLoader::networkReplied(QNetworkReply* pReply) {
     }
 
     // An aborted reply is already closed; reading it would only warn.
-    const QByteArray bytes = pReply->isOpen() ? pReply->readAll() : QByteArray();
+    const QByteArray bytes = m_Received + (pReply->isOpen() ? pReply->readAll() : QByteArray());
+    m_Received.clear();
+    const QNetworkReply::NetworkError error = pReply->error();
+    pReply->deleteLater();
+    m_pReply = nullptr;
+    if (m_FetchingSignature) {
+        // Whether a list without a signature may be used is not the loader's
+        // call: the list arrived either way.
+        if (error != QNetworkReply::NoError || bytes.size() > m_Cap) {
+            qDebug() << "[WebLoader] Signature download failed, error: " << error;
+        } else {
+            m_Signature = bytes;
+            qDebug() << "[WebLoader] Signature downloaded," << bytes.size() << "bytes";
+        }
+        finish(true);
+        return;
+    }
     bool result = false;
-    if (pReply->error() != QNetworkReply::NoError) {
-        qDebug() << "[WebLoader] Json file download failed, error: " << pReply->error();
+    if (error != QNetworkReply::NoError) {
+        qDebug() << "[WebLoader] Json file download failed, error: " << error;
     } else if (bytes.size() > m_MaxBodyBytes) {
         // The whole body may arrive before the abort of a progress report.
         qDebug() << "[WebLoader] Json file download failed, body larger than" << m_MaxBodyBytes
@@ -125,8 +155,16 @@ void WebLoader::networkReplied(QNetworkReply* pReply) {
     } else {
         result = saveBody(bytes);
     }
-    pReply->deleteLater();
+    if (!result || !m_TotalTimer.isActive()) {
+        finish(result);
+        return;
+    }
+    m_FetchingSignature = true;
+    m_Cap = kMaxSignatureBytes;
+    startRequest(m_Url + QStringLiteral(".sig"));
+}
 
+void WebLoader::finish(bool result) {
     m_FileDownSize = 0;
     m_LastDownSize = 0;
     if (m_Timer.isActive()) m_Timer.stop();
@@ -135,6 +173,7 @@ void WebLoader::networkReplied(QNetworkReply* pReply) {
 }
 
 bool WebLoader::saveBody(const QByteArray& body) {
+    m_Body = body;
     // Written beside the target and renamed into place, so a torn write
     // never leaves half a comparison file where the engine reads it.
     QSaveFile file(m_SavePath);
@@ -143,7 +182,6 @@ bool WebLoader::saveBody(const QByteArray& body) {
         // still checks against the list it has just fetched.
         qDebug() << "[WebLoader] Json file downloaded but could not be saved to" << m_SavePath
                  << ":" << file.errorString() << "; this check uses it from memory";
-        m_UnsavedBody = body;
         m_BodyUnsaved = true;
         return true;
     }

@@ -8,8 +8,11 @@
 
 class QNetworkReply;
 
-// Fetches the comparison file over HTTP and saves it, then reports the
-// outcome once through downloaded(bool).
+// Fetches the comparison file over HTTP and saves it, then its detached
+// signature from the same address with ".sig" appended, and reports the
+// outcome once through downloaded(bool): true when the list arrived, with or
+// without a signature (whoever uses the list decides what a missing one
+// means).
 //
 // A repeating stall check aborts the transfer when no byte arrived during a
 // whole period. On top of that the whole transfer is capped in time and in
@@ -25,6 +28,11 @@ public:
     static constexpr int kStallIntervalMs = 7000;
     static constexpr int kDefaultTotalTimeLimitMs = 20000;
     static constexpr qint64 kDefaultMaxBodyBytes = 8 * 1024 * 1024;
+    static constexpr qint64 kMaxSignatureBytes = 1024;
+    // The reply buffers at most this much before the loader takes it, so a
+    // body is cut off within one chunk of the cap however late the loader
+    // runs on a loaded machine.
+    static constexpr qint64 kReadChunkBytes = 64 * 1024;
 
     explicit WebLoader(int totalTimeLimitMs = kDefaultTotalTimeLimitMs,
                        qint64 maxBodyBytes = kDefaultMaxBodyBytes);
@@ -35,10 +43,12 @@ public:
     void download(const QString& url, const QString& savePath);
 
     // Whether the last successful download could not be saved to the save
-    // path, and its body. Set before downloaded(true) is emitted and left
-    // alone after it, so the receiver may read them on its own thread.
+    // path, its body and its signature (empty when the server had none). Set
+    // before downloaded(true) is emitted and left alone after it, so the
+    // receiver may read them on its own thread.
     bool bodyUnsaved() const { return m_BodyUnsaved; }
-    QByteArray unsavedBody() const { return m_UnsavedBody; }
+    QByteArray body() const { return m_Body; }
+    QByteArray signature() const { return m_Signature; }
 
     int totalTimeLimitMs() const { return m_TotalTimeLimitMs; }
     qint64 maxBodyBytes() const { return m_MaxBodyBytes; }
@@ -58,6 +68,8 @@ private slots:
 
 protected:
     bool saveBody(const QByteArray& body);
+    void startRequest(const QString& url);
+    void finish(bool result);
     void abortReply();
     // Aborts once when the body is, or announces to be, larger than the cap.
     void cutOffOversizedBody(qint64 received, qint64 announced);
@@ -71,7 +83,12 @@ protected:
     QTimer m_TotalTimer;
     int m_TotalTimeLimitMs;
     qint64 m_MaxBodyBytes;
-    QByteArray m_UnsavedBody;
+    QString m_Url;
+    qint64 m_Cap = 0;               // of the transfer under way
+    bool m_FetchingSignature = false;
+    QByteArray m_Received;  // of the transfer under way
+    QByteArray m_Body;
+    QByteArray m_Signature;
     bool m_BodyUnsaved = false;
     bool m_CutOff = false;  // the cap's abort line is written once per download
 };

@@ -3,9 +3,9 @@
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
-BUILD_PKGS="cmake g++ make pkg-config help2man dpkg-dev file qtbase5-dev qtdeclarative5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libsqlite3-dev libjsoncpp-dev zlib1g-dev libcurl4-openssl-dev libpci-dev pci.ids libdrm-common"
+BUILD_PKGS="cmake g++ make pkg-config help2man dpkg-dev file qtbase5-dev qtdeclarative5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libsqlite3-dev libjsoncpp-dev zlib1g-dev libcurl4-openssl-dev libpci-dev pci.ids libdrm-common libsodium-dev"
 RUN_PKGS="qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls qml-module-qtgraphicaleffects qt5-image-formats-plugins libqt5svg5 fonts-roboto-unhinted xdg-utils"
-TEST_PKGS="libgtest-dev libgmock-dev libbenchmark-dev qml-module-qttest xvfb xauth libcpp-httplib-dev libssl-dev openssl sqlite3 python3 clang libclang-rt-14-dev xdotool pciutils hyperfine fonts-noto-cjk lintian desktop-file-utils appstream man-db qemu-user"
+TEST_PKGS="libgtest-dev libgmock-dev libbenchmark-dev qml-module-qttest xvfb xauth libcpp-httplib-dev libssl-dev openssl sqlite3 python3 python3-cryptography clang libclang-rt-14-dev xdotool pciutils hyperfine fonts-noto-cjk lintian desktop-file-utils appstream man-db qemu-user"
 
 PKGS="$BUILD_PKGS $RUN_PKGS $TEST_PKGS"
 
@@ -15,10 +15,11 @@ PKGS="$BUILD_PKGS $RUN_PKGS $TEST_PKGS"
 # need the i386 half of Wine, and the window of the 32-bit program needs
 # 32-bit OpenGL (without libgl1/libglx0 every Qt Quick window fails with
 # "Failed to create OpenGL context"); apt-get source needs dpkg-dev and a
-# deb-src entry, curl Qt's archive; the run under Wine reads the programs'
+# deb-src entry, autoconf, automake and libtool generate libsodium's
+# configure, curl fetches Qt's archive; the run under Wine reads the programs'
 # resources with pefile and the window's icon with xprop, and shows the
 # translated window in the German locale.
-WINDOWS_PKGS="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev curl python3-pefile x11-utils locales"
+WINDOWS_PKGS="g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 libz-mingw-w64-dev dpkg-dev autoconf automake libtool curl python3-pefile x11-utils locales"
 WINDOWS_I386_PKGS="wine32 libgl1:i386 libglx0:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386"
 if [ "${1:-}" = "--windows" ]; then
   installed() {

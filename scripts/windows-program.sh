@@ -96,11 +96,11 @@ run host-configure.log cmake -S "$root" -B "$out/host" -DCMAKE_BUILD_TYPE=Releas
   -DORVO_BUILD_TESTS=OFF -DORVO_BUILD_BENCH=OFF
 run host-build.log cmake --build "$out/host" -j"$jobs" --target artgen orvo-analytics-server
 
-step "SQLite and JsonCpp for the target"
+step "SQLite, JsonCpp and libsodium for the target"
 toolchain=$root/cmake/toolchains/mingw-w64-i686.cmake
 deps=$out/deps-prefix
 if [ ! -f "$deps/lib/libsqlite3.a" ] || [ ! -f "$deps/lib/libjsoncpp.a" ] ||
-   [ ! -f "$deps/share/licenses/JsonCpp/LICENSE" ]; then
+   [ ! -f "$deps/lib/libsodium.a" ] || [ ! -f "$deps/share/licenses/JsonCpp/LICENSE" ]; then
   run deps-configure.log cmake -S "$root/cmake/windows-deps" -B "$out/deps" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps" \
     -DORVO_DEPS_GTEST=OFF -DCMAKE_C_FLAGS="$paths_mapped" -DCMAKE_CXX_FLAGS="$paths_mapped"

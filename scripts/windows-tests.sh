@@ -74,19 +74,19 @@ start_server() {
   fail "the $name analytics server did not start"
 }
 
-# Build one target architecture: SQLite, JsonCpp and GoogleTest first, then
-# the analytics client, the probes and their tests.
+# Build one target architecture: SQLite, JsonCpp, libsodium and GoogleTest
+# first, then the analytics client, the probes and their tests.
 build_arch() {
   local arch=$1 dir=$2
   local toolchain=$root/cmake/toolchains/mingw-w64-$arch.cmake
   echo "== $arch: third-party libraries"
   if [ ! -f "$dir/prefix/lib/libsqlite3.a" ] || [ ! -f "$dir/prefix/lib/libjsoncpp.a" ] \
-     || [ ! -f "$dir/prefix/lib/libgtest.a" ]; then
+     || [ ! -f "$dir/prefix/lib/libsodium.a" ] || [ ! -f "$dir/prefix/lib/libgtest.a" ]; then
     cmake -S "$root/cmake/windows-deps" -B "$dir/deps" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
           -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$dir/prefix" \
           >"$work/deps-$arch.log" 2>&1 \
       && cmake --build "$dir/deps" --target install -j"$jobs" >>"$work/deps-$arch.log" 2>&1 \
-      || { tail -40 "$work/deps-$arch.log"; fail "$arch: cannot build SQLite/JsonCpp/GoogleTest"; }
+      || { tail -40 "$work/deps-$arch.log"; fail "$arch: cannot build SQLite/JsonCpp/libsodium/GoogleTest"; }
   fi
   echo "== $arch: analytics client, probes and tests"
   cmake -S "$root" -B "$dir/orvo" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -1,5 +1,5 @@
 # Shared part of the mingw-w64 toolchain files. Expects ORVO_MINGW_TRIPLE.
-#   ORVO_WIN_DEPS_PREFIX  where SQLite, JsonCpp and GoogleTest for the target
+#   ORVO_WIN_DEPS_PREFIX  where SQLite, JsonCpp, libsodium and GoogleTest for the target
 #                         were installed (cmake/windows-deps)
 #   ORVO_QT_WIN_PREFIX    Qt 5.15 built for the target (scripts/windows-program.sh)
 set(CMAKE_SYSTEM_NAME Windows)

@@ -49,24 +49,27 @@ private:
             const bool headerDone = request->contains("\r\n\r\n");
             request->append(socket->readAll());
             if (headerDone || !request->contains("\r\n\r\n")) return;
-            m_Owner->recordRequest(QString::fromLatin1(request->left(request->indexOf("\r\n"))));
-            respond(socket);
+            const QString line = QString::fromLatin1(request->left(request->indexOf("\r\n")));
+            m_Owner->recordRequest(line);
+            respond(socket, line.section(' ', 1, 1));
         });
     }
 
-    QByteArray header(bool withLength, qint64 length) const {
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(m_Plan.status) + ' ' +
-                          reasonPhrase(m_Plan.status) + "\r\nContent-Type: application/json\r\n";
+    QByteArray header(bool withLength, qint64 length, int status) const {
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) +
+                          "\r\nContent-Type: application/json\r\n";
         if (withLength) head += "Content-Length: " + QByteArray::number(length) + "\r\n";
         head += "Connection: close\r\n\r\n";
         return head;
     }
 
-    void respond(QTcpSocket* socket) {
-        const QByteArray& body = m_Plan.body;
+    void respond(QTcpSocket* socket, const QString& path) {
+        const bool byPath = !m_Plan.files.isEmpty();
+        const QByteArray body = byPath ? m_Plan.files.value(path) : m_Plan.body;
+        const int status = byPath && !m_Plan.files.contains(path) ? 404 : m_Plan.status;
         switch (m_Plan.kind) {
             case HttpResponsePlan::Kind::Full:
-                socket->write(header(true, body.size()) + body);
+                socket->write(header(true, body.size(), status) + body);
                 socket->disconnectFromHost();
                 break;
             case HttpResponsePlan::Kind::Silent:
@@ -75,13 +78,13 @@ private:
                 // The part follows in a packet of its own: the client counts
                 // body bytes that share the header's packet only when more
                 // arrive.
-                socket->write(header(true, body.size()));
+                socket->write(header(true, body.size(), status));
                 const QByteArray part = body.left(m_Plan.partBytes);
                 QTimer::singleShot(200, socket, [socket, part] { socket->write(part); });
                 break;
             }
             case HttpResponsePlan::Kind::Trickle: {
-                socket->write(header(true, body.size()));
+                socket->write(header(true, body.size(), status));
                 auto* timer = new QTimer(socket);
                 auto sent = std::make_shared<int>(0);
                 connect(timer, &QTimer::timeout, socket, [socket, timer, sent, body] {
@@ -96,7 +99,7 @@ private:
                 break;
             }
             case HttpResponsePlan::Kind::Endless: {
-                socket->write(header(false, 0));
+                socket->write(header(false, 0, status));
                 const QByteArray chunk(64 * 1024, 'x');
                 auto refill = [socket, chunk] {
                     while (socket->state() == QAbstractSocket::ConnectedState &&

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QMutex>
 #include <QString>
 #include <QStringList>
@@ -22,9 +23,16 @@ struct HttpResponsePlan {
     QByteArray body;
     int partBytes = 0;
     int trickleIntervalMs = 100;
+    // For Full with files: the body by request path, 404 for any other path.
+    QMap<QString, QByteArray> files;
 
     static HttpResponsePlan full(int status, const QByteArray& body) {
         return withKind(Kind::Full, status, body);
+    }
+    static HttpResponsePlan withFiles(const QMap<QString, QByteArray>& files) {
+        HttpResponsePlan plan = withKind(Kind::Full, 200, QByteArray());
+        plan.files = files;
+        return plan;
     }
     static HttpResponsePlan silent() { return withKind(Kind::Silent, 200, QByteArray()); }
     static HttpResponsePlan stallAfter(const QByteArray& body, int partBytes) {

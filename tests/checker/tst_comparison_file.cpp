@@ -10,11 +10,14 @@
 #include "content_url.h"
 #include "http_test_server.h"
 #include "log_capture.h"
+#include "signed_list.h"
 
 namespace {
 
 const QString kSavePath = QStringLiteral("comp/comp.json");
 const QString kDefaultPath = QStringLiteral("comp/compDefault.json");
+const TestAdapter kGtx960{QStringLiteral("NVIDIA GeForce GTX 960"), QStringLiteral("10DE"),
+                          QStringLiteral("1401")};
 
 using Edit = std::function<void(QJsonObject&)>;
 
@@ -380,56 +383,113 @@ private slots:
     }
 
     // A download from the coordinator's worker thread: the outcome is
-    // evaluated, and the end signalled, on the engine's own thread.
+    // evaluated, and the end signalled, on the engine's own thread. A list is
+    // used only with its signature by a trusted key and when not older than
+    // the shipped one.
     void downloadsAndFallBack_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<bool>("shipped");        // whether the shipped file exists
-        QTest::addColumn<QString>("usedPath");    // "Json path:" of the ranks, or empty
-        QTest::addColumn<QString>("version");     // afterwards
-        QTest::addColumn<QString>("expectLine");  // a line that must appear
-        QTest::addColumn<bool>("unsaveable");     // comp/comp.json cannot be written
+        QTest::addColumn<QByteArray>("signedBody");  // whose signature is served; empty: none
+        QTest::addColumn<QByteArray>("shipped");     // the shipped file; empty: none
+        QTest::addColumn<QString>("usedPath");       // "Json path:" of the ranks, or empty
+        QTest::addColumn<QString>("version");        // afterwards
+        QTest::addColumn<QString>("expectLine");     // a line that must appear
+        QTest::addColumn<bool>("unsaveable");        // comp/comp.json cannot be written
+        QTest::addColumn<QString>("gpuRank");        // of the machine's adapter, when ranked
 
         QJsonObject noOsBad = validComparison("downloaded");
         removeMember(noOsBad, "OS", "Bad list");
         const QByteArray valid = toJsonBytes(validComparison("downloaded"));
+        const QByteArray shipped = toJsonBytes(validComparison("shipped"));
+        const QString good = QStringLiteral("RANK_GOOD");
 
-        QTest::newRow("download used") << 200 << valid << true << kSavePath << "downloaded"
-                                       << "Json file downloaded successfully" << false;
+        QTest::newRow("download used") << 200 << valid << valid << shipped << kSavePath
+                                       << "downloaded" << "Json file downloaded successfully"
+                                       << false << good;
         QTest::newRow("HTTP error: shipped used")
-            << 404 << QByteArray("<html>gone</html>") << true << kDefaultPath << "shipped"
-            << "ContentNotFoundError" << false;
+            << 404 << QByteArray("<html>gone</html>") << QByteArray() << shipped << kDefaultPath
+            << "shipped" << "ContentNotFoundError" << false << good;
         QTest::newRow("not JSON: shipped used")
-            << 200 << QByteArray("<html>maintenance</html>") << true << kDefaultPath << "shipped"
-            << "Fatal! Failed to parse json file:" << false;
+            << 200 << QByteArray("<html>maintenance</html>") << QByteArray("<html>maintenance</html>")
+            << shipped << kDefaultPath << "shipped" << "Fatal! Failed to parse json file:" << false
+            << good;
         QTest::newRow("invalid download: shipped used")
-            << 200 << toJsonBytes(noOsBad) << true << kDefaultPath << "shipped"
-            << "ERROR! Failed to read OS list" << false;
+            << 200 << toJsonBytes(noOsBad) << toJsonBytes(noOsBad) << shipped << kDefaultPath
+            << "shipped" << "ERROR! Failed to read OS list" << false << good;
         QTest::newRow("both fail: version of the download survives")
-            << 200 << toJsonBytes(noOsBad) << false << QString() << "downloaded"
-            << "Fatal: \"comp/compDefault.json\" doesn't exist!" << false;
+            << 200 << toJsonBytes(noOsBad) << toJsonBytes(noOsBad) << QByteArray() << QString()
+            << "downloaded" << "Fatal: \"comp/compDefault.json\" doesn't exist!" << false
+            << QString();
         QTest::newRow("both fail, nothing read")
-            << 500 << QByteArray() << false << QString() << QString()
-            << "Fatal: \"comp/compDefault.json\" doesn't exist!" << false;
+            << 500 << QByteArray() << QByteArray() << QByteArray() << QString() << QString()
+            << "Fatal: \"comp/compDefault.json\" doesn't exist!" << false << QString();
         QTest::newRow("cannot be saved: the download used from memory")
-            << 200 << valid << true << kSavePath + " (not saved)" << "downloaded"
-            << "this check uses it from memory" << true;
+            << 200 << valid << valid << shipped << kSavePath + " (not saved)" << "downloaded"
+            << "this check uses it from memory" << true << good;
+
+        // The shipped list ranks the GTX 960 bad; a forger makes it good.
+        const QByteArray real = readFile(QStringLiteral(ORVO_SHIPPED_LIST));
+        const QString realVersion = QJsonDocument::fromJson(real).object().value("Version").toString();
+        QJsonObject newer = QJsonDocument::fromJson(real).object();
+        newer.insert(QStringLiteral("Version"), QStringLiteral("9999.01.01"));
+        const QByteArray newerBytes = toJsonBytes(newer);
+        QJsonObject gpu = newer.value("GPU").toObject();
+        QJsonArray goodList = gpu.value("Good list").toArray();
+        goodList.append(QJsonArray{kGtx960.vendorId, kGtx960.deviceId});
+        gpu.insert(QStringLiteral("Good list"), goodList);
+        newer.insert(QStringLiteral("GPU"), gpu);
+        const QByteArray forged = toJsonBytes(newer);
+        QJsonObject older = newer;
+        older.insert(QStringLiteral("Version"), QStringLiteral("2001.01.01"));
+        const QByteArray olderBytes = toJsonBytes(older);
+        const QString bad = QStringLiteral("RANK_BAD");
+
+        QTest::newRow("GTX 960 made good, signature of the list before")
+            << 200 << forged << newerBytes << real << kDefaultPath << realVersion
+            << "[OrvoCheckLib] Downloaded list not used: signature does not verify" << false << bad;
+        QTest::newRow("GTX 960 made good, no signature")
+            << 200 << forged << QByteArray() << real << kDefaultPath << realVersion
+            << "[OrvoCheckLib] Downloaded list not used: signature missing" << false << bad;
+        QTest::newRow("GTX 960 made good by the key holder")
+            << 200 << forged << forged << real << kSavePath << "9999.01.01"
+            << "[OrvoCheckLib] Downloaded list signature verified, version \"9999.01.01\"" << false
+            << good;
+        QTest::newRow("signed but older than the shipped list")
+            << 200 << olderBytes << olderBytes << real << kDefaultPath << realVersion
+            << "[OrvoCheckLib] Downloaded list not used: version \"2001.01.01\" older than the "
+               "shipped list \"" + realVersion + "\"" << false << bad;
     }
     void downloadsAndFallBack() {
         QFETCH(int, status);
         QFETCH(QByteArray, body);
-        QFETCH(bool, shipped);
+        QFETCH(QByteArray, signedBody);
+        QFETCH(QByteArray, shipped);
         QFETCH(QString, usedPath);
         QFETCH(QString, version);
         QFETCH(QString, expectLine);
         QFETCH(bool, unsaveable);
+        QFETCH(QString, gpuRank);
 
         // A folder where the file belongs: no one, root included, can save it.
         if (unsaveable) QVERIFY(QDir().mkpath(kSavePath));
-        if (shipped) QVERIFY(writeFile(kDefaultPath, toJsonBytes(validComparison("shipped"))));
-        HttpTestServer server(HttpResponsePlan::full(status, body));
+        if (!shipped.isEmpty()) QVERIFY(writeFile(kDefaultPath, shipped));
+        QMap<QString, QByteArray> files;
+        if (status == 200) files.insert(QStringLiteral("/OrvoCheckComp/comp.json"), body);
+        if (!signedBody.isEmpty()) {
+            const QByteArray signature = signatureByTestKey(signedBody);
+            QCOMPARE(signature.size(), 64);
+            files.insert(QStringLiteral("/OrvoCheckComp/comp.json.sig"), signature);
+        }
+        HttpTestServer server(status == 200 ? HttpResponsePlan::withFiles(files)
+                                            : HttpResponsePlan::full(status, body));
+        qputenv("ORVOCHECK_LIST_KEY", testListKeyHex());
         TestEngine engine;
-        setGoodMachine(engine);
+        const bool realList = shipped.size() > 100000;
+        if (realList)
+            engine.setMachine(QString::fromUtf8(fixture::kGoodOS), true,
+                              QString::fromUtf8(fixture::kGoodCPU), 16.0, {kGtx960});
+        else
+            setGoodMachine(engine);
         std::atomic<int> finished{0};
         QThread* finishedOn = nullptr;
         connect(
@@ -442,9 +502,10 @@ private slots:
 
         WorkerThread worker;
         worker.run([&] { engine.startCompare(server.url(), kSavePath, kDefaultPath); });
-        QTRY_COMPARE_WITH_TIMEOUT(int(finished), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(finished), 1, 20000);
         QCOMPARE(finishedOn, QThread::currentThread());
-        QCOMPARE(server.requestLines().size(), 1);
+        // The signature is asked for beside every list that arrived.
+        QCOMPARE(server.requestLines().size(), status == 200 ? 2 : 1);
 
         const QStringList lines = m_Log->lines();
         QCOMPARE(lines.first(), QStringLiteral("[OrvoCheckLib] Download online json file"));
@@ -455,13 +516,15 @@ private slots:
             verifyAllUnchecked(engine);
         } else {
             QCOMPARE(used.last(), "[OrvoCheckLib] Json path:  \"" + usedPath + "\"");
-            QCOMPARE(engine.getOverallRank(), QStringLiteral("RANK_GOOD"));
+            QCOMPARE(engine.getRepGPURank(), gpuRank);
+            if (!realList) QCOMPARE(engine.getOverallRank(), QStringLiteral("RANK_GOOD"));
             // The evaluation ran where the end was signalled.
-            QVERIFY(m_Log->linesFrom(QThread::currentThread())
-                        .contains(QStringLiteral("[OrvoCheckLib] Overall rank: \"RANK_GOOD\"")));
+            QVERIFY(LogCapture::indexOf(m_Log->linesFrom(QThread::currentThread()),
+                                        QStringLiteral("[OrvoCheckLib] Overall rank:")) >= 0);
         }
         QTest::qWait(50);
         QCOMPARE(int(finished), 1);
+        qunsetenv("ORVOCHECK_LIST_KEY");
     }
 
     void aDownloadCutOffByTheTimeLimitFallsBack() {

@@ -7,6 +7,7 @@
 #include "analytics_server.h"
 #include "fixture_tree.h"
 #include "http_test_server.h"
+#include "signed_list.h"
 #include "orvochecklib.h"
 #include "program_run.h"
 #include "test_certificates.h"
@@ -105,8 +106,7 @@ void TestE2eAnalytics::initTestCase() {
     QCOMPARE(m_expected.gpus.size(), 2);
     QVERIFY(m_expected.gpus[0] != m_expected.gpus[1]);
 
-    m_content =
-        std::make_unique<HttpTestServer>(HttpResponsePlan::full(200, comparisonFile(m_expected)));
+    m_content = std::make_unique<HttpTestServer>(signedListPlan(comparisonFile(m_expected)));
     QVERIFY(m_certDir.isValid());
     m_certs = orvo_analytics::makeCertificates(m_certDir.path().toStdString(), hostList());
     QVERIFY(!m_certs.caFile.empty());
@@ -137,6 +137,7 @@ QProcessEnvironment TestE2eAnalytics::environment(quint16 analyticsPort) const {
     env.insert("ORVOCHECK_SYSFS_ROOT", m_tree.sysfsRoot());
     env.insert("ORVOCHECK_PROCFS_ROOT", m_tree.procfsRoot());
     env.insert("ORVOCHECK_CONTENT_URL", m_content->url());
+    env.insert("ORVOCHECK_LIST_KEY", testListKeyHex());
     env.insert("ORVOCHECK_ANALYTICS_CONNECT_TO", "127.0.0.1:" + QString::number(analyticsPort));
     env.insert("ORVOCHECK_ANALYTICS_CA_FILE", QString::fromStdString(m_certs.caFile));
     env.insert("LC_ALL", "fr-CH.UTF-8");

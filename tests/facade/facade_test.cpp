@@ -3,6 +3,7 @@
 // workers stop for good at release), so each starts uninitialised.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -21,7 +22,9 @@
 namespace {
 
 using bitest::RawDb;
+using bitest::readFile;
 using bitest::TempDir;
+using bitest::writeFile;
 
 const char kAppId[] = "com.daxo.facadetest";
 const char kInitFail[] = "init fail, BiLogger will not function.\n";
@@ -277,5 +280,96 @@ TEST_F(Facade, ReleaseWithoutInitOrRecordsReturnsAtOnce) {
     EXPECT_EQ(BiLogger::createRecord("x"), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), kNotInitialised);
 }
+
+// Stores `records` records at folder/appId through the facade.
+void fill(const std::string& folder, const std::string& appId, int records) {
+    ASSERT_TRUE(BiLogger::init(1, appId, folder));
+    for (int i = 0; i < records; ++i) sendOne("fill", "k", std::string(200, 'r'));
+    BiLogger::release();
+}
+
+enum class Fault { LinkSwapping, DamagedRecordPage, NewerSchema, NoSchemaVersion };
+
+struct StoreFaultCase {
+    const char* name;
+    Fault fault;
+    int rounds;            // of init, send, release
+    const char* readBack;  // the file the rounds' records are read back from, after the app ID
+    bool lossCounted;
+    const char* schema;  // of a file left by another program
+};
+
+const StoreFaultCase kStoreFaults[] = {
+    {"link swapped in and out", Fault::LinkSwapping, 2000, ".bilogclient", false, ""},
+    {"damaged record page", Fault::DamagedRecordPage, 1, ".bilogclient", true, ""},
+    {"newer schema", Fault::NewerSchema, 1, ".schema2.bilogclient", false,
+     "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, content TEXT "
+     "CHECK (0)); CREATE TABLE schema_ver (version INT); insert into schema_ver values (3);"},
+    {"no schema_ver", Fault::NoSchemaVersion, 1, ".bilogclient", false,
+     "CREATE TABLE bi_logs (_ID INTEGER PRIMARY KEY, timestamp INT, environment TEXT, content "
+     "TEXT);"},
+};
+
+void PrintTo(const StoreFaultCase& c, std::ostream* out) { *out << c.name; }
+
+class StoreFaults : public Facade, public testing::WithParamInterface<StoreFaultCase> {};
+
+TEST_P(StoreFaults, TheNextRunsRecordsAreKeptAndNothingElseIsWritten) {
+    const StoreFaultCase& c = GetParam();
+    const std::string path = dbFile(dir);
+    TempDir elsewhere;
+    fill(elsewhere.path(), "other", 0);
+    fill(elsewhere.path(), "real", 0);
+    const std::string other = dbFile(elsewhere, "other"), real = dbFile(elsewhere, "real");
+    const std::string otherBefore = readFile(other);
+    if (c.fault == Fault::DamagedRecordPage) {
+        // Garbage on the last page, which holds the newest records, as a
+        // failing disk leaves it.
+        fill(dir.path(), kAppId, 200);
+        std::string bytes = readFile(path);
+        std::fill(bytes.end() - 4096, bytes.end(), '\xA5');
+        writeFile(path, bytes);
+    }
+    ASSERT_TRUE(!*c.schema || RawDb(path).exec(c.schema));
+    const std::string before = readFile(path);
+    const int lostBefore = BiLogger::lostCount();
+
+    // Another thread puts a link to the other store and a regular file at
+    // the path by turns, each in one atomic rename.
+    std::atomic<bool> swapping{c.fault == Fault::LinkSwapping};
+    std::thread swapper([&] {
+        const std::string linkName = dir.file("link.tmp"), fileName = dir.file("file.tmp");
+        while (swapping.load()) {
+            ::symlink(other.c_str(), linkName.c_str());
+            std::rename(linkName.c_str(), path.c_str());
+            ::link(real.c_str(), fileName.c_str());
+            std::rename(fileName.c_str(), path.c_str());
+        }
+    });
+    testing::internal::CaptureStderr();
+    for (int round = 0; round < c.rounds; ++round) {
+        if (BiLogger::init(1, kAppId, dir.path())) sendOne("round", "n", std::to_string(round));
+        BiLogger::release();
+    }
+    swapping = false;
+    swapper.join();
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    EXPECT_TRUE(readFile(other) == otherBefore) << "written through the link";
+    const std::string readBack =
+        c.fault == Fault::LinkSwapping ? real : dir.file(kAppId + std::string(c.readBack));
+    // Every round's record when there is one round; with the link swapped
+    // in and out, those of the rounds that met the regular file.
+    const size_t found =
+        RawDb(readBack).rows("select 1 from bi_logs where content like '%\"n\":%';").size();
+    EXPECT_TRUE(c.rounds > 1 ? found > 0 : found == 1) << found << err;
+    // Swapped under an open connection, a file may refuse a record (counted).
+    EXPECT_TRUE(c.rounds > 1 || (BiLogger::lostCount() > lostBefore) == c.lossCounted) << err;
+    EXPECT_TRUE(c.fault != Fault::NewerSchema || readFile(path) == before)
+        << "the newer file changed";
+    EXPECT_TRUE(c.fault != Fault::DamagedRecordPage || readFile(path + ".damaged") == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Facade, StoreFaults, testing::ValuesIn(kStoreFaults));
 
 }  // namespace

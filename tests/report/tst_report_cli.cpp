@@ -5,6 +5,7 @@
 
 #include "fixture_tree.h"
 #include "http_test_server.h"
+#include "signed_list.h"
 #include "orvochecklib.h"
 
 namespace {
@@ -72,6 +73,7 @@ Run runReport(const FixtureTree& tree, const QString& workDir, const QStringList
     env.insert("ORVOCHECK_SYSFS_ROOT", tree.sysfsRoot());
     env.insert("ORVOCHECK_PROCFS_ROOT", tree.procfsRoot());
     env.insert("ORVOCHECK_CONTENT_URL", contentUrl);
+    env.insert("ORVOCHECK_LIST_KEY", testListKeyHex());
     env.insert("ORVOCHECK_LANGUAGE", "en");  // whatever this machine's language
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
@@ -545,14 +547,16 @@ void TestReportCli::downloadWithFallback() {
     QDir(work.path()).mkpath("comp");
     if (shippedPresent)
         writeFile(work.filePath("comp/compDefault.json"), comparisonFile("shipped", m_host, false));
-    HttpTestServer server(HttpResponsePlan::full(status, comparisonFile("served", m_host, true)));
+    const QByteArray served = comparisonFile("served", m_host, true);
+    HttpTestServer server(status == 200 ? signedListPlan(served)
+                                        : HttpResponsePlan::full(status, served));
 
     const Run run = runReport(tree, work.path(), {"--json"}, server.url());
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(QJsonDocument::fromJson(run.out).object().value("comparisonVersion").toString(),
              version);
-    QCOMPARE(server.requestLines(),
-             QStringList{QStringLiteral("GET /OrvoCheckComp/comp.json HTTP/1.1")});
+    QCOMPARE(server.requestLines().first(), QStringLiteral("GET /OrvoCheckComp/comp.json HTTP/1.1"));
+    QCOMPARE(server.requestLines().size(), status == 200 ? 2 : 1);
     // Saved where the program saves it.
     QCOMPARE(QFileInfo::exists(work.filePath("comp/comp.json")), status == 200);
 }

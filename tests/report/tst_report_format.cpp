@@ -5,6 +5,7 @@
 #include "exit_code.h"
 #include "http_test_server.h"
 #include "installed_layout.h"
+#include "signed_list.h"
 #include "orvochecklib.h"
 #include "report_format.h"
 #include "report_run.h"
@@ -349,13 +350,15 @@ void TestReportFormat::runCheckWaitsForTheDownload() {
     QFETCH(QString, version);
     WorkingDir wd;
     wd.write("comp/compDefault.json", compFile("shipped"));
-    HttpTestServer server(HttpResponsePlan::full(status, compFile("served")));
+    HttpTestServer server(status == 200 ? signedListPlan(compFile("served"))
+                                        : HttpResponsePlan::full(status, compFile("served")));
+    qputenv("ORVOCHECK_LIST_KEY", testListKeyHex());
     OrvoCheckLib lib;
     QSignalSpy finished(&lib, &OrvoCheckLib::compareFinished);
     runCheck(lib, compareSourceFor(QString(), server.url(), QString()));
     QCOMPARE(finished.count(), 1);
     QCOMPARE(collectReport(lib, "v").comparisonVersion, version);
-    QCOMPARE(server.requestLines().size(), 1);
+    QCOMPARE(server.requestLines().size(), status == 200 ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestReportFormat)

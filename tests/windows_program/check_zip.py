@@ -26,7 +26,8 @@ files = {os.path.relpath(os.path.join(d, f), folder).replace(os.sep, "/").lower(
 if os.path.getsize(zip_path) > MAX_ZIP_BYTES:
     faults.append(f"the zip has {os.path.getsize(zip_path)} bytes, more than {MAX_ZIP_BYTES}")
 for needed in ("readme.txt", "licenses/lgpl-3.txt", "licenses/qt/source-offer.txt",
-               "licenses/apache-2.0.txt", "licenses/roboto/copyright.txt"):
+               "licenses/apache-2.0.txt", "licenses/roboto/copyright.txt",
+               "licenses/libsodium/copyright.txt"):
     if needed not in files:
         faults.append(f"no {needed}")
 

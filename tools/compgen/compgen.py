@@ -31,6 +31,8 @@
   compgen.py import-kernel-ids --amdgpu PATH --amdgpu-commit C --radeon PATH --radeon-commit C [--pciids PATH]
                                        rebuild data/gpu_kernel.tsv from the Linux kernel's amdgpu_drv.c and
                                        drm_pciids.h (read at those commits of torvalds/linux)
+  compgen.py sign [FILE] [--key PEM] [--public-key]
+                                       write FILE.sig, the file's Ed25519 signature (list_sign.py)
   compgen.py rank-extra                re-rank data/gpu_extra.tsv and gpu_kernel.tsv by gpu_rules.tsv and
                                        gpu_figures.tsv
 
@@ -62,6 +64,7 @@ from gpu_products import (MARK_COLUMNS, NAME_COLUMNS, ProductFigures, listed_ent
                           name_rows, read_inf_names, read_mesa_ids)
 from gpu_revisions import read_amdgpu_ids  # noqa: E402
 from kernel_ids import kernel_rows, read_pciidlist  # noqa: E402
+import list_sign  # noqa: E402
 from list_checks import check_document, check_sources, load_document  # noqa: E402
 from sources import Sources  # noqa: E402
 from tables import TableError, read_table, write_table  # noqa: E402
@@ -445,6 +448,7 @@ def main(argv=None):
     p.set_defaults(run=cmd_import_kernel_ids)
     p = sub.add_parser("rank-extra")
     p.set_defaults(run=cmd_rank_extra)
+    list_sign.add_command(sub)
     args = parser.parse_args(argv)
     try:
         return args.run(args)
