@@ -247,11 +247,39 @@ QString otherAdaptersLine(const ReportData& data) {
     return RowReason::tr("Also found: %1 (not used for the verdict)").arg(namesList(others));
 }
 
+// The product's own figures on their own, without a bar: beside a family's
+// decision they tell the user what their part scores, not why it was ranked.
+QString ownFiguresLine(const QString& row, const ComponentReport& c, const QLocale& locale) {
+    const bool graphics = isGraphics(row);
+    const MeasureValue main =
+        measureValue(c.why.figures, graphics ? QStringLiteral("g3d") : QStringLiteral("multi-thread"),
+                     locale);
+    if (main.products.isEmpty()) return QString();
+    QString figure;
+    if (graphics) {
+        figure = RowReason::tr("G3D Mark %1").arg(main.text);
+    } else {
+        const MeasureValue single =
+            measureValue(c.why.figures, QStringLiteral("single-thread"), locale);
+        figure = single.products.isEmpty()
+                     //: %1 is the PassMark CPU Mark of the user's processor.
+                     ? RowReason::tr("CPU Mark %1").arg(main.text)
+                     : RowReason::tr("CPU Mark %1, single thread %2").arg(main.text, single.text);
+    }
+    if (main.products.size() > 1) figure += QStringLiteral(" (%1)").arg(productNames(main.products));
+    return figure;
+}
+
 QStringList rankedLines(const QString& row, const ComponentReport& c, const ReportData& data,
                         const QLocale& locale) {
-    // A family decides only where the product has no figure of its own.
-    if (!c.why.family.isEmpty() && (isGraphics(row) || isProcessor(row)))
-        return {familyLine(row, c)};
+    // Where a family decided, the product's own figures (if any) stand beside
+    // the family's sentence; the witness's never do.
+    if (!c.why.family.isEmpty() && (isGraphics(row) || isProcessor(row))) {
+        QStringList lines;
+        const QString own = ownFiguresLine(row, c, locale);
+        if (!own.isEmpty()) lines << own;
+        return lines << familyLine(row, c);
+    }
     if (isGraphics(row) && !c.why.figures.isEmpty()) return {graphicsLine(c, locale)};
     // The processor's sentence pairs both figures per reference; with one of
     // them unknown the row says only where it is listed.

@@ -609,6 +609,11 @@
         <comment>computer</comment>
         <translation>non verificato</translation>
     </message>
+    <message>
+        <source>CPU Mark %1</source>
+        <extracomment>%1 is the PassMark CPU Mark of the user&apos;s processor.</extracomment>
+        <translation>CPU Mark %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -198,6 +198,13 @@ void TestReportFormat::rowTextsAgreeWithTheirRow_data() {
         << "en" << withRow("gpu", {"NVIDIA GeForce RTX 3090", "RANK_GOOD", family})
         << QStringList{"Ranked with the GeForce RTX 30 family: every member is fast enough for Orvo"}
         << QStringList{"7,718", "RTX 2050", "G3D"};
+    RankReason ownBesideFamily = family;
+    ownBesideFamily.family = "Core Ultra";
+    ownBesideFamily.figures = {{"multi-thread", "", 62910, 4815, i5, "Intel Core i9-14900K"}};
+    QTest::newRow("a family decided: the product's own figure beside it, without a bar")
+        << "en" << withRow("cpu", {"Intel(R) Core(TM) i9-14900K", "RANK_GOOD", ownBesideFamily})
+        << QStringList{"CPU Mark 62,910\n", "Ranked with the Core Ultra family"}
+        << QStringList{"7,718", "single thread"};
     QTest::newRow("French graphics card: feminine, data version as a name")
         << "fr" << withRow("gpu", {"Radeon HD 5450", "RANK_UNKNOWN", bad})
         << QStringList{"inconnue", "Listée comme inadaptée (données de comparaison 2099.01.02)"}
