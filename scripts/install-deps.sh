@@ -3,7 +3,7 @@
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
-BUILD_PKGS="cmake g++ make pkg-config help2man dpkg-dev file qtbase5-dev qtdeclarative5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libsqlite3-dev libjsoncpp-dev zlib1g-dev libcurl4-openssl-dev libpci-dev pci.ids libdrm-common libsodium-dev"
+BUILD_PKGS="cmake g++ make pkg-config help2man dpkg-dev file qtbase5-dev qtdeclarative5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n libsqlite3-dev libjsoncpp-dev zlib1g-dev libcurl4-openssl-dev libpci-dev pci.ids libdrm-common libsodium-dev fonttools"
 RUN_PKGS="qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls qml-module-qtgraphicaleffects qt5-image-formats-plugins libqt5svg5 fonts-roboto-unhinted xdg-utils"
 TEST_PKGS="libgtest-dev libgmock-dev libbenchmark-dev qml-module-qttest xvfb xauth libcpp-httplib-dev libssl-dev openssl sqlite3 python3 python3-cryptography clang libclang-rt-14-dev xdotool pciutils hyperfine fonts-noto-cjk lintian desktop-file-utils appstream man-db qemu-user"
 
