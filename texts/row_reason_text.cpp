@@ -177,27 +177,42 @@ QString listedLine(const QString& row, const ComponentReport& c, const QString& 
     return RowReason::tr(words.source, words.comment).arg(dataVersion(version));
 }
 
-QString graphicsLine(const ComponentReport& c, const QLocale& locale) {
-    const MeasureValue g3d = measureValue(c.why.figures, QStringLiteral("g3d"), locale);
-    const RankFigure& f = c.why.figures.first();
-    //: %1 is the G3D Mark of the user's card, or a range of them.
-    QString figure = RowReason::tr("G3D Mark %1").arg(g3d.text);
+// The product's own figures, without a bar: the row's value in the figures
+// sentence, or beside a family's decision what the user's part scores.
+QString ownFigures(bool graphics, const ComponentReport& c, const QLocale& locale) {
+    const MeasureValue main =
+        measureValue(c.why.figures, graphics ? QStringLiteral("g3d") : QStringLiteral("multi-thread"),
+                     locale);
+    if (main.products.isEmpty()) return QString();
+    QString figure;
+    if (graphics) {
+        //: %1 is the G3D Mark of the user's card, or a range of them.
+        figure = RowReason::tr("G3D Mark %1").arg(main.text);
+    } else {
+        const MeasureValue single =
+            measureValue(c.why.figures, QStringLiteral("single-thread"), locale);
+        figure = single.products.isEmpty()
+                     //: %1 is the PassMark CPU Mark of the user's processor.
+                     ? RowReason::tr("CPU Mark %1").arg(main.text)
+                     //: %1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.
+                     : RowReason::tr("CPU Mark %1, single thread %2").arg(main.text, single.text);
+    }
     // Only an ambiguous ID names its products; a single one is the row's own value.
-    if (g3d.products.size() > 1) figure += QStringLiteral(" (%1)").arg(productNames(g3d.products));
+    if (main.products.size() > 1) figure += QStringLiteral(" (%1)").arg(productNames(main.products));
+    return figure;
+}
+
+QString graphicsLine(const ComponentReport& c, const QLocale& locale) {
+    const RankFigure& f = c.why.figures.first();
     //: %1 is a benchmark figure, %2 the reference cards ("GTX 970 / R9 290").
     return beside(
-        figure,
+        ownFigures(true, c, locale),
         RowReason::tr("Orvo needs %1 (%2 class)").arg(number(f.required, locale), f.reference));
 }
 
 QStringList processorLines(const ComponentReport& c, const QLocale& locale) {
     const QList<RankFigure>& f = c.why.figures;
-    const MeasureValue multi = measureValue(f, QStringLiteral("multi-thread"), locale);
-    const MeasureValue single = measureValue(f, QStringLiteral("single-thread"), locale);
-    //: %1 is the PassMark CPU Mark, %2 the PassMark single-thread rating.
-    QString figure = RowReason::tr("CPU Mark %1, single thread %2").arg(multi.text, single.text);
-    if (multi.products.size() > 1)
-        figure += QStringLiteral(" (%1)").arg(productNames(multi.products));
+    const QString figure = ownFigures(false, c, locale);
     // A processor passes on either reference: name the one it meets, or all.
     QStringList needs;
     QStringList shortOf;
@@ -247,36 +262,13 @@ QString otherAdaptersLine(const ReportData& data) {
     return RowReason::tr("Also found: %1 (not used for the verdict)").arg(namesList(others));
 }
 
-// The product's own figures on their own, without a bar: beside a family's
-// decision they tell the user what their part scores, not why it was ranked.
-QString ownFiguresLine(const QString& row, const ComponentReport& c, const QLocale& locale) {
-    const bool graphics = isGraphics(row);
-    const MeasureValue main =
-        measureValue(c.why.figures, graphics ? QStringLiteral("g3d") : QStringLiteral("multi-thread"),
-                     locale);
-    if (main.products.isEmpty()) return QString();
-    QString figure;
-    if (graphics) {
-        figure = RowReason::tr("G3D Mark %1").arg(main.text);
-    } else {
-        const MeasureValue single =
-            measureValue(c.why.figures, QStringLiteral("single-thread"), locale);
-        figure = single.products.isEmpty()
-                     //: %1 is the PassMark CPU Mark of the user's processor.
-                     ? RowReason::tr("CPU Mark %1").arg(main.text)
-                     : RowReason::tr("CPU Mark %1, single thread %2").arg(main.text, single.text);
-    }
-    if (main.products.size() > 1) figure += QStringLiteral(" (%1)").arg(productNames(main.products));
-    return figure;
-}
-
 QStringList rankedLines(const QString& row, const ComponentReport& c, const ReportData& data,
                         const QLocale& locale) {
     // Where a family decided, the product's own figures (if any) stand beside
     // the family's sentence; the witness's never do.
     if (!c.why.family.isEmpty() && (isGraphics(row) || isProcessor(row))) {
         QStringList lines;
-        const QString own = ownFiguresLine(row, c, locale);
+        const QString own = ownFigures(isGraphics(row), c, locale);
         if (!own.isEmpty()) lines << own;
         return lines << familyLine(row, c);
     }
